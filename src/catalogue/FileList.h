@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One file: its name, its folder (no trailing backslash; empty when the file was
+// given without a folder) and its size in KB of 1000 bytes.
+struct FileEntry {
+    std::string strName;
+    std::string strFolder;
+    uint32_t nSizeKB = 0;
+};
+
+// The one container of the program: the source and every sample. Entries stay in
+// admission order; the filters decide what may enter.
+class CFileList {
+public:
+    CFileList(int reserve, int growBy);
+    virtual ~CFileList();
+
+    int AddEntry(const std::string& folder, const std::string& name, uint32_t sizeKB);
+    int AddFile(const std::string& path);
+    void AddFolder(const std::string& folder, int withSubfolders);
+    void AddPlaylist(const std::string& path);
+
+    void RemoveAll();
+    void RemoveAt(uint32_t index);
+    void RemoveByName(const std::string& name);
+    int Contains(const std::string& name) const;
+    CFileList& CopyFrom(const CFileList& other);
+
+    int GetCount() const { return m_nCount; }
+    uint32_t GetTotalKB() const { return m_nTotalKB; }
+    std::string GetName(uint32_t index) const;
+    std::string GetFolder(uint32_t index) const;
+    uint32_t GetSizeKB(uint32_t index) const;
+
+    void SetMinKB(uint32_t kb) { m_nMinKB = kb; }
+    void SetMaxKB(uint32_t kb) { m_nMaxKB = kb; }
+    void SetExtensions(const std::string& list);
+    void SetAccessedDays(int days) { m_nAccessedDays = days; }
+    void SetModifiedDays(int days) { m_nModifiedDays = days; }
+
+private:
+    std::vector<FileEntry> m_entries;
+    uint32_t m_nTotalKB = 0;
+    uint32_t m_nMinKB = 1000;
+    uint32_t m_nMaxKB = 1000000;
+    int32_t m_nAccessedDays = 0;
+    int32_t m_nModifiedDays = 0;
+    int32_t m_nCount = 0;
+    std::string m_strExtensions;
+    int m_nGrowBy;
+};

@@ -1,0 +1,20 @@
+#pragma once
+#include "catalogue/FileList.h"
+
+// The lists one sampling works on: it draws from `source` into `current` (the
+// shown sample), never taking a name that `other` (the other view's sample) holds,
+// and uses `trial` and `best` as work lists.
+struct SampleLists {
+    const CFileList& source;
+    CFileList& current;
+    const CFileList& other;
+    CFileList& trial;
+    CFileList& best;
+};
+
+// Adds random files from the source to the current sample within `maxKB` (the
+// "Max KB:" figure as the dialog reads it; taken as unsigned, 0 counts as 1),
+// until 20 draws in a row add nothing; with `resample` the fullest of five
+// attempts is kept. False when nothing was done (sample full or source empty),
+// in which case the caller refreshes nothing.
+bool DrawSample(SampleLists lists, int maxKB, bool resample);

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// The narrow seam between the portable code and the operating system's files.
+// Paths use the backslash as separator everywhere; the POSIX side maps it to "/".
+namespace platform {
+
+struct FolderItem {
+    std::string name;
+    bool isFolder = false;  // folders and links to folders
+};
+
+// Lists every entry of `folder` (its "." and ".." included), in the order the
+// system gives, calling `visit` for each while the listing is open. False when the
+// folder cannot be listed.
+bool ListFolder(const std::string& folder, const std::function<void(const FolderItem&)>& visit);
+
+// A name for the folder itself that does not depend on how its path is spelled
+// (volume and file index, device and inode); false when it cannot be told.
+bool FolderIdentity(const std::string& folder, std::string& identity);
+
+struct FileFacts {
+    uint32_t sizeLow = 0;         // low 32 bits of the byte size
+    int32_t accessSeconds = 0;    // last access, seconds since 1970 via local time
+    int32_t writeSeconds = 0;     // last write, likewise
+};
+
+// Opens an existing file for reading, shared with other readers, and reports its
+// size and, when asked, its last-access and last-write times. False when it cannot
+// be opened (missing, locked, a folder, an empty path).
+bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts);
+
+// The current time in seconds since 1970.
+int32_t CurrentTime();
+
+// True when the path exists (file or folder).
+bool PathExists(const std::string& path);
+
+}  // namespace platform

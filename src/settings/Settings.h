@@ -1,0 +1,29 @@
+#pragma once
+#include <string>
+
+// Every setting that outlives a run, one field per key of section "General" of
+// the INI file beside the program.
+class CSettings {
+public:
+    explicit CSettings(bool load);
+    virtual ~CSettings();
+
+    void Load();
+    void Save();
+
+    std::string Start;
+    std::string Dest1;
+    std::string Dest2;
+    std::string Ext = "mp3";
+    std::string Caption = "Media Memory";
+    int MaxView1 = 32600;
+    int MaxView2 = 32600;
+    int MinFileSize = 1000;
+    int MaxFileSize = 100000;
+    int QuickStart = 1;
+    int BestFit = 1;
+    int LicenseMessage = 1;
+    int Child = 2;
+    int Modified = 0;
+    int Accessed = 0;
+};
