@@ -1,0 +1,62 @@
+#include "output/DestPaths.h"
+
+std::optional<std::string> MakeDestFolder(const std::string& text)
+{
+    if (text.size() > kMaxPathChars)
+        return std::nullopt;
+    if (text.size() > 1 && text.back() != '\\')
+        return text + '\\';
+    return text;
+}
+
+std::string FullPath(const std::string& folder, const std::string& name)
+{
+    return folder + '\\' + name;
+}
+
+std::string LinkName(const std::string& name)
+{
+    return name.substr(0, name.rfind('.')) + ".lnk";
+}
+
+static char LowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsSamePath(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::string::size_type i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+SaveStep PlanSave(const std::string& destFolder, const std::string& folder,
+                  const std::string& name, bool links)
+{
+    SaveStep step;
+    step.strSource = FullPath(folder, name);
+    step.strDest = destFolder + name;
+    // Tested on the name as it stands, so shortcuts into a file's own folder are
+    // refused as copies are.
+    if (IsSamePath(step.strDest, step.strSource)) {
+        step.outcome = SaveStep::kSameAsSource;
+        return step;
+    }
+    const std::string written = links ? destFolder + LinkName(name) : step.strDest;
+    if (written.size() > kMaxPathChars) {
+        step.outcome = SaveStep::kTooLong;
+        return step;
+    }
+    step.strWritten = written;
+    return step;
+}
+
+std::string DeleteRequestSource(const std::string& destFolder)
+{
+    return destFolder + "*.*" + std::string(2, '\0');
+}

@@ -1,0 +1,42 @@
+#pragma once
+#include <optional>
+#include <string>
+
+// Longest path the program reads or writes, in characters without the terminator.
+constexpr std::string::size_type kMaxPathChars = 259;
+
+// The destination folder made from the Dest field's text (or a picked folder): a
+// backslash is appended to a text of two or more characters that lacks one. A text
+// longer than kMaxPathChars is refused rather than cut, since the cut text would
+// name another folder.
+std::optional<std::string> MakeDestFolder(const std::string& text);
+
+// A file's full path: its folder, a backslash, its name.
+std::string FullPath(const std::string& folder, const std::string& name);
+
+// The shortcut's file name for `name`: the text from the name's last "." replaced
+// by ".lnk", or ".lnk" appended to a name without one.
+std::string LinkName(const std::string& name);
+
+// True when the two paths are equal, ignoring the case of "A" to "Z" only.
+bool IsSamePath(const std::string& a, const std::string& b);
+
+// What saving one entry into the destination folder amounts to.
+struct SaveStep {
+    enum Outcome {
+        kWrite,         // copy strSource to strWritten, or write a shortcut there
+        kSameAsSource,  // refused: strDest is the file itself
+        kTooLong        // refused: strWritten would be longer than kMaxPathChars
+    };
+    Outcome outcome = kWrite;
+    std::string strSource;   // folder\name: the copy's source, the shortcut's target
+    std::string strDest;     // destination folder + name, before any ".lnk" change
+    std::string strWritten;  // the file to write: strDest, or its shortcut name
+};
+
+SaveStep PlanSave(const std::string& destFolder, const std::string& folder,
+                  const std::string& name, bool links);
+
+// The shell's delete request for every file of the destination folder: the
+// folder, "*.*", and the two zero characters that end the request's list.
+std::string DeleteRequestSource(const std::string& destFolder);

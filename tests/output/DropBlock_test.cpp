@@ -1,0 +1,54 @@
+#include "output/DropBlock.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+uint32_t ReadLittleEndian32(const std::vector<uint8_t>& block, size_t offset)
+{
+    return block[offset] | block[offset + 1] << 8 | block[offset + 2] << 16 |
+           static_cast<uint32_t>(block[offset + 3]) << 24;
+}
+
+void ExpectHeader(const std::vector<uint8_t>& block)
+{
+    ASSERT_GE(block.size(), 20u);
+    EXPECT_EQ(20u, ReadLittleEndian32(block, 0));
+    EXPECT_EQ(5u, ReadLittleEndian32(block, 4));
+    EXPECT_EQ(5u, ReadLittleEndian32(block, 8));
+    EXPECT_EQ(0u, ReadLittleEndian32(block, 12));
+    EXPECT_EQ(0u, ReadLittleEndian32(block, 16));
+}
+
+}  // namespace
+
+TEST(DropBlock, ThreePathsInRowOrder)
+{
+    const std::vector<uint8_t> block =
+        MakeDropBlock({"C:\\a\\1.mp3", "C:\\a\\2.mp3", "D:\\b\\3.mp3"});
+    ASSERT_EQ(54u, block.size());
+    ExpectHeader(block);
+    const std::string list(block.begin() + 20, block.end());
+    EXPECT_EQ(std::string("C:\\a\\1.mp3\0C:\\a\\2.mp3\0D:\\b\\3.mp3\0\0", 34), list);
+    EXPECT_EQ(0, block[53]);
+}
+
+TEST(DropBlock, EmptyListIsHeaderAndClosingZero)
+{
+    const std::vector<uint8_t> block = MakeDropBlock({});
+    ASSERT_EQ(21u, block.size());
+    ExpectHeader(block);
+    EXPECT_EQ(0, block[20]);
+}
+
+TEST(DropTarget, ChildSettingAndMemoryView)
+{
+    for (bool external : {false, true}) {
+        EXPECT_EQ(DropTarget::kWindow, ChooseDropTarget(0, external));
+        EXPECT_EQ(DropTarget::kFirstChild, ChooseDropTarget(1, external));
+        EXPECT_EQ(DropTarget::kFirstChild, ChooseDropTarget(-1, external));
+        EXPECT_EQ(DropTarget::kFirstChild, ChooseDropTarget(3, external));
+    }
+    EXPECT_EQ(DropTarget::kFirstChild, ChooseDropTarget(2, true));
+    EXPECT_EQ(DropTarget::kFirstChildsNext, ChooseDropTarget(2, false));
+}
