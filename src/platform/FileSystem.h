@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -7,14 +9,18 @@
 // Paths use the backslash as separator everywhere; the POSIX side maps it to "/".
 namespace platform {
 
+// The longest path the program forms or follows, in characters.
+constexpr std::size_t kMaxPathLength = 259;
+
 struct FolderItem {
     std::string name;
     bool isFolder = false;  // folders and links to folders
 };
 
 // Lists every entry of `folder` (its "." and ".." included), in the order the
-// system gives, calling `visit` for each while the listing is open. False when the
-// folder cannot be listed.
+// system gives, calling `visit` for each while the listing is open; `folder` is
+// listed as folder + "\*.*", so "" is the root and "C:" the root of drive C. False
+// when the folder cannot be listed.
 bool ListFolder(const std::string& folder, const std::function<void(const FolderItem&)>& visit);
 
 // A name for the folder itself that does not depend on how its path is spelled
@@ -31,6 +37,10 @@ struct FileFacts {
 // size and, when asked, its last-access and last-write times. False when it cannot
 // be opened (missing, locked, a folder, an empty path).
 bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts);
+
+// Opens an existing file for reading its bytes exactly as stored; null when it
+// cannot be opened. The caller closes it with fclose.
+std::FILE* OpenForReading(const std::string& path);
 
 // The current time in seconds since 1970.
 int32_t CurrentTime();

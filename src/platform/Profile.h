@@ -9,10 +9,10 @@ void SetProfilePath(const std::string& iniPath);
 const std::string& ProfilePath();
 
 // At most 4095 characters of the value; `fallback` when the key is missing.
-std::string ReadProfileString(const std::string& section, const std::string& key,
-                              const std::string& fallback);
+std::string ReadProfileText(const std::string& section, const std::string& key,
+                            const std::string& fallback);
 int ReadProfileInt(const std::string& section, const std::string& key, int fallback);
-bool WriteProfileString(const std::string& section, const std::string& key,
-                        const std::string& value);
+bool WriteProfileText(const std::string& section, const std::string& key,
+                      const std::string& value);
 
 }  // namespace platform

@@ -1,0 +1,81 @@
+#include "catalogue/Sampling.h"
+
+#include "catalogue/NameCompare.h"
+#include "catalogue/RandomGenerator.h"
+
+#include <unordered_set>
+
+namespace {
+
+const int kRefusalsToStop = 20;
+const int kResampleAttempts = 5;
+
+// The names a list holds, folded the way CFileList::Contains compares them, so a
+// draw costs one lookup rather than a walk through a list of thousands.
+class NameIndex {
+public:
+    void Fill(const CFileList& list)
+    {
+        m_names.clear();
+        const uint32_t count = static_cast<uint32_t>(list.GetCount());
+        m_names.reserve(count);
+        for (uint32_t i = 0; i < count; ++i)
+            m_names.insert(FoldAsciiCase(list.GetName(i)));
+    }
+    bool Holds(const std::string& name) const { return m_names.count(FoldAsciiCase(name)) != 0; }
+    void Add(const std::string& name) { m_names.insert(FoldAsciiCase(name)); }
+
+private:
+    std::unordered_set<std::string> m_names;
+};
+
+uint32_t PickIndex(int random, uint32_t count)
+{
+    const uint64_t index = static_cast<uint64_t>(random) * count / 32768;
+    return index < count ? static_cast<uint32_t>(index) : count - 1;
+}
+
+}  // namespace
+
+bool DrawSample(SampleLists lists, int maxKB, bool resample)
+{
+    uint32_t capacity = static_cast<uint32_t>(maxKB);
+    if (capacity == 0)
+        capacity = 1;
+    if (capacity <= lists.current.GetTotalKB())
+        return false;
+    const uint32_t budget = capacity - lists.current.GetTotalKB();
+    const int attempts = resample ? kResampleAttempts : 1;
+    if (lists.source.GetCount() <= 0)
+        return false;
+    const uint32_t sourceCount = static_cast<uint32_t>(lists.source.GetCount());
+
+    lists.best.CopyFrom(lists.current);
+    NameIndex otherNames;
+    otherNames.Fill(lists.other);
+    NameIndex trialNames;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        // Every attempt starts from the sample as it was, not from an earlier one.
+        lists.trial.CopyFrom(lists.current);
+        trialNames.Fill(lists.trial);
+        uint32_t remaining = budget;
+        int refused = 0;
+        do {
+            const uint32_t index = PickIndex(NextRandom(), sourceCount);
+            ++refused;
+            const std::string name = lists.source.GetName(index);
+            const uint32_t size = lists.source.GetSizeKB(index);
+            if (size <= remaining && !trialNames.Holds(name) && !otherNames.Holds(name) &&
+                lists.trial.AddEntry(lists.source.GetFolder(index), name, size) >= 0) {
+                trialNames.Add(name);
+                refused = 0;
+                remaining -= size;
+            }
+        } while (refused < kRefusalsToStop);
+        // Strictly greater: on equal totals the earlier attempt stays.
+        if (lists.trial.GetTotalKB() > lists.best.GetTotalKB())
+            lists.best.CopyFrom(lists.trial);
+    }
+    lists.current.CopyFrom(lists.best);
+    return true;
+}

@@ -1,0 +1,132 @@
+// Filling a list from the disk: single files, folder trees and playlists. Whatever
+// cannot be read or is refused is passed over without a word.
+#include "catalogue/FileList.h"
+
+#include "catalogue/NameCompare.h"
+#include "catalogue/Playlist.h"
+#include "platform/FileSystem.h"
+#include "shell/Shortcuts.h"
+
+#include <memory>
+#include <unordered_set>
+
+namespace {
+
+const int32_t kSecondsPerDay = 86400;
+
+// Whole days from `then` to `now`, truncated toward zero; the difference wraps
+// like the 32-bit clock it comes from.
+int32_t AgeInDays(int32_t now, int32_t then)
+{
+    const uint32_t difference = static_cast<uint32_t>(now) - static_cast<uint32_t>(then);
+    return static_cast<int32_t>(difference) / kSecondsPerDay;
+}
+
+// The two filters count the boundary day differently: "not accessed within N
+// days" refuses an age below N, "modified within N days" refuses an age above N.
+bool RefusedByDayFilters(int32_t accessedDays, int32_t modifiedDays,
+                         const platform::FileFacts& facts, int32_t now)
+{
+    if (accessedDays > 0 && AgeInDays(now, facts.accessSeconds) < accessedDays)
+        return true;
+    return modifiedDays > 0 && AgeInDays(now, facts.writeSeconds) > modifiedDays;
+}
+
+// The folder's identity, so that a folder reached again through a link or a
+// shortcut is recognised however its path is spelled; its spelling when the
+// system cannot tell.
+std::string ScanKey(const std::string& folder)
+{
+    std::string identity;
+    if (platform::FolderIdentity(folder, identity))
+        return "id:" + identity;
+    return "path:" + FoldAsciiCase(folder);
+}
+
+class FolderScan {
+public:
+    FolderScan(CFileList& list, bool withSubfolders)
+        : m_list(list), m_withSubfolders(withSubfolders)
+    {
+    }
+
+    // Depth-first: a subfolder is scanned to the end when it is met. No folder is
+    // scanned twice, which ends any cycle of links leading back into the tree.
+    void Scan(const std::string& folder)
+    {
+        if (!m_scanned.insert(ScanKey(folder)).second)
+            return;
+        platform::ListFolder(folder, [&](const platform::FolderItem& item) {
+            Visit(folder, item);
+        });
+    }
+
+private:
+    void Visit(const std::string& folder, const platform::FolderItem& item)
+    {
+        // A path cut to the limit would name something else: leave the entry out.
+        if (folder.size() + 1 + item.name.size() > platform::kMaxPathLength)
+            return;
+        const std::string entryPath = folder + '\\' + item.name;
+        std::string followed;
+        const bool folderShortcut = IsFolderShortcut(entryPath, followed);
+        if (folderShortcut || item.isFolder) {
+            // Names beginning with "." (".", "..", ".cache") are never entered.
+            if (m_withSubfolders && !item.name.empty() && item.name[0] != '.')
+                Scan(folderShortcut ? followed : entryPath);
+            return;
+        }
+        m_list.AddFile(followed);
+    }
+
+    CFileList& m_list;
+    bool m_withSubfolders;
+    std::unordered_set<std::string> m_scanned;
+};
+
+}  // namespace
+
+int CFileList::AddFile(const std::string& path)
+{
+    std::string filePath;
+    if (IsFolderShortcut(path, filePath))
+        return -1;
+
+    const bool dayFilters = m_nAccessedDays != 0 || m_nModifiedDays != 0;
+    platform::FileFacts facts;
+    if (!platform::ReadFileFacts(filePath, dayFilters, facts))
+        return -1;
+    if (dayFilters &&
+        RefusedByDayFilters(m_nAccessedDays, m_nModifiedDays, facts, platform::CurrentTime()))
+        return -1;
+
+    std::string::size_type separator = filePath.rfind('\\');
+    if (separator == std::string::npos)
+        separator = filePath.rfind('/');
+    const std::string folder =
+        separator == std::string::npos ? std::string() : filePath.substr(0, separator);
+    const std::string name =
+        separator == std::string::npos ? filePath : filePath.substr(separator + 1);
+    return AddEntry(folder, name, facts.sizeLow / 1000 + 1);
+}
+
+void CFileList::AddFolder(const std::string& folder, int withSubfolders)
+{
+    std::string start(folder);
+    if (!start.empty() && start.back() == '\\')
+        start.pop_back();  // "C:\" becomes "C:", listed as "C:\*.*"
+    FolderScan(*this, withSubfolders != 0).Scan(start);
+}
+
+void CFileList::AddPlaylist(const std::string& path)
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::OpenForReading(path),
+                                                          &std::fclose);
+    if (!file)
+        return;
+    const std::string::size_type slash = path.rfind('\\');
+    const std::string baseFolder =
+        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    ReadPlaylistPaths(file.get(), baseFolder,
+                      [this](const std::string& entry) { AddFile(entry); });
+}

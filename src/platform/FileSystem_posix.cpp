@@ -1,0 +1,187 @@
+// The file seam on POSIX systems. The program spells every path with backslashes;
+// here each backslash becomes "/" before the system sees the path.
+#include "platform/FileSystem.h"
+
+#include "platform/LocalTime.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <memory>
+#include <vector>
+
+namespace platform {
+namespace {
+
+std::string NativePath(const std::string& path)
+{
+    std::string native(path);
+    for (char& c : native) {
+        if (c == '\\')
+            c = '/';
+    }
+    return native;
+}
+
+// The folder as the listing sees it: "" is the root, like "\*.*" on Windows.
+std::string NativeFolder(const std::string& folder)
+{
+    return NativePath(folder) + '/';
+}
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
+// The folders being listed, innermost last. A file met in the innermost one is
+// looked at relative to the open folder, which spares the system a walk down the
+// whole path for each file of a large tree.
+struct OpenListing {
+    std::string folder;  // native, ending in "/"
+    int fd;
+    uid_t user;          // effective user while listing
+};
+thread_local std::vector<OpenListing> g_openListings;
+
+class ListingScope {
+public:
+    ListingScope(const std::string& folder, int fd)
+    {
+        g_openListings.push_back({folder, fd, geteuid()});
+    }
+    ~ListingScope() { g_openListings.pop_back(); }
+    ListingScope(const ListingScope&) = delete;
+    ListingScope& operator=(const ListingScope&) = delete;
+};
+
+// The innermost listing and the name within it when `path` names one of its
+// entries; null otherwise.
+const OpenListing* ListedEntry(const std::string& path, const char** name)
+{
+    if (g_openListings.empty())
+        return nullptr;
+    const OpenListing& listing = g_openListings.back();
+    if (path.size() <= listing.folder.size() ||
+        path.compare(0, listing.folder.size(), listing.folder) != 0 ||
+        path.find('/', listing.folder.size()) != std::string::npos)
+        return nullptr;
+    *name = path.c_str() + listing.folder.size();
+    return &listing;
+}
+
+// Like opening the file for reading: follows links, and refuses what is no
+// regular file or what this process may not read.
+bool StatReadableFile(const std::string& path, struct stat& status)
+{
+    const char* name = nullptr;
+    if (const OpenListing* listing = ListedEntry(path, &name)) {
+        if (fstatat(listing->fd, name, &status, 0) != 0 || !S_ISREG(status.st_mode))
+            return false;
+        // For its owner the owner's read bit answers exactly; anyone else asks
+        // the system, which knows about groups, access lists and privileges.
+        return (status.st_uid == listing->user && (status.st_mode & S_IRUSR)) ||
+               faccessat(listing->fd, name, R_OK, AT_EACCESS) == 0;
+    }
+    // Non-blocking, so that a named pipe cannot stall the caller.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool isFile = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    close(fd);
+    return isFile;
+}
+
+bool IsFolderEntry(DIR* dir, const dirent& entry)
+{
+    switch (entry.d_type) {
+    case DT_DIR:
+        return true;
+    case DT_LNK:
+    case DT_UNKNOWN: {
+        // Follow links, so a link to a folder is a folder like on Windows.
+        struct stat facts;
+        return fstatat(dirfd(dir), entry.d_name, &facts, 0) == 0 && S_ISDIR(facts.st_mode);
+    }
+    default:
+        return false;
+    }
+}
+
+int32_t LocalSeconds(std::time_t seconds)
+{
+    std::tm fields;
+    if (!localtime_r(&seconds, &fields))
+        return 0;
+    return LocalCalendarToSeconds(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday,
+                                  fields.tm_hour, fields.tm_min, fields.tm_sec);
+}
+
+}  // namespace
+
+bool ListFolder(const std::string& folder, const std::function<void(const FolderItem&)>& visit)
+{
+    const std::string native = NativeFolder(folder);
+    std::unique_ptr<DIR, DirCloser> dir(opendir(native.c_str()));
+    if (!dir)
+        return false;
+    ListingScope scope(native, dirfd(dir.get()));
+    FolderItem item;
+    while (const dirent* entry = readdir(dir.get())) {
+        item.name = entry->d_name;
+        item.isFolder = IsFolderEntry(dir.get(), *entry);
+        visit(item);
+    }
+    return true;
+}
+
+bool FolderIdentity(const std::string& folder, std::string& identity)
+{
+    struct stat facts;
+    if (stat(NativeFolder(folder).c_str(), &facts) != 0 || !S_ISDIR(facts.st_mode))
+        return false;
+    identity = std::to_string(facts.st_dev) + ':' + std::to_string(facts.st_ino);
+    return true;
+}
+
+bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
+{
+    struct stat status;
+    if (!StatReadableFile(NativePath(path), status))
+        return false;
+    facts.sizeLow = static_cast<uint32_t>(status.st_size);
+    if (withTimes) {
+        facts.accessSeconds = LocalSeconds(status.st_atim.tv_sec);
+        facts.writeSeconds = LocalSeconds(status.st_mtim.tv_sec);
+    }
+    return true;
+}
+
+std::FILE* OpenForReading(const std::string& path)
+{
+    // Regular files only, checked before any read, so a named pipe cannot stall us.
+    const int fd = open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat status;
+    std::FILE* file = nullptr;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
+        file = fdopen(fd, "rb");
+    if (!file)
+        close(fd);
+    return file;
+}
+
+int32_t CurrentTime()
+{
+    return static_cast<int32_t>(std::time(nullptr));
+}
+
+bool PathExists(const std::string& path)
+{
+    return !path.empty() && access(NativePath(path).c_str(), F_OK) == 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,132 @@
+// The file seam on Windows: the ANSI file functions, called as the program always
+// has, so shares, locks and attributes behave as users expect.
+#include "platform/FileSystem.h"
+
+#include "platform/LocalTime.h"
+
+#include <windows.h>
+
+#include <io.h>
+
+#include <ctime>
+
+namespace platform {
+namespace {
+
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE handle) : m_handle(handle) {}
+    ~FindHandle()
+    {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            FindClose(m_handle);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    HANDLE get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
+    ~FileHandle()
+    {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE get() const { return m_handle; }
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle;
+};
+
+int32_t LocalSeconds(const FILETIME& stored)
+{
+    FILETIME local;
+    SYSTEMTIME fields;
+    if (!FileTimeToLocalFileTime(&stored, &local) || !FileTimeToSystemTime(&local, &fields))
+        return 0;
+    return LocalCalendarToSeconds(fields.wYear, fields.wMonth, fields.wDay, fields.wHour,
+                                  fields.wMinute, fields.wSecond);
+}
+
+}  // namespace
+
+bool ListFolder(const std::string& folder, const std::function<void(const FolderItem&)>& visit)
+{
+    WIN32_FIND_DATAA found;
+    FindHandle find(FindFirstFileA((folder + "\\*.*").c_str(), &found));
+    if (find.get() == INVALID_HANDLE_VALUE)
+        return false;
+    FolderItem item;
+    do {
+        item.name = found.cFileName;
+        item.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        visit(item);
+    } while (FindNextFileA(find.get(), &found));
+    return true;
+}
+
+bool FolderIdentity(const std::string& folder, std::string& identity)
+{
+    // "\." names the folder that "\*.*" lists, also for a bare drive ("C:") or "".
+    FileHandle handle(CreateFileA((folder + "\\.").c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle.valid())
+        return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(handle.get(), &info) ||
+        !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    identity = std::to_string(info.dwVolumeSerialNumber) + ':' +
+               std::to_string(info.nFileIndexHigh) + ':' + std::to_string(info.nFileIndexLow);
+    return true;
+}
+
+bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
+{
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return false;
+    // Only the low part counts; asking for the high part tells a size of
+    // 0xFFFFFFFF apart from a failure.
+    DWORD sizeHigh = 0;
+    SetLastError(NO_ERROR);
+    const DWORD sizeLow = GetFileSize(file.get(), &sizeHigh);
+    if (sizeLow == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
+        return false;
+    facts.sizeLow = sizeLow;
+    if (withTimes) {
+        FILETIME accessed, written;
+        if (!GetFileTime(file.get(), nullptr, &accessed, &written))
+            return false;
+        facts.accessSeconds = LocalSeconds(accessed);
+        facts.writeSeconds = LocalSeconds(written);
+    }
+    return true;
+}
+
+std::FILE* OpenForReading(const std::string& path)
+{
+    return std::fopen(path.c_str(), "rb");
+}
+
+int32_t CurrentTime()
+{
+    return static_cast<int32_t>(std::time(nullptr));
+}
+
+bool PathExists(const std::string& path)
+{
+    return _access(path.c_str(), 0) == 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,94 @@
+#include "settings/Settings.h"
+
+#include "platform/Profile.h"
+
+#include <climits>
+#include <cstdint>
+#include <string>
+
+namespace {
+
+const char kSection[] = "General";
+
+// The C runtime's atoi of a 32-bit long: blanks, one sign, decimal digits up to
+// the first other character; no digits give 0, and too large a number stops at
+// the nearest limit instead of being undefined.
+int DecimalPrefix(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const int64_t limit = negative ? -static_cast<int64_t>(INT_MIN) : INT_MAX;
+    int64_t total = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        total = total * 10 + (text[i] - '0');
+        if (total > limit) {
+            total = limit;
+            break;
+        }
+    }
+    return static_cast<int>(negative ? -total : total);
+}
+
+int ReadSize(const char* key, const char* fallback)
+{
+    return DecimalPrefix(platform::ReadProfileText(kSection, key, fallback));
+}
+
+void WriteNumber(const char* key, int value)
+{
+    platform::WriteProfileText(kSection, key, std::to_string(value));
+}
+
+}  // namespace
+
+CSettings::CSettings(bool load)
+{
+    if (load)
+        Load();
+}
+
+CSettings::~CSettings() = default;
+
+void CSettings::Load()
+{
+    Start = platform::ReadProfileText(kSection, "Start", "");
+    Ext = platform::ReadProfileText(kSection, "Ext", "mp3");
+    Caption = platform::ReadProfileText(kSection, "Caption", "Media Memory");
+    Dest1 = platform::ReadProfileText(kSection, "Dest1", "");
+    Dest2 = platform::ReadProfileText(kSection, "Dest2", "");
+    MaxView1 = ReadSize("MaxView1", "32600");
+    MaxView2 = ReadSize("MaxView2", "32600");
+    MinFileSize = ReadSize("MinFileSize", "1000");
+    MaxFileSize = ReadSize("MaxFileSize", "100000");
+    Accessed = platform::ReadProfileInt(kSection, "Accessed", 0);
+    Modified = platform::ReadProfileInt(kSection, "Modified", 0);
+    QuickStart = platform::ReadProfileInt(kSection, "QuickStart", 1);
+    BestFit = platform::ReadProfileInt(kSection, "BestFit", 1);
+    LicenseMessage = platform::ReadProfileInt(kSection, "LicenseMessage", 1);
+    Child = platform::ReadProfileInt(kSection, "Child", 2);
+}
+
+// Caption and Child are only ever written by hand; their lines stay as they are.
+void CSettings::Save()
+{
+    platform::WriteProfileText(kSection, "Start", Start);
+    platform::WriteProfileText(kSection, "Ext", Ext);
+    platform::WriteProfileText(kSection, "Dest1", Dest1);
+    platform::WriteProfileText(kSection, "Dest2", Dest2);
+    WriteNumber("MaxView1", MaxView1);
+    WriteNumber("MaxView2", MaxView2);
+    WriteNumber("QuickStart", QuickStart);
+    WriteNumber("BestFit", BestFit);
+    // The first-run About box is shown once only.
+    WriteNumber("LicenseMessage", 0);
+    WriteNumber("Accessed", Accessed);
+    WriteNumber("Modified", Modified);
+    WriteNumber("MinFileSize", MinFileSize);
+    WriteNumber("MaxFileSize", MaxFileSize);
+}

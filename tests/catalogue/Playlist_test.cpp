@@ -1,0 +1,115 @@
+#include "catalogue/FileList.h"
+#include "catalogue/Playlist.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using fixtures::CreateSizedFile;
+using fixtures::JoinPath;
+using fixtures::MakeFolder;
+using fixtures::TempFolder;
+
+// The paths a playlist of the given bytes offers, read from a real file.
+std::vector<std::string> Offered(const std::string& bytes, const std::string& base)
+{
+    TempFolder temp;
+    const std::string path = temp.Join("list.m3u");
+    EXPECT_TRUE(fixtures::WriteBytes(path, bytes));
+    std::FILE* file = std::fopen(fixtures::NativePath(path).c_str(), "rb");
+    EXPECT_NE(nullptr, file);
+    std::vector<std::string> offered;
+    if (file) {
+        ReadPlaylistPaths(file, base, [&](const std::string& entry) { offered.push_back(entry); });
+        std::fclose(file);
+    }
+    return offered;
+}
+
+using Paths = std::vector<std::string>;
+
+TEST(ReadPlaylistPaths, RelativeLinesJoinTheBaseAndAbsoluteOnesStand)
+{
+    EXPECT_EQ((Paths{"D:\\lists\\a.mp3", "\\music\\b.mp3", "C:\\x\\c.mp3",
+                     "\\\\server\\share\\d.mp3", "D:\\lists\\sub\\e.mp3", "x:", "D:\\lists\\#EXTM3U"}),
+              Offered("a.mp3\n/music/b.mp3\nC:\\x\\c.mp3\n\\\\server\\share\\d.mp3\nsub/e.mp3\n"
+                      "x:\n#EXTM3U\n",
+                      "D:\\lists\\"));
+    EXPECT_EQ((Paths{"a.mp3"}), Offered("a.mp3\n", ""));
+}
+
+TEST(ReadPlaylistPaths, OnlySpacesAndLineFeedsAreTrimmed)
+{
+    EXPECT_EQ((Paths{"B\\lead.mp3", "B\\\ttab.mp3\t", "B\\c\rr.mp3\r", "B\\in side.mp3"}),
+              Offered("   lead.mp3   \n\ttab.mp3\t\nc\rr.mp3\r\r\nin side.mp3", "B\\"));
+}
+
+TEST(ReadPlaylistPaths, BlankLinesAreSkippedAndCrLfIsOneLineFeed)
+{
+    EXPECT_EQ((Paths{"B\\one.mp3", "B\\two.mp3", "B\\three.mp3"}),
+              Offered("one.mp3\r\n\r\n    \r\n\ntwo.mp3\r\n   three.mp3   \r\n", "B\\"));
+}
+
+TEST(ReadPlaylistPaths, SpacesWithoutALineBreakStopTheReading)
+{
+    EXPECT_EQ((Paths{"B\\one.mp3"}), Offered("one.mp3\n     ", "B\\"));
+    // The first 259 characters are all spaces: nothing is left of that read.
+    EXPECT_EQ((Paths{}), Offered(std::string(300, ' ') + "\nlater.mp3\n", "B\\"));
+    // A NUL byte ends the line's text like the end of a string.
+    EXPECT_EQ((Paths{"B\\one.mp3"}), Offered(std::string("one.mp3\n\0two.mp3\nthree.mp3\n", 27), "B\\"));
+}
+
+TEST(ReadPlaylistPaths, LongLinesAreReadIn259CharacterPieces)
+{
+    const std::string line = std::string(259, 'a') + std::string(41, 'b');
+    EXPECT_EQ((Paths{std::string(259, 'a'), std::string(41, 'b'), "next.mp3"}),
+              Offered(line + "\nnext.mp3\n", ""));
+    // A CR LF right after a full piece is a line of its own, and blank.
+    EXPECT_EQ((Paths{std::string(259, 'c'), "next.mp3"}),
+              Offered(std::string(259, 'c') + "\r\nnext.mp3\r\n", ""));
+}
+
+TEST(ReadPlaylistPaths, PathsLongerThanTheLimitArePassedOver)
+{
+    const std::string base = std::string(245, 'd') + "\\";
+    EXPECT_EQ((Paths{base + "short.mp3", "C:\\absolute.mp3"}),
+              Offered("short.mp3\nmuch-too-long.mp3\nC:\\absolute.mp3\n", base));
+}
+
+TEST(AddPlaylist, AdmitsTheFilesItNames)
+{
+    TempFolder temp;
+    const std::string lists = temp.Join("lists");
+    const std::string music = temp.Join("music");
+    ASSERT_TRUE(MakeFolder(lists));
+    ASSERT_TRUE(MakeFolder(music));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(lists, "near.mp3"), 2000000));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(music, "far.mp3"), 3000000));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(music, "small.mp3"), 1000));
+    std::string absolute = JoinPath(music, "far.mp3");
+    std::replace(absolute.begin(), absolute.end(), '\\', '/');
+    const std::string playlist = JoinPath(lists, "mix.m3u");
+    ASSERT_TRUE(fixtures::WriteBytes(
+        playlist, "#EXTM3U\r\n#EXTINF:1,x\r\nnear.mp3\r\n" + absolute +
+                      "\r\n..\\music\\small.mp3\r\nmissing.mp3\r\n\r\n..\\music\\far.mp3"));
+
+    CFileList list(50, 50);
+    list.AddPlaylist(playlist);
+    ASSERT_EQ(3, list.GetCount());
+    EXPECT_EQ("near.mp3", list.GetName(0));
+    EXPECT_EQ(lists, list.GetFolder(0));
+    EXPECT_EQ("far.mp3", list.GetName(1));
+    EXPECT_EQ(JoinPath(lists, "..\\music"), list.GetFolder(2));
+    EXPECT_EQ(2001u + 3001u + 3001u, list.GetTotalKB());
+
+    list.AddPlaylist(JoinPath(lists, "missing.m3u"));
+    list.AddPlaylist(lists);
+    EXPECT_EQ(3, list.GetCount());
+}
+
+}  // namespace

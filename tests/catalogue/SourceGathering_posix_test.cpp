@@ -1,0 +1,154 @@
+// Links, pipes and read errors that only the POSIX side can stage.
+#include "catalogue/FileList.h"
+#include "catalogue/Playlist.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using fixtures::CreateSizedFile;
+using fixtures::JoinPath;
+using fixtures::MakeFolder;
+using fixtures::NativePath;
+using fixtures::TempFolder;
+
+bool Link(const std::string& target, const std::string& link)
+{
+    return symlink(NativePath(target).c_str(), NativePath(link).c_str()) == 0;
+}
+
+std::vector<std::string> Names(const CFileList& list)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < list.GetCount(); ++i)
+        names.push_back(list.GetName(static_cast<uint32_t>(i)));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// root\a.mp3 and root\sub\b.mp3, with links leading back: root\sub\up -> root,
+// root\again -> root\sub, and root\self -> "." (relative).
+class LinkedTree : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = temp.Join("root");
+        ASSERT_TRUE(MakeFolder(root));
+        ASSERT_TRUE(MakeFolder(JoinPath(root, "sub")));
+        ASSERT_TRUE(CreateSizedFile(JoinPath(root, "a.mp3"), 2000000));
+        ASSERT_TRUE(CreateSizedFile(JoinPath(root, "sub\\b.mp3"), 2000000));
+        ASSERT_TRUE(Link(root, JoinPath(root, "sub\\up")));
+        ASSERT_TRUE(Link(JoinPath(root, "sub"), JoinPath(root, "again")));
+        ASSERT_TRUE(Link(".", JoinPath(root, "self")));
+    }
+
+    TempFolder temp;
+    std::string root;
+    CFileList list{500, 500};
+};
+
+TEST_F(LinkedTree, LinksBackIntoTheTreeEndTheScanWithEveryFolderReadOnce)
+{
+    list.AddFolder(root, 1);
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3"}), Names(list));
+
+    // A second call is a new scan and reads the tree again.
+    list.AddFolder(root + "\\", 1);
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "a.mp3", "b.mp3", "b.mp3"}), Names(list));
+}
+
+TEST_F(LinkedTree, LinkToAFolderOutsideIsFollowedOnlyWithSubfolders)
+{
+    const std::string outside = temp.Join("outside");
+    ASSERT_TRUE(MakeFolder(outside));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(outside, "e.mp3"), 2000000));
+    ASSERT_TRUE(Link(outside, JoinPath(root, "elsewhere")));
+    ASSERT_TRUE(Link(temp.Join("gone"), JoinPath(root, "dangling.mp3")));
+
+    list.AddFolder(root, 0);
+    EXPECT_EQ(std::vector<std::string>{"a.mp3"}, Names(list));
+
+    list.RemoveAll();
+    list.AddFolder(root, 1);
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "e.mp3"}), Names(list));
+    for (int i = 0; i < list.GetCount(); ++i) {
+        if (list.GetName(static_cast<uint32_t>(i)) == "e.mp3") {
+            EXPECT_EQ(JoinPath(root, "elsewhere"), list.GetFolder(static_cast<uint32_t>(i)));
+        }
+    }
+}
+
+TEST(AddFolder, NamedPipeStallsNothing)
+{
+    TempFolder temp;
+    ASSERT_EQ(0, mkfifo(NativePath(temp.Join("pipe.mp3")).c_str(), 0644));
+    ASSERT_TRUE(CreateSizedFile(temp.Join("real.mp3"), 2000000));
+    CFileList list(50, 50);
+    list.SetMinKB(0);
+    list.AddFolder(temp.Path(), 0);
+    EXPECT_EQ(std::vector<std::string>{"real.mp3"}, Names(list));
+    EXPECT_EQ(-1, list.AddFile(temp.Join("pipe.mp3")));
+    list.AddPlaylist(temp.Join("pipe.mp3"));
+    EXPECT_EQ(1, list.GetCount());
+}
+
+TEST(AddFolder, AgreesWithOpeningTheFileOnWhetherItCanBeRead)
+{
+    TempFolder temp;
+    for (const char* name : {"locked.mp3", "open.mp3"})
+        ASSERT_TRUE(CreateSizedFile(temp.Join(name), 2000000));
+    ASSERT_EQ(0, chmod(NativePath(temp.Join("locked.mp3")).c_str(), 0));
+    ASSERT_EQ(0, chmod(NativePath(temp.Join("open.mp3")).c_str(), 0004));
+    for (const char* name : {"locked.mp3", "open.mp3"}) {
+        const int fd = open(NativePath(temp.Join(name)).c_str(), O_RDONLY);
+        const bool readable = fd >= 0;
+        if (fd >= 0)
+            close(fd);
+        CFileList scanned(50, 50);
+        scanned.AddFolder(temp.Path(), 0);
+        CFileList single(50, 50);
+        EXPECT_EQ(readable, scanned.Contains(name) == 1) << name;
+        EXPECT_EQ(readable, single.AddFile(temp.Join(name)) >= 0) << name;
+    }
+}
+
+// A stream that gives its text and then fails.
+struct FailingSource {
+    std::string text;
+    std::size_t position = 0;
+};
+
+ssize_t ReadThenFail(void* cookie, char* buffer, size_t size)
+{
+    FailingSource& source = *static_cast<FailingSource*>(cookie);
+    if (source.position == source.text.size())
+        return -1;
+    const std::size_t count = std::min(size, source.text.size() - source.position);
+    std::memcpy(buffer, source.text.data() + source.position, count);
+    source.position += count;
+    return static_cast<ssize_t>(count);
+}
+
+TEST(ReadPlaylistPaths, ReadErrorStopsReadingAndDropsThePartialLine)
+{
+    FailingSource source{"a.mp3\r\nb.mp3\nc.mp", 0};
+    cookie_io_functions_t functions{};
+    functions.read = ReadThenFail;
+    std::FILE* file = fopencookie(&source, "r", functions);
+    ASSERT_NE(nullptr, file);
+    std::vector<std::string> offered;
+    ReadPlaylistPaths(file, "L\\", [&](const std::string& path) { offered.push_back(path); });
+    std::fclose(file);
+    EXPECT_EQ((std::vector<std::string>{"L\\a.mp3", "L\\b.mp3"}), offered);
+}
+
+}  // namespace

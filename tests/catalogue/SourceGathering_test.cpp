@@ -1,0 +1,232 @@
+#include "catalogue/FileList.h"
+#include "platform/FileSystem.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+namespace {
+
+using fixtures::CreateSizedFile;
+using fixtures::JoinPath;
+using fixtures::MakeFolder;
+using fixtures::SetFileTimes;
+using fixtures::TempFolder;
+
+const int64_t kHour = 3600;
+const int64_t kDay = 24 * kHour;
+
+std::set<std::string> Names(const CFileList& list)
+{
+    std::set<std::string> names;
+    for (int i = 0; i < list.GetCount(); ++i)
+        names.insert(list.GetName(static_cast<uint32_t>(i)));
+    return names;
+}
+
+// Lets small test files count.
+void AdmitAnySize(CFileList& list)
+{
+    list.SetMinKB(0);
+    list.SetMaxKB(0xFFFFFFFFu);
+}
+
+TEST(AddFile, CountsKilobytesOfOneThousandBytesPlusOne)
+{
+    TempFolder temp;
+    CFileList list(50, 50);
+    AdmitAnySize(list);
+    const std::pair<uint64_t, uint32_t> cases[] = {
+        {0, 1}, {999, 1}, {1000, 2}, {1000000, 1001},
+        // Only the low 32 bits of a size of 4 GB or more count.
+        {(uint64_t(1) << 32) + 5000, 6}};
+    for (const auto& sizeAndKB : cases) {
+        const std::string path = temp.Join("f" + std::to_string(sizeAndKB.first) + ".mp3");
+        ASSERT_TRUE(CreateSizedFile(path, sizeAndKB.first));
+        const int index = list.AddFile(path);
+        ASSERT_GE(index, 0) << sizeAndKB.first;
+        EXPECT_EQ(sizeAndKB.second, list.GetSizeKB(static_cast<uint32_t>(index))) << sizeAndKB.first;
+    }
+}
+
+TEST(AddFile, PassesThroughTheListsExtensionAndSizeFilters)
+{
+    TempFolder temp;
+    CFileList list(50, 50);
+    list.SetExtensions("mp3");
+    ASSERT_TRUE(CreateSizedFile(temp.Join("song.wav"), 2000000));
+    ASSERT_TRUE(CreateSizedFile(temp.Join("small.mp3"), 998999));
+    ASSERT_TRUE(CreateSizedFile(temp.Join("fits.MP3"), 999000));
+    EXPECT_EQ(-1, list.AddFile(temp.Join("song.wav")));
+    EXPECT_EQ(-1, list.AddFile(temp.Join("small.mp3")));
+    EXPECT_EQ(0, list.AddFile(temp.Join("fits.MP3")));
+    EXPECT_EQ(1000u, list.GetTotalKB());
+}
+
+TEST(AddFile, SplitsAtTheLastBackslashElseTheLastSlash)
+{
+    TempFolder temp;
+    ASSERT_TRUE(MakeFolder(temp.Join("sub")));
+    ASSERT_TRUE(CreateSizedFile(temp.Join("sub\\a.mp3"), 10));
+    CFileList list(50, 50);
+    AdmitAnySize(list);
+
+    ASSERT_EQ(0, list.AddFile(temp.Join("sub\\a.mp3")));
+    EXPECT_EQ("a.mp3", list.GetName(0));
+    EXPECT_EQ(temp.Join("sub"), list.GetFolder(0));
+
+    std::string slashed = temp.Join("sub\\a.mp3");
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    ASSERT_EQ(1, list.AddFile(slashed));
+    EXPECT_EQ("a.mp3", list.GetName(1));
+    EXPECT_EQ(slashed.substr(0, slashed.size() - 6), list.GetFolder(1));
+
+    ASSERT_EQ(2, list.AddFile(temp.Join("sub/a.mp3")));
+    EXPECT_EQ("sub/a.mp3", list.GetName(2));
+    EXPECT_EQ(temp.Path(), list.GetFolder(2));
+
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(fixtures::NativePath(temp.Join("sub")));
+    const int bare = list.AddFile("a.mp3");
+    std::filesystem::current_path(before);
+    ASSERT_EQ(3, bare);
+    EXPECT_EQ("a.mp3", list.GetName(3));
+    EXPECT_EQ("", list.GetFolder(3));
+}
+
+TEST(AddFile, RefusesWhatCannotBeOpenedAsAFile)
+{
+    TempFolder temp;
+    ASSERT_TRUE(MakeFolder(temp.Join("folder.mp3")));
+    ASSERT_TRUE(fixtures::WriteBytes(temp.Join("broken.lnk"), "not a shortcut"));
+    CFileList list(50, 50);
+    AdmitAnySize(list);
+    EXPECT_EQ(-1, list.AddFile(temp.Join("folder.mp3")));
+    EXPECT_EQ(-1, list.AddFile(temp.Join("missing.mp3")));
+    EXPECT_EQ(-1, list.AddFile(""));
+    EXPECT_EQ(-1, list.AddFile(temp.Join("broken.lnk")));
+    EXPECT_EQ(0, list.GetCount());
+}
+
+struct DayCase {
+    int accessedDays;
+    int modifiedDays;
+    int64_t accessedAgo;
+    int64_t writtenAgo;
+    bool admitted;
+};
+
+TEST(AddFile, DayFiltersCountTheBoundaryDayDifferently)
+{
+    const int64_t justNow = 0;
+    const DayCase cases[] = {
+        {1, 0, 23 * kHour, justNow, false},
+        {1, 0, 25 * kHour, justNow, true},
+        {7, 0, 6 * kDay + 23 * kHour, justNow, false},
+        {7, 0, 7 * kDay + kHour, justNow, true},
+        {0, 1, justNow, 47 * kHour, true},
+        {0, 1, justNow, 49 * kHour, false},
+        {0, 7, justNow, 7 * kDay + 23 * kHour, true},
+        {0, 7, justNow, 8 * kDay + kHour, false},
+        // Times in the future are zero days old or less.
+        {1, 0, -3 * kDay, justNow, false},
+        {0, 1, justNow, -3 * kDay, true},
+        // Negative values are off; both filters must pass.
+        {-5, -5, justNow, 400 * kDay, true},
+        {7, 7, 10 * kDay, 10 * kDay, false},
+        {7, 14, 10 * kDay, 10 * kDay, true},
+        {14, 7, 10 * kDay, 1 * kDay, false},
+    };
+    TempFolder temp;
+    int number = 0;
+    for (const DayCase& c : cases) {
+        const std::string path = temp.Join("f" + std::to_string(++number) + ".mp3");
+        ASSERT_TRUE(CreateSizedFile(path, 1000000));
+        ASSERT_TRUE(SetFileTimes(path, c.accessedAgo, c.writtenAgo));
+        CFileList list(50, 50);
+        list.SetAccessedDays(c.accessedDays);
+        list.SetModifiedDays(c.modifiedDays);
+        EXPECT_EQ(c.admitted, list.AddFile(path) >= 0) << "case " << number;
+    }
+}
+
+// music\a.mp3, music\.hidden.mp3, music\notes.txt, music\sub\b.mp3,
+// music\sub\deeper\d.mp3 and music\.cache\c.mp3.
+class AddFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        music = temp.Join("music");
+        ASSERT_TRUE(MakeFolder(music));
+        ASSERT_TRUE(MakeFolder(JoinPath(music, "sub")));
+        ASSERT_TRUE(MakeFolder(JoinPath(music, "sub\\deeper")));
+        ASSERT_TRUE(MakeFolder(JoinPath(music, ".cache")));
+        for (const char* file : {"a.mp3", ".hidden.mp3", "notes.txt", "sub\\b.mp3",
+                                 "sub\\deeper\\d.mp3", ".cache\\c.mp3"})
+            ASSERT_TRUE(CreateSizedFile(JoinPath(music, file), 2000000));
+        list.SetExtensions("mp3");
+    }
+
+    TempFolder temp;
+    std::string music;
+    CFileList list{500, 500};
+};
+
+TEST_F(AddFolderTest, WithoutSubfoldersTakesOnlyTheFolderItself)
+{
+    list.AddFolder(music + "\\", 0);
+    EXPECT_EQ((std::set<std::string>{"a.mp3", ".hidden.mp3"}), Names(list));
+    for (int i = 0; i < list.GetCount(); ++i)
+        EXPECT_EQ(music, list.GetFolder(static_cast<uint32_t>(i)));
+    EXPECT_EQ(2 * 2001u, list.GetTotalKB());
+}
+
+TEST_F(AddFolderTest, WithSubfoldersSkipsFoldersWhoseNamesBeginWithADot)
+{
+    list.AddFolder(music, 1);
+    EXPECT_EQ((std::set<std::string>{"a.mp3", ".hidden.mp3", "b.mp3", "d.mp3"}), Names(list));
+    for (int i = 0; i < list.GetCount(); ++i) {
+        if (list.GetName(static_cast<uint32_t>(i)) == "d.mp3") {
+            EXPECT_EQ(JoinPath(music, "sub\\deeper"), list.GetFolder(static_cast<uint32_t>(i)));
+        }
+    }
+}
+
+TEST_F(AddFolderTest, MissingFolderAddsNothing)
+{
+    list.AddFolder(JoinPath(music, "missing"), 1);
+    list.AddFolder(JoinPath(music, "a.mp3"), 1);
+    EXPECT_EQ(0, list.GetCount());
+}
+
+TEST_F(AddFolderTest, DamagedShortcutAddsNothing)
+{
+    ASSERT_TRUE(fixtures::WriteBytes(JoinPath(music, "broken.lnk"), "not a shortcut"));
+    list.SetExtensions("");
+    list.SetMinKB(0);
+    list.AddFolder(music, 0);
+    EXPECT_EQ((std::set<std::string>{"a.mp3", ".hidden.mp3", "notes.txt"}), Names(list));
+}
+
+TEST(AddFolder, LeavesOutEntriesWhosePathWouldBeTooLong)
+{
+    TempFolder temp;
+    const std::string::size_type room = platform::kMaxPathLength - temp.Path().size() - 1;
+    ASSERT_GT(room, 10u);
+    ASSERT_LT(room, 255u);
+    const std::string fits = std::string(room - 4, 'f') + ".mp3";
+    const std::string tooLong = std::string(room - 3, 't') + ".mp3";
+    ASSERT_TRUE(CreateSizedFile(temp.Join(fits), 2000000));
+    ASSERT_TRUE(CreateSizedFile(temp.Join(tooLong), 2000000));
+    ASSERT_TRUE(MakeFolder(temp.Join(std::string(room - 1, 's'))));
+    ASSERT_TRUE(CreateSizedFile(temp.Join(std::string(room - 1, 's') + "\\x.mp3"), 2000000));
+
+    CFileList list(50, 50);
+    list.AddFolder(temp.Path(), 1);
+    EXPECT_EQ(std::set<std::string>{fits}, Names(list));
+}
+
+}  // namespace

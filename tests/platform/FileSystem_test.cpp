@@ -1,0 +1,47 @@
+#include "platform/FileSystem.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using fixtures::CreateSizedFile;
+using fixtures::TempFolder;
+
+TEST(FileSystem, ListFolderGivesEveryEntryAndWhetherItIsAFolder)
+{
+    TempFolder temp;
+    ASSERT_TRUE(fixtures::MakeFolder(temp.Join("sub")));
+    ASSERT_TRUE(CreateSizedFile(temp.Join("a.mp3"), 5));
+    std::map<std::string, bool> seen;
+    ASSERT_TRUE(platform::ListFolder(temp.Path(), [&](const platform::FolderItem& item) {
+        seen[item.name] = item.isFolder;
+    }));
+    EXPECT_EQ((std::map<std::string, bool>{{".", true}, {"..", true}, {"a.mp3", false}, {"sub", true}}),
+              seen);
+
+    int calls = 0;
+    auto count = [&](const platform::FolderItem&) { ++calls; };
+    EXPECT_FALSE(platform::ListFolder(temp.Join("missing"), count));
+    EXPECT_FALSE(platform::ListFolder(temp.Join("a.mp3"), count));
+    EXPECT_EQ(0, calls);
+}
+
+TEST(FileSystem, FolderIdentityDoesNotDependOnTheSpelling)
+{
+    TempFolder temp;
+    ASSERT_TRUE(fixtures::MakeFolder(temp.Join("sub")));
+    ASSERT_TRUE(CreateSizedFile(temp.Join("a.mp3"), 5));
+    std::string plain, roundabout, sub, unused;
+    ASSERT_TRUE(platform::FolderIdentity(temp.Path(), plain));
+    ASSERT_TRUE(platform::FolderIdentity(temp.Join("sub\\.."), roundabout));
+    ASSERT_TRUE(platform::FolderIdentity(temp.Join("sub"), sub));
+    EXPECT_EQ(plain, roundabout);
+    EXPECT_NE(plain, sub);
+    EXPECT_FALSE(platform::FolderIdentity(temp.Join("a.mp3"), unused));
+    EXPECT_FALSE(platform::FolderIdentity(temp.Join("missing"), unused));
+}
+
+}  // namespace

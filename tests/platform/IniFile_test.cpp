@@ -1,0 +1,210 @@
+#include "platform/IniFile.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+using platform::FindIniValue;
+using platform::IniIntFromText;
+using platform::IniReadInt;
+using platform::IniReadString;
+using platform::IniWriteString;
+using platform::WithIniValue;
+using fixtures::WriteBytes;
+
+namespace {
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(fixtures::NativePath(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Find(const std::string& text, const std::string& section, const std::string& key)
+{
+    std::string value;
+    return FindIniValue(text, section, key, value) ? value : "<missing>";
+}
+
+}  // namespace
+
+TEST(IniText, NamesInAnyCaseAndBlanksAroundNamesAndValues)
+{
+    const std::string text = "  [ general ]  \r\n\t START \t=  C:\\My Music , D:\\x  \r\nEXT=mp3\r\n";
+    EXPECT_EQ("C:\\My Music , D:\\x", Find(text, "General", "Start"));
+    EXPECT_EQ("mp3", Find(text, "GENERAL", "ext"));
+    EXPECT_EQ("<missing>", Find(text, "Other", "Ext"));
+    EXPECT_EQ("<missing>", Find(text, "General", "Caption"));
+}
+
+TEST(IniText, OuterMatchingQuotesAreDropped)
+{
+    const std::string text =
+        "[General]\nA=\"two words\"\nB='single'\nC=\"mixed'\nD=\"\nE=\"\"\nF= \" padded \" \n";
+    EXPECT_EQ("two words", Find(text, "General", "A"));
+    EXPECT_EQ("single", Find(text, "General", "B"));
+    EXPECT_EQ("\"mixed'", Find(text, "General", "C"));
+    EXPECT_EQ("\"", Find(text, "General", "D"));
+    EXPECT_EQ("", Find(text, "General", "E"));
+    EXPECT_EQ(" padded ", Find(text, "General", "F"));
+}
+
+TEST(IniText, FirstDuplicateWinsAndOnlyTheFirstSectionOfANameCounts)
+{
+    const std::string text =
+        "Start=outside\r\n[Other]\r\nStart=other\r\n[General]\r\nStart=first\r\nstart=second\r\n"
+        "[general]\r\nStart=third\r\nExt=wav\r\n";
+    EXPECT_EQ("first", Find(text, "General", "Start"));
+    EXPECT_EQ("other", Find(text, "Other", "Start"));
+    EXPECT_EQ("<missing>", Find(text, "General", "Ext"));
+}
+
+TEST(IniText, EveryKindOfLineEndIsRead)
+{
+    EXPECT_EQ("2", Find("[General]\rA=1\rB=2\rC=3", "General", "B"));
+    EXPECT_EQ("2", Find("[General]\nA=1\nB=2\nC=3", "General", "B"));
+    EXPECT_EQ("3", Find("[General]\r\nA=1\n\rB=2\r\rC=3", "General", "C"));
+    EXPECT_EQ("1", Find("\xEF\xBB\xBF[General]\r\nA=1\r\n", "General", "A"));
+}
+
+TEST(IniText, CommentsAndOddLinesAreNotKeys)
+{
+    const std::string text = "[General]\r\n;Start=commented\r\nno equals sign\r\n[broken\r\nStart=real\r\n";
+    EXPECT_EQ("real", Find(text, "General", "Start"));
+}
+
+TEST(IniText, ExistingKeyIsRewrittenInPlaceAndOtherLinesKeptByteForByte)
+{
+    const std::string text =
+        "; kept\n[General]\n  start = old value \nCaption = My Player\rChild=0\n\n[Next]\nX=1";
+    EXPECT_EQ("; kept\n[General]\nStart=new\r\nCaption = My Player\rChild=0\n\n[Next]\nX=1",
+              WithIniValue(text, "general", "Start", "new"));
+    // Only the first of duplicates is the key.
+    EXPECT_EQ("[General]\r\nA=9\r\nA=2\r\n", WithIniValue("[General]\r\nA=1\r\nA=2\r\n", "General", "A", "9"));
+}
+
+TEST(IniText, NewKeyGoesAfterTheLastLineOfItsSection)
+{
+    EXPECT_EQ("[General]\r\nA=1\r\nB=2\r\n\r\n[Next]\r\nX=1\r\n",
+              WithIniValue("[General]\r\nA=1\r\n\r\n[Next]\r\nX=1\r\n", "General", "B", "2"));
+    EXPECT_EQ("[General]\r\nB=2\r\n", WithIniValue("[General]", "General", "B", "2"));
+    EXPECT_EQ("[General]\nA=1\r\nB=\r\n", WithIniValue("[General]\nA=1", "General", "B", ""));
+    // A later section of the same name does not count.
+    EXPECT_EQ("[General]\r\nA=2\r\n[Next]\r\n[General]\r\nA=1\r\n",
+              WithIniValue("[General]\r\n[Next]\r\n[General]\r\nA=1\r\n", "General", "A", "2"));
+}
+
+TEST(IniText, NewSectionGoesAtTheEnd)
+{
+    EXPECT_EQ("[General]\r\nStart=\r\n", WithIniValue("", "General", "Start", ""));
+    EXPECT_EQ("[Other]\nX=1\r\n[General]\r\nA=1\r\n",
+              WithIniValue("[Other]\nX=1", "General", "A", "1"));
+    EXPECT_EQ("[Other]\rX=1\r[General]\r\nA=1\r\n",
+              WithIniValue("[Other]\rX=1\r", "General", "A", "1"));
+}
+
+TEST(IniText, EntriesThatWouldChangeTheFileStructureAreRefused)
+{
+    EXPECT_TRUE(platform::IsStorableIniEntry("General", "Start", "C:\\a, D:\\b+"));
+    EXPECT_TRUE(platform::IsStorableIniEntry("General", "Start", ""));
+    EXPECT_FALSE(platform::IsStorableIniEntry("General", "Start", "a\r\n[Other]"));
+    EXPECT_FALSE(platform::IsStorableIniEntry("General", "Start", std::string("a\0b", 3)));
+    EXPECT_FALSE(platform::IsStorableIniEntry("General", "A=B", "1"));
+    EXPECT_FALSE(platform::IsStorableIniEntry("General", ";A", "1"));
+    EXPECT_FALSE(platform::IsStorableIniEntry("Gen]eral", "A", "1"));
+    EXPECT_FALSE(platform::IsStorableIniEntry("General", " ", "1"));
+    EXPECT_FALSE(platform::IsStorableIniEntry("", "A", "1"));
+}
+
+TEST(IniInt, ReadsLikeTheWindowsIntegerRead)
+{
+    EXPECT_EQ(7, IniIntFromText("", 7));
+    EXPECT_EQ(42, IniIntFromText("42", 7));
+    EXPECT_EQ(-5, IniIntFromText("-5", 7));
+    EXPECT_EQ(5, IniIntFromText("+5", 7));
+    EXPECT_EQ(12, IniIntFromText("12abc", 7));
+    EXPECT_EQ(0, IniIntFromText("abc", 7));
+    EXPECT_EQ(0, IniIntFromText("-", 7));
+    EXPECT_EQ(3, IniIntFromText(" \t3", 7));
+    EXPECT_EQ(26, IniIntFromText("0x1A", 7));
+    EXPECT_EQ(-26, IniIntFromText("-0x1a", 7));
+    EXPECT_EQ(15, IniIntFromText("0o17", 7));
+    EXPECT_EQ(5, IniIntFromText("0b101", 7));
+    EXPECT_EQ(0, IniIntFromText("0X1A", 7));
+    EXPECT_EQ(-1, IniIntFromText("4294967295", 7));
+    EXPECT_EQ(0, IniIntFromText("4294967296", 7));
+}
+
+class IniFileTest : public ::testing::Test {
+protected:
+    fixtures::TempFolder folder;
+    std::string ini = fixtures::NativePath(folder.Join("Tarrowby.ini"));
+};
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheFallback)
+{
+    EXPECT_EQ("mp3", IniReadString(ini, "General", "Ext", "mp3"));
+    EXPECT_EQ(2, IniReadInt(ini, "General", "Child", 2));
+    WriteBytes(ini, "[General]\r\nBestFit=\r\nChild=\"0\"\r\n");
+    EXPECT_EQ("Media", IniReadString(ini, "General", "Caption", "Media  "));
+    EXPECT_EQ("", IniReadString(ini, "General", "BestFit", "1"));
+    EXPECT_EQ(1, IniReadInt(ini, "General", "BestFit", 1));
+    EXPECT_EQ(0, IniReadInt(ini, "General", "Child", 2));
+    EXPECT_EQ(9, IniReadInt(ini, "Other", "Child", 9));
+}
+
+TEST_F(IniFileTest, StringReadsAreCutAt4095Characters)
+{
+    const std::string longValue(5000, 'x');
+    WriteBytes(ini, "[General]\r\nStart=" + longValue + "\r\n");
+    EXPECT_EQ(std::string(4095, 'x'), IniReadString(ini, "General", "Start", ""));
+    EXPECT_EQ(std::string(4095, 'y'), IniReadString(ini, "General", "None", std::string(4100, 'y')));
+}
+
+TEST_F(IniFileTest, WritesCreateTheFileAndReadBack)
+{
+    EXPECT_TRUE(IniWriteString(ini, "General", "Start", "C:\\Music+"));
+    EXPECT_TRUE(IniWriteString(ini, "General", "MaxView1", "-12"));
+    EXPECT_TRUE(IniWriteString(ini, "General", "Start", "D:\\Other"));
+    EXPECT_EQ("[General]\r\nStart=D:\\Other\r\nMaxView1=-12\r\n", ReadBytes(ini));
+    EXPECT_EQ("D:\\Other", IniReadString(ini, "General", "Start", ""));
+    EXPECT_EQ(-12, IniReadInt(ini, "general", "maxview1", 0));
+    EXPECT_FALSE(std::filesystem::exists(ini + ".new"));
+}
+
+TEST_F(IniFileTest, FailedWritesLeaveTheFileAsItWas)
+{
+    const std::string original = "[General]\nCaption = Mine\nStart=keep\n";
+    WriteBytes(ini, original);
+    EXPECT_FALSE(IniWriteString(ini, "General", "Start", "a\r\n[Injected]"));
+
+    // The temporary file cannot be created.
+    std::filesystem::create_directory(ini + ".new");
+    EXPECT_FALSE(IniWriteString(ini, "General", "Start", "changed"));
+    EXPECT_TRUE(std::filesystem::is_directory(ini + ".new"));
+    std::filesystem::remove(ini + ".new");
+
+    // A read-only settings file is not replaced.
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_write |
+                                          std::filesystem::perms::group_write |
+                                          std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_FALSE(IniWriteString(ini, "General", "Start", "changed"));
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+
+    EXPECT_EQ(original, ReadBytes(ini));
+}
+
+TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced)
+{
+    std::filesystem::create_directory(ini);
+    EXPECT_EQ("d", IniReadString(ini, "General", "Start", "d"));
+    EXPECT_FALSE(IniWriteString(ini, "General", "Start", "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(ini));
+}

@@ -1,0 +1,184 @@
+#include "settings/Settings.h"
+
+#include "platform/Profile.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(fixtures::NativePath(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+const char kFreshFile[] =
+    "[General]\r\n"
+    "Start=\r\n"
+    "Ext=mp3\r\n"
+    "Dest1=\r\n"
+    "Dest2=\r\n"
+    "MaxView1=32600\r\n"
+    "MaxView2=32600\r\n"
+    "QuickStart=1\r\n"
+    "BestFit=1\r\n"
+    "LicenseMessage=0\r\n"
+    "Accessed=0\r\n"
+    "Modified=0\r\n"
+    "MinFileSize=1000\r\n"
+    "MaxFileSize=100000\r\n";
+
+class SettingsTest : public ::testing::Test {
+protected:
+    // Each test writes its own file: Windows caches the profile files it has read.
+    std::string UseFile(const std::string& name, const std::string* contents = nullptr)
+    {
+        const std::string ini = folder.Join(name);
+        if (contents != nullptr)
+            fixtures::WriteBytes(ini, *contents);
+        platform::SetProfilePath(ini);
+        return ini;
+    }
+    std::string UseFileWith(const std::string& name, const std::string& contents)
+    {
+        return UseFile(name, &contents);
+    }
+
+    fixtures::TempFolder folder;
+};
+
+}  // namespace
+
+TEST_F(SettingsTest, WithoutAFileEveryFieldHasItsDefault)
+{
+    const std::string ini = UseFile("Tarrowby.ini");
+    CSettings settings(true);
+    EXPECT_EQ("", settings.Start);
+    EXPECT_EQ("", settings.Dest1);
+    EXPECT_EQ("", settings.Dest2);
+    EXPECT_EQ("mp3", settings.Ext);
+    EXPECT_EQ("Media Memory", settings.Caption);
+    EXPECT_EQ(32600, settings.MaxView1);
+    EXPECT_EQ(32600, settings.MaxView2);
+    EXPECT_EQ(1000, settings.MinFileSize);
+    EXPECT_EQ(100000, settings.MaxFileSize);
+    EXPECT_EQ(1, settings.QuickStart);
+    EXPECT_EQ(1, settings.BestFit);
+    EXPECT_EQ(1, settings.LicenseMessage);
+    EXPECT_EQ(2, settings.Child);
+    EXPECT_EQ(0, settings.Modified);
+    EXPECT_EQ(0, settings.Accessed);
+    EXPECT_FALSE(std::filesystem::exists(fixtures::NativePath(ini)));
+}
+
+TEST_F(SettingsTest, AFreshSaveWritesThirteenKeysInOrder)
+{
+    const std::string ini = UseFile("Tarrowby.ini");
+    CSettings(true).Save();
+    EXPECT_EQ(kFreshFile, ReadBytes(ini));
+}
+
+TEST_F(SettingsTest, HandWrittenCaptionAndChildAreReadButNeverWritten)
+{
+    const std::string ini = UseFileWith("Tarrowby.ini",
+                                        "[General]\r\nCaption=My Player\r\nStart=C:\\Music\r\n"
+                                        "LicenseMessage=1\r\nChild=0\r\n");
+    CSettings settings(true);
+    EXPECT_EQ("My Player", settings.Caption);
+    EXPECT_EQ(0, settings.Child);
+    EXPECT_EQ(1, settings.LicenseMessage);
+
+    settings.Caption = "Changed";
+    settings.Child = 1;
+    settings.Start = "D:\\New+";
+    settings.Save();
+    settings.Save();
+    EXPECT_EQ("[General]\r\nCaption=My Player\r\nStart=D:\\New+\r\nLicenseMessage=0\r\nChild=0\r\n"
+              "Ext=mp3\r\nDest1=\r\nDest2=\r\nMaxView1=32600\r\nMaxView2=32600\r\nQuickStart=1\r\n"
+              "BestFit=1\r\nAccessed=0\r\nModified=0\r\nMinFileSize=1000\r\nMaxFileSize=100000\r\n",
+              ReadBytes(ini));
+}
+
+TEST_F(SettingsTest, SizeKeysAreReadAsTextAndConvertedLikeAtoi)
+{
+    UseFileWith("sizes.ini",
+                "[General]\r\nMaxView1=abc\r\nMaxView2=123abc\r\nMinFileSize=-5\r\nMaxFileSize=\r\n");
+    CSettings settings(true);
+    EXPECT_EQ(0, settings.MaxView1);
+    EXPECT_EQ(123, settings.MaxView2);
+    EXPECT_EQ(-5, settings.MinFileSize);
+    EXPECT_EQ(0, settings.MaxFileSize);
+
+    UseFileWith("limits.ini", "[General]\r\nMaxView1=+42\r\nMaxView2=0x10\r\n"
+                              "MinFileSize=99999999999\r\nMaxFileSize=-99999999999\r\n");
+    settings.Load();
+    EXPECT_EQ(42, settings.MaxView1);
+    EXPECT_EQ(0, settings.MaxView2);
+    EXPECT_EQ(INT_MAX, settings.MinFileSize);
+    EXPECT_EQ(INT_MIN, settings.MaxFileSize);
+}
+
+TEST_F(SettingsTest, FlagAndDayKeysUseTheIntegerRead)
+{
+    UseFileWith("flags.ini", "[general]\r\nquickstart=0\r\nBestFit=\r\nAccessed=30\r\n"
+                             "Modified=-2\r\nCHILD=1\r\nLicenseMessage=7days\r\n");
+    CSettings settings(true);
+    EXPECT_EQ(0, settings.QuickStart);
+    EXPECT_EQ(1, settings.BestFit);
+    EXPECT_EQ(30, settings.Accessed);
+    EXPECT_EQ(-2, settings.Modified);
+    EXPECT_EQ(1, settings.Child);
+    EXPECT_EQ(7, settings.LicenseMessage);
+}
+
+TEST_F(SettingsTest, AStartLongerThan4095CharactersIsCut)
+{
+    const std::string folders = "C:\\Music+," + std::string(5000, 'x');
+    UseFileWith("long.ini", "[General]\r\nStart=" + folders + "\r\n");
+    EXPECT_EQ(folders.substr(0, 4095), CSettings(true).Start);
+}
+
+TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
+{
+    UseFile("roundtrip.ini");
+    CSettings saved(false);
+    saved.Start = "C:\\Music+,D:\\Rock and Roll";
+    saved.Dest1 = "";
+    saved.Dest2 = "E:\\Rio";
+    saved.Ext = "";
+    saved.MaxView1 = -1;
+    saved.MaxView2 = 64000;
+    saved.MinFileSize = 0;
+    saved.MaxFileSize = INT_MAX;
+    saved.QuickStart = 0;
+    saved.BestFit = 0;
+    saved.LicenseMessage = 1;
+    saved.Accessed = 365;
+    saved.Modified = -7;
+    saved.Save();
+
+    CSettings loaded(true);
+    EXPECT_EQ(saved.Start, loaded.Start);
+    EXPECT_EQ("", loaded.Dest1);
+    EXPECT_EQ("E:\\Rio", loaded.Dest2);
+    EXPECT_EQ("", loaded.Ext);
+    EXPECT_EQ(-1, loaded.MaxView1);
+    EXPECT_EQ(64000, loaded.MaxView2);
+    EXPECT_EQ(0, loaded.MinFileSize);
+    EXPECT_EQ(INT_MAX, loaded.MaxFileSize);
+    EXPECT_EQ(0, loaded.QuickStart);
+    EXPECT_EQ(0, loaded.BestFit);
+    EXPECT_EQ(0, loaded.LicenseMessage);
+    EXPECT_EQ(365, loaded.Accessed);
+    EXPECT_EQ(-7, loaded.Modified);
+    EXPECT_EQ("Media Memory", loaded.Caption);
+    EXPECT_EQ(2, loaded.Child);
+}
