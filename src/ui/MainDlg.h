@@ -1,0 +1,89 @@
+#pragma once
+// The main dialog: the source, the two memory views' samples and every command
+// that works on them (Windows only).
+//
+// Commands reach the dialog through OnCommand (buttons) and OnNotify (the list
+// view); each is a member function. The saving commands live in
+// src/output/*_win32.cpp as further members of this class.
+#include "catalogue/FileList.h"
+#include "settings/Settings.h"
+#include "ui/Dialog.h"
+#include "ui/resource.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+constexpr char kMainCaption[] = "Tarrowby";
+constexpr char kDialogClass[] = "#32770";
+// Posted to itself at start so the Quick start box opens once the dialog shows.
+constexpr UINT WM_QUICKSTART = WM_USER + 100;
+
+// The list the list view shows and the sample commands act on: the internal
+// sample, the external sample, or (after LoadSource) the source itself.
+extern CFileList* g_pCurrent;
+
+class CMainDlg : public CDialog {
+public:
+    explicit CMainDlg(CDialog* parent = nullptr);
+
+    void UpdateButtons();
+    void RefillListView();
+    void ShowSourceCount();
+    void ShowSampleTotals();
+    void ExcludeSelected();
+
+    // The index in g_pCurrent of the file shown in list-view row `row`, or -1
+    // when there is no such row.
+    int GetRowIndex(int row) const;
+    // The index in g_pCurrent of the selected file, or -1 when none is selected.
+    int GetSelectedIndex() const;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnDestroy() override;
+    bool OnCommand(int id, int code) override;
+    bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
+    bool OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
+    bool OnSysCommand(UINT id, LPARAM lParam) override;
+    INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Start-up.
+    void ReadStartFolders();
+    LRESULT OnQuickStart();
+
+    // Source and sample commands.
+    enum SourceKind { kOneFolder = 0, kFolderTree = 1, kPlaylist = 2 };
+    void AddToSource(SourceKind kind);
+    void OnClearSource();
+    void OnLoadSource();
+    void OnExternalMem();
+    void OnSelect();
+    void OnClearSample();
+    void OnSample();
+    void OnOptions();
+    // Keeps the list view and status lines right when the source is the list shown.
+    void ShowSourceChange();
+
+    // The list view.
+    void InsertRow(int index, bool update);
+    void SortRows();
+    void OnGetDispInfo(NMLVDISPINFOA* info);
+    void OnColumnClick(NMLISTVIEW* click);
+    void OnItemChanged(NMLISTVIEW* change);
+    void OnListKeyDown(NMLVKEYDOWN* key);
+
+    bool IsSourceShown() const { return g_pCurrent == m_pSource.get(); }
+
+    HICON m_hIcon;
+    HWND m_pListCtrl = nullptr;
+    std::unique_ptr<CFileList> m_pInternal;
+    std::unique_ptr<CFileList> m_pExternal;
+    std::unique_ptr<CFileList> m_pTrial;
+    std::unique_ptr<CFileList> m_pBest;
+    std::unique_ptr<CFileList> m_pSource;
+    std::unique_ptr<CSettings> m_pSettings;
+    // The row the list view shows as selected, -1 for none.
+    int m_nSel = -1;
+};

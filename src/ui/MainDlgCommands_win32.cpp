@@ -1,0 +1,196 @@
+#include "ui/MainDlg.h"
+
+#include "catalogue/Sampling.h"
+#include "ui/App.h"
+#include "ui/FolderPicker.h"
+#include "ui/OptionsDlg.h"
+#include "ui/ProgramFiles.h"
+#include "ui/UserPrompts.h"
+
+#include <cstdio>
+#include <vector>
+
+void CMainDlg::UpdateButtons()
+{
+    if (g_pCurrent == nullptr || !m_pSource)
+        return;
+    const bool rows = g_pCurrent->GetCount() > 0;
+    const bool selected = m_nSel >= 0;
+    const bool source = m_pSource->GetCount() > 0;
+    const uint32_t maxKB = static_cast<uint32_t>(GetDlgItemInt(IDC_MAX_KB));
+
+    EnableWindow(GetDlgItem(IDC_SAMPLE), source && g_pCurrent->GetTotalKB() < maxKB);
+    for (int id : {IDC_EXCLUDE, IDC_FULL_PATH, IDC_PLAY})
+        EnableWindow(GetDlgItem(id), rows && selected);
+    for (int id : {IDC_CLEAR_SAMPLE, IDC_LINKS_TO_DEST, IDC_COPY_TO_DEST, IDC_DROP_ON_RIO})
+        EnableWindow(GetDlgItem(id), rows);
+}
+
+void CMainDlg::RefillListView()
+{
+    SendMessageA(m_pListCtrl, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(m_pListCtrl, LVM_DELETEALLITEMS, 0, 0);
+    m_nSel = -1;
+    const int count = g_pCurrent->GetCount();
+    for (int index = 0; index < count; ++index)
+        InsertRow(index, false);
+    SortRows();
+    SendMessageA(m_pListCtrl, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_pListCtrl, nullptr, TRUE);
+    ShowSampleTotals();
+    if (IsSourceShown())
+        ShowSourceCount();
+    UpdateButtons();
+}
+
+void CMainDlg::ShowSourceCount()
+{
+    char text[100];
+    snprintf(text, sizeof(text), "Source has %d files", m_pSource->GetCount());
+    SetDlgItemText(IDC_SOURCE_COUNT, text);
+}
+
+void CMainDlg::ShowSampleTotals()
+{
+    char text[100];
+    snprintf(text, sizeof(text), "%d files, %u KB for %s", g_pCurrent->GetCount(),
+             static_cast<unsigned>(g_pCurrent->GetTotalKB()),
+             IsDlgButtonChecked(IDC_EXTERNAL_MEM) ? "external mem" : "internal mem");
+    SetDlgItemText(IDC_SAMPLE_TOTALS, text);
+}
+
+void CMainDlg::ShowSourceChange()
+{
+    if (IsSourceShown())
+        RefillListView();
+}
+
+void CMainDlg::AddToSource(SourceKind kind)
+{
+    std::string added;
+    if (kind == kPlaylist) {
+        FileRequest request;
+        request.strFilter = "M3U Files|*.M3u|All Files (*.*)|*.*||";
+        std::vector<std::string> paths;
+        if (!UserPrompts().PickFiles(request, paths) || paths.empty())
+            return;
+        added = paths.front();
+        m_pSource->AddPlaylist(added);
+    } else {
+        if (!BrowseForFolder(added, "Select folder"))
+            return;
+        m_pSource->AddFolder(added, kind == kFolderTree ? 1 : 0);
+    }
+    SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(added.c_str()));
+    UpdateButtons();
+    ShowSourceCount();
+    ShowSourceChange();
+}
+
+void CMainDlg::OnClearSource()
+{
+    if (AppMessageBox("Clear list of source files?", MB_OKCANCEL) != IDOK)
+        return;
+    m_pSource->RemoveAll();
+    ShowSourceCount();
+    SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_RESETCONTENT);
+    UpdateButtons();
+    ShowSourceChange();
+}
+
+void CMainDlg::OnLoadSource()
+{
+    g_pCurrent = m_pSource.get();
+    RefillListView();
+}
+
+// The check box has flipped already. The view being left keeps its Max KB and
+// Dest in the settings; the other view's come back into the controls.
+void CMainDlg::OnExternalMem()
+{
+    const std::string dest = GetDlgItemText(IDC_DEST);
+    const int maxKB = NumberFromText(GetDlgItemText(IDC_MAX_KB));
+    if (g_pCurrent == m_pInternal.get()) {
+        m_pSettings->Dest1 = dest;
+        SetDlgItemText(IDC_DEST, m_pSettings->Dest2);
+        m_pSettings->MaxView1 = maxKB;
+        SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView2);
+        g_pCurrent = m_pExternal.get();
+    } else {
+        m_pSettings->Dest2 = dest;
+        SetDlgItemText(IDC_DEST, m_pSettings->Dest1);
+        m_pSettings->MaxView2 = maxKB;
+        SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView1);
+        g_pCurrent = m_pInternal.get();
+    }
+    RefillListView();
+}
+
+// Files picked by hand enter through the shown list's own admission rules; no
+// test against Max KB or files already there.
+void CMainDlg::OnSelect()
+{
+    FileRequest request;
+    request.bMultiSelect = true;
+    std::vector<std::string> paths;
+    if (!UserPrompts().PickFiles(request, paths))
+        return;
+    for (const std::string& path : paths) {
+        const int index = g_pCurrent->AddFile(path);
+        if (index >= 0)
+            InsertRow(index, true);
+    }
+    ShowSampleTotals();
+    if (IsSourceShown())
+        ShowSourceCount();
+    UpdateButtons();
+}
+
+// While the source itself is shown the selected entry is removed once; otherwise
+// the first source entry of the same name goes too.
+void CMainDlg::ExcludeSelected()
+{
+    const int index = GetSelectedIndex();
+    if (index < 0)
+        return;
+    const uint32_t entry = static_cast<uint32_t>(index);
+    if (!IsSourceShown())
+        m_pSource->RemoveByName(g_pCurrent->GetName(entry));
+    g_pCurrent->RemoveAt(entry);
+    RefillListView();
+    m_nSel = -1;
+    ShowSampleTotals();
+    ShowSourceCount();
+    UpdateButtons();
+}
+
+void CMainDlg::OnClearSample()
+{
+    g_pCurrent->RemoveAll();
+    SendMessageA(m_pListCtrl, LVM_DELETEALLITEMS, 0, 0);
+    m_nSel = -1;
+    ShowSampleTotals();
+    if (IsSourceShown())
+        ShowSourceCount();
+    UpdateButtons();
+}
+
+void CMainDlg::OnSample()
+{
+    CFileList& other = g_pCurrent == m_pInternal.get() ? *m_pExternal : *m_pInternal;
+    const SampleLists lists = {*m_pSource, *g_pCurrent, other, *m_pTrial, *m_pBest};
+    if (DrawSample(lists, GetDlgItemInt(IDC_MAX_KB), IsDlgButtonChecked(IDC_RESAMPLE)))
+        RefillListView();
+}
+
+// New size limits and extensions apply to files added from now on; the day
+// filters and start-up folders wait for the next start.
+void CMainDlg::OnOptions()
+{
+    COptionsDlg options(m_pSettings.get(), nullptr);
+    if (options.DoModal() != IDOK)
+        return;
+    m_pSource->SetMinKB(static_cast<uint32_t>(m_pSettings->MinFileSize));
+    m_pSource->SetMaxKB(static_cast<uint32_t>(m_pSettings->MaxFileSize));
+    m_pSource->SetExtensions(m_pSettings->Ext);
+}

@@ -1,0 +1,304 @@
+#include "ui/MainDlg.h"
+
+#include "catalogue/RandomGenerator.h"
+#include "shell/Shortcuts.h"
+#include "ui/HelpPage.h"
+#include "ui/ProgramFiles.h"
+#include "ui/RowOrder.h"
+#include "ui/RowText.h"
+#include "ui/SampleListView.h"
+#include "ui/StartFolders.h"
+#include "ui/StartupDialogs.h"
+
+#include <cstdint>
+#include <ctime>
+
+CFileList* g_pCurrent = nullptr;
+
+namespace {
+
+int CALLBACK CompareRows(LPARAM itemData1, LPARAM itemData2, LPARAM)
+{
+    return g_pCurrent != nullptr ? CompareEntries(*g_pCurrent, itemData1, itemData2, g_nSortKey)
+                                 : 0;
+}
+
+}  // namespace
+
+CMainDlg::CMainDlg(CDialog* parent)
+    : CDialog(IDD_MAIN, parent),
+      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+{
+}
+
+BOOL CMainDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE);
+    char aboutItem[256] = {};
+    if (systemMenu != nullptr &&
+        LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, aboutItem, sizeof(aboutItem)) > 0) {
+        AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutItem);
+    }
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    m_pListCtrl = GetDlgItem(IDC_SAMPLE_LIST);
+    InsertColumns(m_pListCtrl, {0.83f}, {"Name", "KB"});
+
+    InitShortcuts(true);
+    SeedRandom(SeedFromTime(static_cast<uint32_t>(time(nullptr))));
+
+    m_pInternal = std::make_unique<CFileList>(50, 50);
+    m_pExternal = std::make_unique<CFileList>(50, 50);
+    m_pTrial = std::make_unique<CFileList>(50, 50);
+    m_pBest = std::make_unique<CFileList>(50, 50);
+    m_pSource = std::make_unique<CFileList>(500, 500);
+    g_pCurrent = m_pInternal.get();
+
+    m_pSettings = std::make_unique<CSettings>(true);
+    CheckDlgButton(IDC_RESAMPLE, m_pSettings->BestFit != 0);
+    SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView1);
+    SetDlgItemText(IDC_DEST, m_pSettings->Dest1);
+
+    m_pSource->SetMinKB(static_cast<uint32_t>(m_pSettings->MinFileSize));
+    m_pSource->SetMaxKB(static_cast<uint32_t>(m_pSettings->MaxFileSize));
+    m_pSource->SetExtensions(m_pSettings->Ext);
+    m_pSource->SetAccessedDays(m_pSettings->Accessed);
+    m_pSource->SetModifiedDays(m_pSettings->Modified);
+    if (!m_pSettings->Start.empty())
+        ReadStartFolders();
+
+    ShowSourceCount();
+    ShowSampleTotals();
+    UpdateButtons();
+
+    if (m_pSettings->LicenseMessage != 0)
+        CAboutDlg().DoModal();
+    if (m_pSettings->QuickStart != 0)
+        PostMessageA(m_hWnd, WM_QUICKSTART, 0, 0);
+    return TRUE;
+}
+
+void CMainDlg::ReadStartFolders()
+{
+    for (const StartFolder& folder : ParseStartFolders(m_pSettings->Start)) {
+        m_pSource->AddFolder(folder.strFolder, folder.bSubfolders ? 1 : 0);
+        SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0,
+                           reinterpret_cast<LPARAM>(folder.strListed.c_str()));
+    }
+}
+
+void CMainDlg::OnDestroy()
+{
+    if (m_pSettings) {
+        m_pSettings->BestFit = IsDlgButtonChecked(IDC_RESAMPLE) ? 1 : 0;
+        const int maxKB = NumberFromText(GetDlgItemText(IDC_MAX_KB));
+        const std::string dest = GetDlgItemText(IDC_DEST);
+        if (g_pCurrent == m_pInternal.get()) {
+            m_pSettings->MaxView1 = maxKB;
+            m_pSettings->Dest1 = dest;
+        } else {
+            m_pSettings->MaxView2 = maxKB;
+            m_pSettings->Dest2 = dest;
+        }
+        m_pSettings->Save();
+    }
+    g_pCurrent = nullptr;
+    m_pInternal.reset();
+    m_pExternal.reset();
+    m_pTrial.reset();
+    m_pBest.reset();
+    m_pSource.reset();
+    m_pSettings.reset();
+    InitShortcuts(false);
+    CDialog::OnDestroy();
+}
+
+bool CMainDlg::OnSysCommand(UINT id, LPARAM lParam)
+{
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg().DoModal();
+        return true;
+    }
+    return CDialog::OnSysCommand(id, lParam);
+}
+
+INT_PTR CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_QUICKSTART) {
+        SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, OnQuickStart());
+        return TRUE;
+    }
+    return CDialog::OnMessage(message, wParam, lParam);
+}
+
+LRESULT CMainDlg::OnQuickStart()
+{
+    if (m_pSettings)
+        CQuickStartDlg(&m_pSettings->QuickStart, nullptr).DoModal();
+    return 0;
+}
+
+// Every command of the dialog, by control id.
+bool CMainDlg::OnCommand(int id, int code)
+{
+    if (code != BN_CLICKED)
+        return false;
+    switch (id) {
+    case IDC_ADD_FOLDER:
+        AddToSource(kOneFolder);
+        return true;
+    case IDC_ADD_FOLDER_SUBS:
+        AddToSource(kFolderTree);
+        return true;
+    case IDC_ADD_PLAYLIST:
+        AddToSource(kPlaylist);
+        return true;
+    case IDC_CLEAR_SOURCE:
+        OnClearSource();
+        return true;
+    case IDC_LOAD_SOURCE:
+        OnLoadSource();
+        return true;
+    case IDC_EXTERNAL_MEM:
+        OnExternalMem();
+        return true;
+    case IDC_SELECT:
+        OnSelect();
+        return true;
+    case IDC_EXCLUDE:
+        ExcludeSelected();
+        return true;
+    case IDC_CLEAR_SAMPLE:
+        OnClearSample();
+        return true;
+    case IDC_SAMPLE:
+        OnSample();
+        return true;
+    case IDC_OPTIONS:
+        OnOptions();
+        return true;
+    case ID_HELP:
+        ShowHelpPage();
+        return true;
+    default:
+        return CDialog::OnCommand(id, code);
+    }
+}
+
+// Every notification of the list view; each answers 0.
+bool CMainDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
+{
+    if (id != IDC_SAMPLE_LIST || g_pCurrent == nullptr)
+        return false;
+    result = 0;
+    switch (header->code) {
+    case LVN_GETDISPINFOA:
+        OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
+        return true;
+    case LVN_COLUMNCLICK:
+        OnColumnClick(reinterpret_cast<NMLISTVIEW*>(header));
+        return true;
+    case LVN_ITEMCHANGED:
+        OnItemChanged(reinterpret_cast<NMLISTVIEW*>(header));
+        return true;
+    case LVN_KEYDOWN:
+        OnListKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header));
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CMainDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item)
+{
+    if (id != IDC_SAMPLE_LIST || item == nullptr)
+        return false;
+    DrawRow(item, m_pListCtrl);
+    return true;
+}
+
+void CMainDlg::OnGetDispInfo(NMLVDISPINFOA* info)
+{
+    if (info->item.mask & LVIF_TEXT)
+        FormatRowText(*g_pCurrent, info->item.lParam, info->item.iSubItem, info->item.pszText,
+                      info->item.cchTextMax);
+}
+
+void CMainDlg::OnColumnClick(NMLISTVIEW* click)
+{
+    g_nSortKey = NextSortKey(g_nSortKey, click->iSubItem);
+    SortRows();
+}
+
+// The selection follows the user: a row that becomes selected is the one the
+// commands act on, and a row that loses it leaves none selected.
+void CMainDlg::OnItemChanged(NMLISTVIEW* change)
+{
+    if (change->iItem < 0 || !(change->uChanged & LVIF_STATE))
+        return;
+    if (change->uNewState & LVIS_SELECTED) {
+        m_nSel = change->iItem;
+        UpdateButtons();
+    } else if ((change->uOldState & LVIS_SELECTED) && change->iItem == m_nSel) {
+        m_nSel = -1;
+        UpdateButtons();
+    }
+}
+
+void CMainDlg::OnListKeyDown(NMLVKEYDOWN* key)
+{
+    if (key->wVKey == VK_DELETE)
+        ExcludeSelected();
+}
+
+void CMainDlg::InsertRow(int index, bool update)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = LPSTR_TEXTCALLBACKA;
+    const int row = static_cast<int>(
+        SendMessageA(m_pListCtrl, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (row < 0)
+        return;
+    LVITEMA data = {};
+    data.mask = LVIF_PARAM;
+    data.iItem = row;
+    data.lParam = index;
+    SendMessageA(m_pListCtrl, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+    if (update) {
+        SortRows();
+        ShowSampleTotals();
+        UpdateButtons();
+    }
+}
+
+// Sorting moves the selected row with its file; m_nSel moves along.
+void CMainDlg::SortRows()
+{
+    SendMessageA(m_pListCtrl, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(CompareRows));
+    m_nSel = static_cast<int>(
+        SendMessageA(m_pListCtrl, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+int CMainDlg::GetRowIndex(int row) const
+{
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    if (row < 0 || !SendMessageA(m_pListCtrl, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        return -1;
+    return static_cast<int>(item.lParam);
+}
+
+int CMainDlg::GetSelectedIndex() const
+{
+    if (m_nSel < 0 || g_pCurrent == nullptr)
+        return -1;
+    const int index = GetRowIndex(m_nSel);
+    return index < g_pCurrent->GetCount() ? index : -1;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The Options dialog: the six settings that govern the source list (Windows only).
+#include "settings/Settings.h"
+#include "ui/Dialog.h"
+
+class COptionsDlg : public CDialog {
+public:
+    COptionsDlg(CSettings* settings, CDialog* parent);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    bool OnCommand(int id, int code) override;
+
+private:
+    void OnOptionsBrowse();
+
+    CSettings* m_pSettings;
+};

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// One folder of the "Start" setting, read into the source at every start.
+struct StartFolder {
+    std::string strFolder;    // the path handed to AddFolder
+    bool bSubfolders = false; // the item ended with "+"
+    std::string strListed;    // the item as listed: trimmed, lower case, "+" kept
+};
+
+// Splits the comma-separated setting into its items, lower-cased and trimmed of
+// white space; empty items are skipped.
+std::vector<StartFolder> ParseStartFolders(const std::string& start);

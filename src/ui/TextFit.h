@@ -1,0 +1,16 @@
+#pragma once
+#include <cstddef>
+#include <functional>
+#include <string>
+
+// Width in pixels of the first `length` characters of `text`.
+using TextMeasure = std::function<int(const char* text, std::size_t length)>;
+
+struct FittedText {
+    std::string text;
+    bool shortened = false;
+};
+
+// `text` itself when it fits `width` with `margin` to spare; otherwise as many of
+// its leading characters as fit together with "..." (at least the first one).
+FittedText FitText(const std::string& text, int width, int margin, const TextMeasure& measure);

@@ -1,0 +1,45 @@
+#pragma once
+// Runs the real main dialog against a temporary INI file and folder of music,
+// with every question answered by script.
+#include "DialogDriver.h"
+#include "ScriptedPrompts.h"
+#include "support/TestFiles.h"
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class MainDlgHarness {
+public:
+    MainDlgHarness();
+    ~MainDlgHarness();
+
+    // Writes the INI file the dialog starts from: lines of section "General".
+    void WriteIni(const std::vector<std::string>& lines);
+    std::string ReadIni() const;  // line ends as "\n"
+    bool IniExists() const;
+
+    // A file of `sizeKB` KB (as the program counts) at folder\name, folders made.
+    std::string MakeFile(const std::string& relativePath, uint32_t sizeKB);
+
+    // Opens the main dialog; `script` runs in its message loop once it shows and
+    // must end it. Returns the dialog's result.
+    INT_PTR Run(const std::function<void(HWND)>& script);
+
+    fixtures::TempFolder folder;
+    std::string ini;
+    CDialogDriver driver;
+    CScriptedPrompts prompts;
+};
+
+// The list view's texts of one column, row by row from the top.
+std::vector<std::string> ColumnTexts(HWND dialog, int column);
+// Row `row` of the list view becomes the selected and focused row.
+void SelectRow(HWND dialog, int row);
+int SelectedRow(HWND dialog);
+// A click on the list view's header of `column`.
+void ClickHeader(HWND dialog, int column);
+std::vector<std::string> ListBoxTexts(HWND dialog, int id);

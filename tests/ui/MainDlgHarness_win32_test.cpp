@@ -1,0 +1,117 @@
+#include "MainDlgHarness.h"
+
+#include "platform/Profile.h"
+#include "ui/FolderPicker.h"
+#include "ui/MainDlg.h"
+#include "ui/RowOrder.h"
+
+#include <fstream>
+#include <iterator>
+
+MainDlgHarness::MainDlgHarness() : ini(folder.Join("Tarrowby.ini"))
+{
+    platform::SetProfilePath(ini);
+    g_nSortKey = 1;
+    g_szLastFolder.clear();
+}
+
+MainDlgHarness::~MainDlgHarness()
+{
+    EXPECT_TRUE(prompts.AllAnswered());
+}
+
+void MainDlgHarness::WriteIni(const std::vector<std::string>& lines)
+{
+    std::string text = "[General]\r\n";
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    ASSERT_TRUE(fixtures::WriteBytes(ini, text));
+}
+
+std::string MainDlgHarness::ReadIni() const
+{
+    std::ifstream in(ini, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string lines;
+    for (char c : text)
+        if (c != '\r')
+            lines += c;
+    return lines;
+}
+
+bool MainDlgHarness::IniExists() const
+{
+    return GetFileAttributesA(ini.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string MainDlgHarness::MakeFile(const std::string& relativePath, uint32_t sizeKB)
+{
+    const std::string path = folder.Join(relativePath);
+    for (std::string::size_type slash = relativePath.find('\\'); slash != std::string::npos;
+         slash = relativePath.find('\\', slash + 1))
+        fixtures::MakeFolder(folder.Join(relativePath.substr(0, slash)));
+    EXPECT_TRUE(fixtures::CreateSizedFile(path, (static_cast<uint64_t>(sizeKB) - 1) * 1000));
+    return path;
+}
+
+INT_PTR MainDlgHarness::Run(const std::function<void(HWND)>& script)
+{
+    driver.Expect(kMainCaption, script);
+    CMainDlg dialog(nullptr);
+    return dialog.DoModal();
+}
+
+std::vector<std::string> ColumnTexts(HWND dialog, int column)
+{
+    HWND list = GetDlgItem(dialog, IDC_SAMPLE_LIST);
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<std::string> texts;
+    for (int row = 0; row < count; ++row) {
+        char text[260] = {};
+        LVITEMA item = {};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = sizeof(text);
+        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+void SelectRow(HWND dialog, int row)
+{
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(GetDlgItem(dialog, IDC_SAMPLE_LIST), LVM_SETITEMSTATE, row,
+                 reinterpret_cast<LPARAM>(&state));
+}
+
+int SelectedRow(HWND dialog)
+{
+    return static_cast<int>(SendMessageA(GetDlgItem(dialog, IDC_SAMPLE_LIST), LVM_GETNEXTITEM,
+                                         static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void ClickHeader(HWND dialog, int column)
+{
+    NMLISTVIEW click = {};
+    click.hdr.hwndFrom = GetDlgItem(dialog, IDC_SAMPLE_LIST);
+    click.hdr.idFrom = IDC_SAMPLE_LIST;
+    click.hdr.code = LVN_COLUMNCLICK;
+    click.iItem = -1;
+    click.iSubItem = column;
+    SendMessageA(dialog, WM_NOTIFY, IDC_SAMPLE_LIST, reinterpret_cast<LPARAM>(&click));
+}
+
+std::vector<std::string> ListBoxTexts(HWND dialog, int id)
+{
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(SendDlgItemMessageA(dialog, id, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[1024] = {};
+        SendDlgItemMessageA(dialog, id, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        texts.push_back(text);
+    }
+    return texts;
+}

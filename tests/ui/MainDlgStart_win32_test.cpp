@@ -1,0 +1,192 @@
+// Start and end of the main dialog: first run, start-up folders, the Quick start
+// box, the system menu, a second copy and the settings written at the end.
+#include "MainDlgHarness.h"
+
+#include "platform/Profile.h"
+#include "ui/MainApp.h"
+#include "ui/MainDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+const int kAlwaysEnabled[] = {IDC_ADD_FOLDER, IDC_ADD_FOLDER_SUBS, IDC_ADD_PLAYLIST,
+                              IDC_CLEAR_SOURCE, IDC_SELECT, IDC_OPTIONS,
+                              IDC_DELETE_DEST_FILES, IDC_BROWSE_DEST, IDCANCEL, ID_HELP};
+const int kNeedRows[] = {IDC_SAMPLE, IDC_EXCLUDE, IDC_FULL_PATH, IDC_PLAY, IDC_CLEAR_SAMPLE,
+                         IDC_LINKS_TO_DEST, IDC_COPY_TO_DEST, IDC_DROP_ON_RIO};
+
+}  // namespace
+
+TEST(MainDlgStart, FirstRunOpensAboutAndQuickStartAndSavesTheDefaults)
+{
+    MainDlgHarness harness;
+    harness.driver.Expect("About Tarrowby", [](HWND about) {
+        // Opened before the main dialog is first shown.
+        HWND main = FindWindowA(kDialogClass, kMainCaption);
+        EXPECT_FALSE(IsWindowVisible(main));
+        PostMessageA(about, WM_COMMAND, IDOK, 0);
+    });
+    harness.driver.Expect("Quick start info", [](HWND quickStart) {
+        EXPECT_TRUE(IsWindowVisible(FindWindowA(kDialogClass, kMainCaption)));
+        EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(quickStart, IDC_SHOW_AT_START));
+        PostMessageA(quickStart, WM_COMMAND, IDOK, 0);
+    });
+    const INT_PTR result = harness.Run([](HWND dialog) {
+        EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_RESAMPLE));
+        EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_EXTERNAL_MEM));
+        EXPECT_EQ("32600", ItemText(dialog, IDC_MAX_KB));
+        EXPECT_EQ("", ItemText(dialog, IDC_DEST));
+        EXPECT_EQ("Source has 0 files", ItemText(dialog, IDC_SOURCE_COUNT));
+        EXPECT_EQ("0 files, 0 KB for internal mem", ItemText(dialog, IDC_SAMPLE_TOTALS));
+
+        // The Max KB drop-down offers the template's six entries.
+        std::vector<std::string> entries;
+        const int count = static_cast<int>(SendDlgItemMessageA(dialog, IDC_MAX_KB, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[32] = {};
+            SendDlgItemMessageA(dialog, IDC_MAX_KB, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            entries.push_back(text);
+        }
+        EXPECT_EQ((std::vector<std::string>{"8060", "16250", "32600", "65400", "", ""}), entries);
+
+        for (int id : kAlwaysEnabled)
+            EXPECT_TRUE(IsItemEnabled(dialog, id)) << id;
+        for (int id : kNeedRows)
+            EXPECT_FALSE(IsItemEnabled(dialog, id)) << id;
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_LOAD_SOURCE)));
+
+        // The columns share the list's width less 4 pixels, 0.83 to "Name".
+        HWND list = GetDlgItem(dialog, IDC_SAMPLE_LIST);
+        RECT rect = {};
+        GetWindowRect(list, &rect);
+        const int usable = rect.right - rect.left - 4;
+        const int name = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0));
+        EXPECT_EQ(static_cast<int>(usable * static_cast<double>(0.83f)), name);
+        EXPECT_EQ(usable - name, static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)));
+
+        // The system menu ends with a separator and the About item.
+        HMENU menu = GetSystemMenu(dialog, FALSE);
+        const int items = GetMenuItemCount(menu);
+        ASSERT_GE(items, 2);
+        EXPECT_NE(0u, GetMenuState(menu, items - 2, MF_BYPOSITION) & MF_SEPARATOR);
+        char text[64] = {};
+        GetMenuStringA(menu, items - 1, text, sizeof(text), MF_BYPOSITION);
+        EXPECT_STREQ("&About Tarrowby...", text);
+        EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), GetMenuItemID(menu, items - 1));
+
+        ClickButton(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ(
+        "[General]\nStart=\nExt=mp3\nDest1=\nDest2=\nMaxView1=32600\nMaxView2=32600\n"
+        "QuickStart=1\nBestFit=1\nLicenseMessage=0\nAccessed=0\nModified=0\n"
+        "MinFileSize=1000\nMaxFileSize=100000\n",
+        harness.ReadIni());
+}
+
+TEST(MainDlgStart, QuickStartUncheckedAndEscapedStaysAwayNextTime)
+{
+    MainDlgHarness harness;
+    harness.WriteIni({"LicenseMessage=0"});
+    harness.driver.Expect("Quick start info", [](HWND quickStart) {
+        CheckDlgButton(quickStart, IDC_SHOW_AT_START, BST_UNCHECKED);
+        PostMessageA(quickStart, WM_COMMAND, IDCANCEL, 0);  // Escape
+    });
+    harness.Run([](HWND dialog) { ClickButton(dialog, IDCANCEL); });
+    EXPECT_NE(std::string::npos, harness.ReadIni().find("QuickStart=0\n"));
+
+    // Neither box opens now; the driver fails on any dialog it did not expect.
+    harness.Run([](HWND dialog) { ClickButton(dialog, IDCANCEL); });
+    EXPECT_EQ((std::vector<std::string>{kMainCaption, "Quick start info", kMainCaption}),
+              harness.driver.Opened());
+}
+
+TEST(MainDlgStart, StartFoldersReadWithPlusBlanksAndEmptyItems)
+{
+    MainDlgHarness harness;
+    harness.MakeFile("Music\\a.mp3", 1500);
+    harness.MakeFile("Music\\Sub\\b.mp3", 2000);
+    harness.MakeFile("Talk\\c.mp3", 1200);
+    harness.MakeFile("Talk\\Deep\\d.mp3", 1300);
+    const std::string music = harness.folder.Join("Music");
+    const std::string talk = harness.folder.Join("Talk");
+    harness.WriteIni({"Start=" + music + "+, " + talk + " ,,", "LicenseMessage=0",
+                      "QuickStart=0"});
+    harness.Run([&](HWND dialog) {
+        EXPECT_EQ("Source has 3 files", ItemText(dialog, IDC_SOURCE_COUNT));
+        std::vector<std::string> expected{Lower(music) + "+", Lower(talk)};
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(expected, ListBoxTexts(dialog, IDC_SOURCE_FOLDERS));
+        EXPECT_TRUE(IsItemEnabled(dialog, IDC_SAMPLE));
+        ClickButton(dialog, IDCANCEL);
+    });
+    // The setting itself keeps its spelling.
+    EXPECT_NE(std::string::npos, harness.ReadIni().find("Start=" + music + "+, " + talk + " ,,\n"));
+}
+
+TEST(MainDlgStart, SystemMenuItemOpensTheAboutBox)
+{
+    MainDlgHarness harness;
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
+    harness.Run([&](HWND dialog) {
+        harness.driver.Expect("About Tarrowby",
+                              [](HWND about) { PostMessageA(about, WM_COMMAND, IDCANCEL, 0); });
+        SendMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        EXPECT_TRUE(harness.driver.AllHandled());
+        ClickButton(dialog, IDCANCEL);
+    });
+}
+
+TEST(MainDlgStart, SecondCopyBringsTheFirstForwardAndWritesNothing)
+{
+    MainDlgHarness harness;
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
+    harness.Run([&](HWND dialog) {
+        const std::string before = harness.ReadIni();
+        CMainApp second;
+        EXPECT_FALSE(second.InitInstance());
+        EXPECT_EQ(harness.ini, platform::ProfilePath());
+        EXPECT_TRUE(second.m_strProfileName.empty());
+        EXPECT_EQ(before, harness.ReadIni());
+        ClickButton(dialog, IDCANCEL);
+    });
+}
+
+TEST(MainDlgStart, EnterInTheDestFieldEndsTheRunAsOk)
+{
+    MainDlgHarness harness;
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
+    const INT_PTR result = harness.Run([](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_DEST, "C:\\Typed");
+        HWND dest = GetDlgItem(dialog, IDC_DEST);
+        SetFocus(dest);
+        PostMessageA(dest, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_NE(std::string::npos, harness.ReadIni().find("Dest1=C:\\Typed\n"));
+}
+
+TEST(MainDlgStart, HelpSaysPlainlyWhenItsPageIsMissing)
+{
+    MainDlgHarness harness;
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
+    harness.prompts.messageAnswers = {IDOK};
+    harness.Run([](HWND dialog) {
+        ClickButton(dialog, ID_HELP);
+        ClickButton(dialog, IDCANCEL);
+    });
+    ASSERT_EQ(1u, harness.prompts.calls.size());
+    EXPECT_EQ(0u, harness.prompts.calls[0].strText.find("The help page is missing."));
+    EXPECT_EQ(static_cast<unsigned>(MB_ICONEXCLAMATION), harness.prompts.calls[0].nStyle);
+}

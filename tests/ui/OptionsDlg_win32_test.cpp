@@ -1,0 +1,87 @@
+// The Options dialog run from the main dialog: OK stores all six fields, Cancel
+// none; the size limits and extensions apply to the source at once.
+#include "MainDlgHarness.h"
+
+#include "ui/MainDlg.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const char kOptionsCaption[] = "Options Applied to Setting Source Files";
+}
+
+TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
+{
+    MainDlgHarness harness;
+    // Accessed long ago and written lately, so the start's day filters admit them.
+    const int64_t kDay = 86400;
+    for (const char* name : {"Lib\\big.mp3", "Lib\\small.mp3", "Lib\\tune.wav"})
+        ASSERT_TRUE(fixtures::SetFileTimes(harness.MakeFile(name, name[4] == 's' ? 300 : 1500),
+                                           20 * kDay, kDay));
+    const std::string lib = harness.folder.Join("Lib");
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=C:\\Music+,", "Ext=MP3",
+                      "Modified=30", "Accessed=7"});
+    harness.prompts.folderAnswers = {std::string("D:\\Picked"), lib, lib};
+    harness.Run([&](HWND dialog) {
+        harness.driver.Expect(kOptionsCaption, [](HWND options) {
+            EXPECT_EQ("C:\\Music+,", ItemText(options, IDC_OPT_START));
+            EXPECT_EQ("MP3", ItemText(options, IDC_OPT_EXT));
+            EXPECT_EQ("1000", ItemText(options, IDC_OPT_MIN_SIZE));
+            EXPECT_EQ("100000", ItemText(options, IDC_OPT_MAX_SIZE));
+            EXPECT_EQ("30", ItemText(options, IDC_OPT_MODIFIED));
+            EXPECT_EQ("7", ItemText(options, IDC_OPT_ACCESSED));
+            // The arrow keys step the day fields within 0 to 500.
+            SendDlgItemMessageA(options, IDC_OPT_ACCESSED, WM_KEYDOWN, VK_UP, 0);
+            EXPECT_EQ("8", ItemText(options, IDC_OPT_ACCESSED));
+            SendMessageA(GetDlgItem(options, IDC_SPIN_MODIFIED), UDM_SETPOS, 0, MAKELPARAM(500, 0));
+            SendDlgItemMessageA(options, IDC_OPT_MODIFIED, WM_KEYDOWN, VK_UP, 0);
+            EXPECT_EQ("500", ItemText(options, IDC_OPT_MODIFIED));
+
+            // Browse puts the folder at the caret, after the trailing comma.
+            HWND start = GetDlgItem(options, IDC_OPT_START);
+            SendMessageA(start, EM_SETSEL, 10, 10);
+            ClickButton(options, IDC_OPT_BROWSE);
+            EXPECT_EQ("C:\\Music+,D:\\Picked", ItemText(options, IDC_OPT_START));
+
+            SetDlgItemTextA(options, IDC_OPT_EXT, "wav");
+            SetDlgItemTextA(options, IDC_OPT_MIN_SIZE, "200");
+            SetDlgItemTextA(options, IDC_OPT_MAX_SIZE, "90000");
+            SetDlgItemTextA(options, IDC_OPT_ACCESSED, "");  // switches the filter off
+            SetDlgItemTextA(options, IDC_OPT_MODIFIED, "900");  // the range binds only the arrows
+            PostMessageA(options, WM_COMMAND, IDOK, 0);
+        });
+        ClickButton(dialog, IDC_OPTIONS);
+
+        // The new extension and size limits apply to folders read from now on.
+        ClickButton(dialog, IDC_ADD_FOLDER);
+        EXPECT_EQ("Source has 1 files", ItemText(dialog, IDC_SOURCE_COUNT));  // tune.wav
+
+        harness.driver.Expect(kOptionsCaption, [](HWND options) {
+            EXPECT_EQ("wav", ItemText(options, IDC_OPT_EXT));
+            EXPECT_EQ("0", ItemText(options, IDC_OPT_ACCESSED));
+            EXPECT_EQ("900", ItemText(options, IDC_OPT_MODIFIED));
+            SetDlgItemTextA(options, IDC_OPT_EXT, "ogg");
+            SetDlgItemTextA(options, IDC_OPT_MIN_SIZE, "5");
+            PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
+        });
+        ClickButton(dialog, IDC_OPTIONS);
+        ClickButton(dialog, IDC_ADD_FOLDER);
+        EXPECT_EQ("Source has 2 files", ItemText(dialog, IDC_SOURCE_COUNT));
+
+        // Cancelled: the options' own picker changes nothing either.
+        harness.driver.Expect(kOptionsCaption, [&](HWND options) {
+            harness.prompts.folderAnswers.push_back(std::nullopt);
+            ClickButton(options, IDC_OPT_BROWSE);
+            EXPECT_EQ("C:\\Music+,D:\\Picked", ItemText(options, IDC_OPT_START));
+            PostMessageA(options, WM_COMMAND, IDOK, 0);
+        });
+        ClickButton(dialog, IDC_OPTIONS);
+        ClickButton(dialog, IDCANCEL);
+    });
+    // Keys the file held are rewritten in place, new ones appended in order.
+    EXPECT_EQ(
+        "[General]\nLicenseMessage=0\nQuickStart=0\nStart=C:\\Music+,D:\\Picked\nExt=wav\n"
+        "Modified=900\nAccessed=0\nDest1=\nDest2=\nMaxView1=32600\nMaxView2=32600\nBestFit=1\n"
+        "MinFileSize=200\nMaxFileSize=90000\n",
+        harness.ReadIni());
+}

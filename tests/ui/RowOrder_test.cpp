@@ -1,0 +1,82 @@
+#include "ui/RowOrder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Orders the indexes of `list` the way the list view's merge sort does: an item
+// goes after another only when the comparison answers a positive value.
+std::vector<std::string> Sorted(const CFileList& list, int sortKey)
+{
+    std::vector<intptr_t> rows;
+    for (int i = 0; i < list.GetCount(); ++i)
+        rows.push_back(i);
+    std::stable_sort(rows.begin(), rows.end(), [&](intptr_t a, intptr_t b) {
+        return CompareEntries(list, b, a, sortKey) > 0;
+    });
+    std::vector<std::string> names;
+    for (intptr_t row : rows)
+        names.push_back(list.GetName(static_cast<uint32_t>(row)));
+    return names;
+}
+
+}  // namespace
+
+TEST(RowOrder, HeaderClicksCycleThroughTheKeys)
+{
+    int key = 1;
+    key = NextSortKey(key, 1);
+    EXPECT_EQ(2, key);  // "KB": largest first
+    key = NextSortKey(key, 1);
+    EXPECT_EQ(-2, key);  // "KB" again: smallest first
+    key = NextSortKey(key, 0);
+    EXPECT_EQ(1, key);  // "Name": A to Z
+    key = NextSortKey(key, 0);
+    EXPECT_EQ(-1, key);  // again: Z to A
+    key = NextSortKey(key, 0);
+    EXPECT_EQ(1, key);
+    // The first click on "Name" after start reverses, since the key already is 1.
+    EXPECT_EQ(-1, NextSortKey(1, 0));
+}
+
+TEST(RowOrder, AnswersOnlyOneOrZero)
+{
+    CFileList list(50, 50);
+    list.AddEntry("", "b.mp3", 2000);
+    list.AddEntry("", "A.mp3", 3000);
+    list.AddEntry("", "a.mp3", 1000);
+    for (int key : {1, -1, 2, -2, 7})
+        for (intptr_t a = 0; a < 3; ++a)
+            for (intptr_t b = 0; b < 3; ++b) {
+                const int answer = CompareEntries(list, a, b, key);
+                EXPECT_TRUE(answer == 0 || answer == 1) << key << " " << a << " " << b;
+            }
+    // Names that differ only in case compare equal.
+    EXPECT_EQ(0, CompareEntries(list, 1, 2, 1));
+    EXPECT_EQ(0, CompareEntries(list, 2, 1, 1));
+}
+
+TEST(RowOrder, EachKeyGivesItsOrder)
+{
+    CFileList list(50, 50);
+    list.AddEntry("", "beta.mp3", 2000);
+    list.AddEntry("", "Alpha.mp3", 3000);
+    list.AddEntry("", "gamma.mp3", 1000);
+    list.AddEntry("", "alph.mp3", 1500);
+    list.AddEntry("", "\xE9t\xE9.mp3", 1200);  // bytes above 127 sort after letters
+
+    using Names = std::vector<std::string>;
+    EXPECT_EQ((Names{"alph.mp3", "Alpha.mp3", "beta.mp3", "gamma.mp3", "\xE9t\xE9.mp3"}),
+              Sorted(list, 1));
+    EXPECT_EQ((Names{"\xE9t\xE9.mp3", "gamma.mp3", "beta.mp3", "Alpha.mp3", "alph.mp3"}),
+              Sorted(list, -1));
+    EXPECT_EQ((Names{"Alpha.mp3", "beta.mp3", "alph.mp3", "\xE9t\xE9.mp3", "gamma.mp3"}),
+              Sorted(list, 2));
+    EXPECT_EQ((Names{"gamma.mp3", "\xE9t\xE9.mp3", "alph.mp3", "beta.mp3", "Alpha.mp3"}),
+              Sorted(list, -2));
+    EXPECT_EQ(Sorted(list, -2), Sorted(list, 99));
+}

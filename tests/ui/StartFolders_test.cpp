@@ -1,0 +1,33 @@
+#include "ui/StartFolders.h"
+
+#include <gtest/gtest.h>
+
+TEST(StartFolders, PlusReadsSubfoldersBlanksAndEmptyItemsGo)
+{
+    const std::vector<StartFolder> folders =
+        ParseStartFolders("D:\\Music+, E:\\Talk ,, \t\r\n,");
+    ASSERT_EQ(2u, folders.size());
+    EXPECT_EQ("d:\\music", folders[0].strFolder);
+    EXPECT_TRUE(folders[0].bSubfolders);
+    EXPECT_EQ("d:\\music+", folders[0].strListed);
+    EXPECT_EQ("e:\\talk", folders[1].strFolder);
+    EXPECT_FALSE(folders[1].bSubfolders);
+    EXPECT_EQ("e:\\talk", folders[1].strListed);
+}
+
+TEST(StartFolders, OnlyTheLastPlusIsTakenOff)
+{
+    const std::vector<StartFolder> folders = ParseStartFolders("C:\\A +,+,c:\\b++");
+    ASSERT_EQ(3u, folders.size());
+    EXPECT_EQ("c:\\a ", folders[0].strFolder);  // the blank before "+" stays
+    EXPECT_TRUE(folders[0].bSubfolders);
+    EXPECT_EQ("", folders[1].strFolder);
+    EXPECT_TRUE(folders[1].bSubfolders);
+    EXPECT_EQ("c:\\b+", folders[2].strFolder);
+}
+
+TEST(StartFolders, EmptySettingGivesNothing)
+{
+    EXPECT_TRUE(ParseStartFolders("").empty());
+    EXPECT_TRUE(ParseStartFolders(" , ,").empty());
+}
