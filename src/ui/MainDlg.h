@@ -13,6 +13,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <string>
 
 constexpr char kMainCaption[] = "Tarrowby";
 constexpr char kDialogClass[] = "#32770";
@@ -65,6 +66,22 @@ private:
     void OnOptions();
     // Keeps the list view and status lines right when the source is the list shown.
     void ShowSourceChange();
+
+    // Saving the sample and the commands on single files (src/output).
+    // The destination folder from the Dest field, or picked when it is empty;
+    // false, with `folder` empty, when cancelled or not accessible.
+    BOOL GetDestFolder(std::string& folder);
+    // Copies the shown list's files into the destination folder, or writes
+    // shortcuts to them there when `links` is TRUE.
+    void SaveToDest(BOOL links);
+    void OnCopyToDest();
+    void OnLinksToDest();
+    void OnBrowseDest();
+    void OnDropOnRio();
+    void OnDeleteDestFiles();
+    void OnFullPath();
+    void OnListDblClk(LRESULT& result);
+    void OnPlay();
 
     // The list view.
     void InsertRow(int index, bool update);

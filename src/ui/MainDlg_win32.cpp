@@ -181,6 +181,27 @@ bool CMainDlg::OnCommand(int id, int code)
     case IDC_OPTIONS:
         OnOptions();
         return true;
+    case IDC_COPY_TO_DEST:
+        OnCopyToDest();
+        return true;
+    case IDC_LINKS_TO_DEST:
+        OnLinksToDest();
+        return true;
+    case IDC_BROWSE_DEST:
+        OnBrowseDest();
+        return true;
+    case IDC_DROP_ON_RIO:
+        OnDropOnRio();
+        return true;
+    case IDC_DELETE_DEST_FILES:
+        OnDeleteDestFiles();
+        return true;
+    case IDC_FULL_PATH:
+        OnFullPath();
+        return true;
+    case IDC_PLAY:
+        OnPlay();
+        return true;
     case ID_HELP:
         ShowHelpPage();
         return true;
@@ -207,6 +228,9 @@ bool CMainDlg::OnNotify(int id, NMHDR* header, LRESULT& result)
         return true;
     case LVN_KEYDOWN:
         OnListKeyDown(reinterpret_cast<NMLVKEYDOWN*>(header));
+        return true;
+    case NM_DBLCLK:
+        OnListDblClk(result);
         return true;
     default:
         return false;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,9 +31,15 @@ public:
 
     std::vector<PromptCall> calls;
 
+    // Runs at every message before it is answered, while the command that
+    // shows it is still under way.
+    std::function<void(const std::string&)> onMessage;
+
     int ShowMessage(const std::string& text, unsigned style) override
     {
         calls.push_back({"message", text, style, {}, {}});
+        if (onMessage)
+            onMessage(text);
         if (messageAnswers.empty()) {
             ADD_FAILURE() << "unexpected message: " << text;
             return 2;  // IDCANCEL

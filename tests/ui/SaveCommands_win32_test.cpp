@@ -1,0 +1,371 @@
+// Saving the shown sample into the destination folder, as copies and as
+// shortcuts, through the main dialog's buttons, with real files.
+#include "MainDlgHarness.h"
+
+#include "ui/MainDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <algorithm>
+
+namespace {
+
+const std::vector<std::string> kQuiet = {"LicenseMessage=0", "QuickStart=0"};
+const char kProgressCaption[] = "Copying ...";
+const unsigned kPathMessage = MB_TOPMOST | MB_ICONEXCLAMATION;
+const unsigned kPathQuestion = MB_YESNO | MB_TOPMOST | MB_ICONEXCLAMATION;
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+int64_t FileSize(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return -1;
+    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+int64_t BytesOfKB(uint32_t sizeKB)
+{
+    return (static_cast<int64_t>(sizeKB) - 1) * 1000;
+}
+
+std::vector<std::string> MessageTexts(const CScriptedPrompts& prompts)
+{
+    std::vector<std::string> texts;
+    for (const PromptCall& call : prompts.calls)
+        if (call.strKind == "message")
+            texts.push_back(call.strText);
+    return texts;
+}
+
+// Every save opens its progress window once; nothing needs doing in it.
+void ExpectProgressWindows(MainDlgHarness& harness, int saves)
+{
+    for (int i = 0; i < saves; ++i)
+        harness.driver.Expect(kProgressCaption, [](HWND) {});
+}
+
+int CountOpened(const MainDlgHarness& harness, const std::string& caption)
+{
+    const std::vector<std::string>& opened = harness.driver.Opened();
+    return static_cast<int>(std::count(opened.begin(), opened.end(), caption));
+}
+
+// What the progress window shows at this moment; empty when it is not open.
+std::string ProgressText()
+{
+    HWND progress = FindWindowA(kDialogClass, kProgressCaption);
+    return progress != NULL ? ItemText(progress, IDC_COPY_PATH) : std::string();
+}
+
+struct ShortcutFile {
+    bool loaded = false;
+    std::string description;
+    std::string target;
+};
+
+// Reads a written shortcut back through the shell's own link object.
+ShortcutFile LoadShortcut(const std::string& path)
+{
+    ShortcutFile shortcut;
+    IShellLinkA* link = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&link))))
+        return shortcut;
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t wide[MAX_PATH] = {};
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+        if (SUCCEEDED(file->Load(wide, STGM_READ))) {
+            char text[MAX_PATH] = {};
+            shortcut.loaded = true;
+            if (SUCCEEDED(link->GetDescription(text, MAX_PATH)))
+                shortcut.description = text;
+            text[0] = '\0';
+            if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH)))
+                shortcut.target = text;
+        }
+        file->Release();
+    }
+    link->Release();
+    return shortcut;
+}
+
+}  // namespace
+
+TEST(SaveCommands, TypedDestIsConfirmedAndCopiesReplaceWhatIsThere)
+{
+    MainDlgHarness harness;
+    const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
+    const std::string b = harness.MakeFile("Music\\b.mp3", 1200);
+    const std::string out = harness.folder.Join("Out");
+    ASSERT_TRUE(fixtures::MakeFolder(out));
+    ASSERT_TRUE(fixtures::WriteBytes(out + "\\b.mp3", "old"));
+    harness.WriteIni(kQuiet);
+    harness.prompts.fileAnswers = {std::vector<std::string>{a, b}};
+    harness.prompts.messageAnswers = {IDNO, IDYES, IDNO};
+    harness.prompts.onMessage = [&](const std::string&) {
+        EXPECT_EQ("", ProgressText());  // the question comes before the window
+    };
+    ExpectProgressWindows(harness, 1);
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SELECT);
+        SetDlgItemTextA(dialog, IDC_DEST, out.c_str());
+        ClickButton(dialog, IDC_COPY_TO_DEST);  // No
+        EXPECT_FALSE(Exists(out + "\\a.mp3"));
+        EXPECT_EQ(3, FileSize(out + "\\b.mp3"));
+        ClickButton(dialog, IDC_COPY_TO_DEST);  // Yes
+        EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
+        EXPECT_EQ(BytesOfKB(1200), FileSize(out + "\\b.mp3"));
+        EXPECT_EQ(out, ItemText(dialog, IDC_DEST));
+        EXPECT_EQ(NULL, FindWindowA(kDialogClass, kProgressCaption));
+
+        // A Dest that already ends in a backslash gets no second one.
+        SetDlgItemTextA(dialog, IDC_DEST, (out + "\\").c_str());
+        ClickButton(dialog, IDC_LINKS_TO_DEST);  // the same question for shortcuts
+        ClickButton(dialog, IDCANCEL);
+    });
+    const std::vector<PromptCall>& calls = harness.prompts.calls;
+    ASSERT_EQ(4u, calls.size());
+    for (size_t i = 1; i < calls.size(); ++i) {
+        EXPECT_EQ("Copy to:\r" + out + "\\", calls[i].strText);
+        EXPECT_EQ(kPathQuestion, calls[i].nStyle);
+    }
+    EXPECT_EQ(1, CountOpened(harness, kProgressCaption));
+}
+
+TEST(SaveCommands, EmptyDestIsPickedEachTimeWithoutQuestionAndBrowseFillsTheField)
+{
+    MainDlgHarness harness;
+    const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
+    const std::string out = harness.folder.Join("Out");
+    ASSERT_TRUE(fixtures::MakeFolder(out));
+    harness.WriteIni(kQuiet);
+    harness.prompts.fileAnswers = {std::vector<std::string>{a}};
+    harness.prompts.folderAnswers = {std::nullopt, out, std::nullopt, out};
+    ExpectProgressWindows(harness, 1);
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SELECT);
+        ClickButton(dialog, IDC_COPY_TO_DEST);  // picker cancelled
+        EXPECT_FALSE(Exists(out + "\\a.mp3"));
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_TRUE(Exists(out + "\\a.mp3"));
+        EXPECT_EQ("", ItemText(dialog, IDC_DEST));
+
+        SetDlgItemTextA(dialog, IDC_DEST, "C:\\Kept");
+        ClickButton(dialog, IDC_BROWSE_DEST);  // cancelled
+        EXPECT_EQ("C:\\Kept", ItemText(dialog, IDC_DEST));
+        ClickButton(dialog, IDC_BROWSE_DEST);
+        EXPECT_EQ(out, ItemText(dialog, IDC_DEST));  // as picked, no backslash added
+        ClickButton(dialog, IDCANCEL);
+    });
+    const std::vector<PromptCall>& calls = harness.prompts.calls;
+    ASSERT_EQ(5u, calls.size());  // the file pick and four folder pickers, no message
+    for (size_t i = 1; i < calls.size(); ++i) {
+        EXPECT_EQ("folder", calls[i].strKind);
+        EXPECT_EQ("Select Dest folder", calls[i].strText);
+    }
+    EXPECT_EQ(out, calls[3].strStart);  // the Dest picker remembers too
+}
+
+TEST(SaveCommands, MissingOrOverlongDestFolderIsReportedAndNothingIsCreated)
+{
+    MainDlgHarness harness;
+    const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
+    const std::string missing = harness.folder.Join("Missing");
+    const std::string overlong = harness.folder.Join(std::string(300 - harness.folder.Path().size(), 'x'));
+    harness.WriteIni(kQuiet);
+    harness.prompts.fileAnswers = {std::vector<std::string>{a}};
+    harness.prompts.messageAnswers = {IDOK, IDOK, IDOK, IDOK};
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SELECT);
+        SetDlgItemTextA(dialog, IDC_DEST, missing.c_str());
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        ClickButton(dialog, IDC_LINKS_TO_DEST);
+        ClickButton(dialog, IDC_DELETE_DEST_FILES);  // not asked to delete
+        SetDlgItemTextA(dialog, IDC_DEST, overlong.c_str());
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        ClickButton(dialog, IDCANCEL);
+    });
+    EXPECT_FALSE(Exists(missing));
+    const std::vector<std::string> expected = {
+        "Cannot access folder:\r" + missing + "\\", "Cannot access folder:\r" + missing + "\\",
+        "Cannot access folder:\r" + missing + "\\", "Cannot access folder:\r" + overlong};
+    EXPECT_EQ(expected, MessageTexts(harness.prompts));
+    for (const PromptCall& call : harness.prompts.calls) {
+        if (call.strKind == "message") {
+            EXPECT_EQ(kPathMessage, call.nStyle);
+        }
+    }
+    EXPECT_EQ(0, CountOpened(harness, kProgressCaption));
+}
+
+TEST(SaveCommands, SavingIntoTheFilesOwnFolderIsRefusedForCopiesAndShortcuts)
+{
+    MainDlgHarness harness;
+    const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
+    const std::string b = harness.MakeFile("Music\\b.mp3", 1200);
+    // The same folder spelled in other letter case.
+    const std::string dest = harness.folder.Join("MUSIC");
+    harness.WriteIni(kQuiet);
+    harness.prompts.fileAnswers = {std::vector<std::string>{a, b}};
+    harness.prompts.messageAnswers = {IDYES, IDOK, IDOK, IDYES, IDOK, IDOK};
+    std::vector<std::string> shown;
+    harness.prompts.onMessage = [&](const std::string& text) {
+        if (text.rfind("Destination", 0) == 0)
+            shown.push_back(ProgressText());
+    };
+    ExpectProgressWindows(harness, 2);
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SELECT);
+        SetDlgItemTextA(dialog, IDC_DEST, dest.c_str());
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        ClickButton(dialog, IDC_LINKS_TO_DEST);
+        ClickButton(dialog, IDCANCEL);
+    });
+    const std::string sameA = "Destination and source same:\r" + dest + "\\a.mp3";
+    const std::string sameB = "Destination and source same:\r" + dest + "\\b.mp3";
+    const std::string question = "Copy to:\r" + dest + "\\";
+    EXPECT_EQ((std::vector<std::string>{question, sameA, sameB, question, sameA, sameB}),
+              MessageTexts(harness.prompts));
+    // The window shows the destination path, for shortcuts before ".lnk".
+    const std::vector<std::string> paths = {dest + "\\a.mp3", dest + "\\b.mp3"};
+    EXPECT_EQ((std::vector<std::string>{paths[0], paths[1], paths[0], paths[1]}), shown);
+    EXPECT_EQ(BytesOfKB(1100), FileSize(a));
+    EXPECT_EQ(BytesOfKB(1200), FileSize(b));
+    EXPECT_FALSE(Exists(harness.folder.Join("Music\\a.lnk")));
+    EXPECT_FALSE(Exists(harness.folder.Join("Music\\b.lnk")));
+}
+
+TEST(SaveCommands, ShortcutsAreNamedAfterTheFileAndPointAtIt)
+{
+    MainDlgHarness harness;
+    const std::vector<std::string> sources = {harness.MakeFile("Music\\song.mp3", 1100),
+                                              harness.MakeFile("Music\\a.b.mp3", 1200),
+                                              harness.MakeFile("Music\\nodot", 1300)};
+    // A dot in the destination's own name does not count as the file's.
+    const std::string out = harness.folder.Join("Out.d");
+    ASSERT_TRUE(fixtures::MakeFolder(out));
+    harness.WriteIni(kQuiet);
+    harness.prompts.fileAnswers = {sources};
+    harness.prompts.folderAnswers = {out};
+    ExpectProgressWindows(harness, 1);
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SELECT);
+        ClickButton(dialog, IDC_LINKS_TO_DEST);
+        ClickButton(dialog, IDCANCEL);
+    });
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    const std::vector<std::pair<std::string, std::string>> links = {
+        {"song.lnk", "song.mp3"}, {"a.b.lnk", "a.b.mp3"}, {"nodot.lnk", "nodot"}};
+    for (size_t i = 0; i < links.size(); ++i) {
+        SCOPED_TRACE(links[i].first);
+        const ShortcutFile shortcut = LoadShortcut(out + "\\" + links[i].first);
+        ASSERT_TRUE(shortcut.loaded);
+        EXPECT_EQ(links[i].second, shortcut.description);
+        EXPECT_EQ(sources[i], shortcut.target);
+    }
+    CoUninitialize();
+    EXPECT_FALSE(Exists(out + "\\song.mp3"));
+}
+
+TEST(SaveCommands, FailuresAreReportedFileByFileAndTheRestIsSaved)
+{
+    MainDlgHarness harness;
+    // The destination folder plus "a.mp3" is 255 characters, plus the longer
+    // name 272: too long to write, and never cut.
+    const std::string out =
+        harness.folder.Join(std::string(249 - harness.folder.Path().size() - 1, 'o'));
+    ASSERT_EQ(249u, out.size());
+    ASSERT_TRUE(fixtures::MakeFolder(out));
+    const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
+    const std::string gone = harness.MakeFile("Music\\gone.mp3", 1200);
+    const std::string longName = harness.MakeFile("Music\\a_much_longer_name.mp3", 1300);
+    const std::string c = harness.MakeFile("Music\\c.mp3", 1400);
+    harness.WriteIni(kQuiet);
+    harness.prompts.fileAnswers = {std::vector<std::string>{a, gone, longName, c}};
+    harness.prompts.messageAnswers = {IDYES, IDOK, IDOK, IDYES, IDOK};
+    ExpectProgressWindows(harness, 2);
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SELECT);
+        ASSERT_TRUE(DeleteFileA(gone.c_str()));  // deleted after sampling
+        SetDlgItemTextA(dialog, IDC_DEST, out.c_str());
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        ClickButton(dialog, IDC_LINKS_TO_DEST);
+        ClickButton(dialog, IDCANCEL);
+    });
+    const std::string question = "Copy to:\r" + out + "\\";
+    // A shortcut to a missing file can still be written.
+    EXPECT_EQ((std::vector<std::string>{question, "Save failed: " + gone, "Save failed: " + longName,
+                                        question, "Save failed: " + longName}),
+              MessageTexts(harness.prompts));
+    EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
+    EXPECT_EQ(BytesOfKB(1400), FileSize(out + "\\c.mp3"));
+    EXPECT_FALSE(Exists(out + "\\gone.mp3"));
+    for (const char* link : {"\\a.lnk", "\\gone.lnk", "\\c.lnk"})
+        EXPECT_TRUE(Exists(out + link)) << link;
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((out + "\\*").c_str(), &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, find);
+    do {
+        if (found.cFileName[0] != '.')
+            names.push_back(found.cFileName);
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+    EXPECT_EQ(5u, names.size());  // nothing under a shortened name
+}
+
+TEST(SaveCommands, EscapeStopsTheSaveAfterTheFileInHand)
+{
+    MainDlgHarness harness;
+    const std::string gone = harness.MakeFile("Music\\gone.mp3", 1100);
+    const std::string a = harness.MakeFile("Music\\a.mp3", 1200);
+    const std::string b = harness.MakeFile("Music\\b.mp3", 1300);
+    const std::string c = harness.MakeFile("Music\\c.mp3", 1400);
+    const std::string goneLast = harness.MakeFile("Music\\gone last.mp3", 1500);
+    const std::string out = harness.folder.Join("Out");
+    ASSERT_TRUE(fixtures::MakeFolder(out));
+    harness.WriteIni(kQuiet);
+    harness.prompts.fileAnswers = {std::vector<std::string>{gone, a, b},
+                                   std::vector<std::string>{c, goneLast}};
+    harness.prompts.folderAnswers = {out, out};
+    harness.prompts.messageAnswers = {IDOK, IDOK};
+    // Escape pressed while a file is saved: first in the progress window, then,
+    // during the last file, in the main window.
+    harness.prompts.onMessage = [&](const std::string& text) {
+        const bool last = text == "Save failed: " + goneLast;
+        HWND window = last ? FindWindowA(kDialogClass, kMainCaption)
+                           : FindWindowA(kDialogClass, kProgressCaption);
+        ASSERT_TRUE(window != NULL);
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    };
+    ExpectProgressWindows(harness, 2);
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SELECT);
+        ASSERT_TRUE(DeleteFileA(gone.c_str()));
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ(NULL, FindWindowA(kDialogClass, kProgressCaption));
+        EXPECT_FALSE(Exists(out + "\\a.mp3"));
+        EXPECT_FALSE(Exists(out + "\\b.mp3"));
+
+        ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
+        ClickButton(dialog, IDC_SELECT);
+        ASSERT_TRUE(DeleteFileA(goneLast.c_str()));
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_TRUE(Exists(out + "\\c.mp3"));
+        // The save took the Escape; left queued it would close the main window.
+        MSG key;
+        EXPECT_FALSE(PeekMessageA(&key, NULL, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));
+        ClickButton(dialog, IDCANCEL);
+    });
+    EXPECT_EQ((std::vector<std::string>{"Save failed: " + gone, "Save failed: " + goneLast}),
+              MessageTexts(harness.prompts));
+}
