@@ -1,5 +1,7 @@
 #include "output/DestPaths.h"
 
+#include "catalogue/NameCompare.h"
+
 std::optional<std::string> MakeDestFolder(const std::string& text)
 {
     if (text.size() > kMaxPathChars)
@@ -19,22 +21,6 @@ std::string LinkName(const std::string& name)
     return name.substr(0, name.rfind('.')) + ".lnk";
 }
 
-static char LowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool IsSamePath(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::string::size_type i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-
 SaveStep PlanSave(const std::string& destFolder, const std::string& folder,
                   const std::string& name, bool links)
 {
@@ -42,8 +28,8 @@ SaveStep PlanSave(const std::string& destFolder, const std::string& folder,
     step.strSource = FullPath(folder, name);
     step.strDest = destFolder + name;
     // Tested on the name as it stands, so shortcuts into a file's own folder are
-    // refused as copies are.
-    if (IsSamePath(step.strDest, step.strSource)) {
+    // refused as copies are. Paths fold A to Z only, as file names do.
+    if (SameFileName(step.strDest, step.strSource)) {
         step.outcome = SaveStep::kSameAsSource;
         return step;
     }

@@ -18,14 +18,11 @@ std::string FullPath(const std::string& folder, const std::string& name);
 // by ".lnk", or ".lnk" appended to a name without one.
 std::string LinkName(const std::string& name);
 
-// True when the two paths are equal, ignoring the case of "A" to "Z" only.
-bool IsSamePath(const std::string& a, const std::string& b);
-
 // What saving one entry into the destination folder amounts to.
 struct SaveStep {
     enum Outcome {
         kWrite,         // copy strSource to strWritten, or write a shortcut there
-        kSameAsSource,  // refused: strDest is the file itself
+        kSameAsSource,  // refused: strDest is the file itself, ignoring A-Z case
         kTooLong        // refused: strWritten would be longer than kMaxPathChars
     };
     Outcome outcome = kWrite;

@@ -1,39 +1,13 @@
 #include "settings/Settings.h"
 
 #include "platform/Profile.h"
+#include "settings/DecimalText.h"
 
-#include <climits>
-#include <cstdint>
 #include <string>
 
 namespace {
 
 const char kSection[] = "General";
-
-// The C runtime's atoi of a 32-bit long: blanks, one sign, decimal digits up to
-// the first other character; no digits give 0, and too large a number stops at
-// the nearest limit instead of being undefined.
-int DecimalPrefix(const std::string& text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const int64_t limit = negative ? -static_cast<int64_t>(INT_MIN) : INT_MAX;
-    int64_t total = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        total = total * 10 + (text[i] - '0');
-        if (total > limit) {
-            total = limit;
-            break;
-        }
-    }
-    return static_cast<int>(negative ? -total : total);
-}
 
 int ReadSize(const char* key, const char* fallback)
 {

@@ -1,8 +1,6 @@
 #include "ui/ProgramFiles.h"
 
-#include <algorithm>
-#include <climits>
-#include <cstdint>
+#include "settings/DecimalText.h"
 
 namespace {
 
@@ -28,16 +26,5 @@ std::string HelpPagePath(const std::string& exePath)
 
 int NumberFromText(const std::string& text)
 {
-    const std::string digits = text.substr(0, 98);
-    std::string::size_type i = 0;
-    while (i < digits.size() && (digits[i] == ' ' || (digits[i] >= '\t' && digits[i] <= '\r')))
-        ++i;
-    bool negative = false;
-    if (i < digits.size() && (digits[i] == '+' || digits[i] == '-'))
-        negative = digits[i++] == '-';
-    const int64_t limit = negative ? -static_cast<int64_t>(INT_MIN) : INT_MAX;
-    int64_t total = 0;
-    for (; i < digits.size() && digits[i] >= '0' && digits[i] <= '9'; ++i)
-        total = std::min(limit, total * 10 + (digits[i] - '0'));
-    return static_cast<int>(negative ? -total : total);
+    return DecimalPrefix(text.substr(0, 98));
 }

@@ -11,7 +11,7 @@ FittedText FitCellText(HDC dc, const char* text, int width, int margin)
 {
     return FitText(text, width, margin, [dc](const char* part, std::size_t length) {
         SIZE size = {};
-        GetTextExtentPoint32A(dc, part, static_cast<int>(length), &size);
+        GetTextExtentPointA(dc, part, static_cast<int>(length), &size);
         return static_cast<int>(size.cx);
     });
 }

@@ -1,5 +1,6 @@
 #include "catalogue/Sampling.h"
 #include "catalogue/RandomGenerator.h"
+#include "support/ListNames.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +20,7 @@ struct Lists {
     SampleLists Internal() { return SampleLists{source, internal, external, trial, best}; }
 };
 
-std::vector<std::string> Names(const CFileList& list)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < list.GetCount(); ++i)
-        names.push_back(list.GetName(static_cast<uint32_t>(i)));
-    return names;
-}
+using fixtures::NamesOf;
 
 // The next `count` numbers the generator gives after `seed`; it is seeded again
 // afterwards, so the sampling sees the same numbers.
@@ -68,7 +63,7 @@ TEST(DrawSample, FullSampleOrEmptySourceChangesNothing)
 
     EXPECT_FALSE(DrawSample(lists.Internal(), 0, true));     // 0 counts as 1 KB
     EXPECT_FALSE(DrawSample(lists.Internal(), 1000, true));  // exactly full
-    EXPECT_EQ((std::vector<std::string>{"held.mp3"}), Names(lists.internal));
+    EXPECT_EQ((std::vector<std::string>{"held.mp3"}), NamesOf(lists.internal));
 
     Lists empty;
     EXPECT_FALSE(DrawSample(empty.Internal(), 1000000, true));
@@ -87,7 +82,7 @@ TEST(DrawSample, NegativeMaxKBSetsNoPracticalLimit)
         lists.internal.AddEntry("keep", "held.mp3", 1000000);
         lists.source.AddEntry("src", "new.mp3", 1000000);
         EXPECT_TRUE(DrawSample(lists.Internal(), maxKB, false));
-        EXPECT_EQ((std::vector<std::string>{"held.mp3", "new.mp3"}), Names(lists.internal));
+        EXPECT_EQ((std::vector<std::string>{"held.mp3", "new.mp3"}), NamesOf(lists.internal));
     }
 }
 
@@ -131,7 +126,7 @@ TEST(DrawSample, NamesAreNeverDoubledNorTakenFromTheOtherView)
         lists.internal.RemoveAll();
         SeedRandom(seed);
         ASSERT_TRUE(DrawSample(lists.Internal(), INT_MAX, true));
-        const std::vector<std::string> names = Names(lists.internal);
+        const std::vector<std::string> names = NamesOf(lists.internal);
         ASSERT_FALSE(names.empty());
         for (int i = 0; i < 20; ++i)
             EXPECT_EQ(0, lists.internal.Contains("s" + std::to_string(i) + ".mp3"));
@@ -173,7 +168,7 @@ TEST(DrawSample, OfEqualAttemptsTheFirstIsKeptAndAFullerOneWins)
         SeedRandom(SeedOpeningAttemptsWith({firstPick, other, other, other, other}));
         ASSERT_TRUE(DrawSample(lists.Internal(), 1000, true));
         EXPECT_EQ((std::vector<std::string>{firstPick == 0 ? "a.mp3" : "b.mp3"}),
-                  Names(lists.internal));
+                  NamesOf(lists.internal));
     }
 
     Lists lists;
@@ -181,7 +176,7 @@ TEST(DrawSample, OfEqualAttemptsTheFirstIsKeptAndAFullerOneWins)
     lists.source.AddEntry("src", "b.mp3", 2000);
     SeedRandom(SeedOpeningAttemptsWith({0, 1, 0, 0, 0}));
     ASSERT_TRUE(DrawSample(lists.Internal(), 2000, true));
-    EXPECT_EQ((std::vector<std::string>{"b.mp3"}), Names(lists.internal));
+    EXPECT_EQ((std::vector<std::string>{"b.mp3"}), NamesOf(lists.internal));
 }
 
 TEST(DrawSample, SourceShownAsTheSampleGetsNothingNew)
@@ -192,7 +187,7 @@ TEST(DrawSample, SourceShownAsTheSampleGetsNothingNew)
     lists.source.AddEntry("src", "b.mp3", 1500);
     SampleLists sameList{lists.source, lists.source, lists.external, lists.trial, lists.best};
     ASSERT_TRUE(DrawSample(sameList, INT_MAX, true));
-    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3"}), Names(lists.source));
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3"}), NamesOf(lists.source));
     EXPECT_EQ(2000u, lists.source.GetTotalKB());
 }
 

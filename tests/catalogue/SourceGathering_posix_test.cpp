@@ -1,6 +1,7 @@
 // Links, pipes and read errors that only the POSIX side can stage.
 #include "catalogue/FileList.h"
 #include "catalogue/Playlist.h"
+#include "support/ListNames.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -26,14 +27,7 @@ bool Link(const std::string& target, const std::string& link)
     return symlink(NativePath(target).c_str(), NativePath(link).c_str()) == 0;
 }
 
-std::vector<std::string> Names(const CFileList& list)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < list.GetCount(); ++i)
-        names.push_back(list.GetName(static_cast<uint32_t>(i)));
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using fixtures::SortedNamesOf;
 
 // root\a.mp3 and root\sub\b.mp3, with links leading back: root\sub\up -> root,
 // root\again -> root\sub, and root\self -> "." (relative).
@@ -59,11 +53,11 @@ protected:
 TEST_F(LinkedTree, LinksBackIntoTheTreeEndTheScanWithEveryFolderReadOnce)
 {
     list.AddFolder(root, 1);
-    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3"}), Names(list));
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3"}), SortedNamesOf(list));
 
     // A second call is a new scan and reads the tree again.
     list.AddFolder(root + "\\", 1);
-    EXPECT_EQ((std::vector<std::string>{"a.mp3", "a.mp3", "b.mp3", "b.mp3"}), Names(list));
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "a.mp3", "b.mp3", "b.mp3"}), SortedNamesOf(list));
 }
 
 TEST_F(LinkedTree, LinkToAFolderOutsideIsFollowedOnlyWithSubfolders)
@@ -75,11 +69,11 @@ TEST_F(LinkedTree, LinkToAFolderOutsideIsFollowedOnlyWithSubfolders)
     ASSERT_TRUE(Link(temp.Join("gone"), JoinPath(root, "dangling.mp3")));
 
     list.AddFolder(root, 0);
-    EXPECT_EQ(std::vector<std::string>{"a.mp3"}, Names(list));
+    EXPECT_EQ(std::vector<std::string>{"a.mp3"}, SortedNamesOf(list));
 
     list.RemoveAll();
     list.AddFolder(root, 1);
-    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "e.mp3"}), Names(list));
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "e.mp3"}), SortedNamesOf(list));
     for (int i = 0; i < list.GetCount(); ++i) {
         if (list.GetName(static_cast<uint32_t>(i)) == "e.mp3") {
             EXPECT_EQ(JoinPath(root, "elsewhere"), list.GetFolder(static_cast<uint32_t>(i)));
@@ -95,7 +89,7 @@ TEST(AddFolder, NamedPipeStallsNothing)
     CFileList list(50, 50);
     list.SetMinKB(0);
     list.AddFolder(temp.Path(), 0);
-    EXPECT_EQ(std::vector<std::string>{"real.mp3"}, Names(list));
+    EXPECT_EQ(std::vector<std::string>{"real.mp3"}, SortedNamesOf(list));
     EXPECT_EQ(-1, list.AddFile(temp.Join("pipe.mp3")));
     list.AddPlaylist(temp.Join("pipe.mp3"));
     EXPECT_EQ(1, list.GetCount());

@@ -1,12 +1,12 @@
 #include "catalogue/FileList.h"
 #include "platform/FileSystem.h"
+#include "support/ListNames.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 
 namespace {
 
@@ -19,13 +19,7 @@ using fixtures::TempFolder;
 const int64_t kHour = 3600;
 const int64_t kDay = 24 * kHour;
 
-std::set<std::string> Names(const CFileList& list)
-{
-    std::set<std::string> names;
-    for (int i = 0; i < list.GetCount(); ++i)
-        names.insert(list.GetName(static_cast<uint32_t>(i)));
-    return names;
-}
+using fixtures::SortedNamesOf;
 
 // Lets small test files count.
 void AdmitAnySize(CFileList& list)
@@ -178,7 +172,7 @@ protected:
 TEST_F(AddFolderTest, WithoutSubfoldersTakesOnlyTheFolderItself)
 {
     list.AddFolder(music + "\\", 0);
-    EXPECT_EQ((std::set<std::string>{"a.mp3", ".hidden.mp3"}), Names(list));
+    EXPECT_EQ((std::vector<std::string>{".hidden.mp3", "a.mp3"}), SortedNamesOf(list));
     for (int i = 0; i < list.GetCount(); ++i)
         EXPECT_EQ(music, list.GetFolder(static_cast<uint32_t>(i)));
     EXPECT_EQ(2 * 2001u, list.GetTotalKB());
@@ -187,7 +181,7 @@ TEST_F(AddFolderTest, WithoutSubfoldersTakesOnlyTheFolderItself)
 TEST_F(AddFolderTest, WithSubfoldersSkipsFoldersWhoseNamesBeginWithADot)
 {
     list.AddFolder(music, 1);
-    EXPECT_EQ((std::set<std::string>{"a.mp3", ".hidden.mp3", "b.mp3", "d.mp3"}), Names(list));
+    EXPECT_EQ((std::vector<std::string>{".hidden.mp3", "a.mp3", "b.mp3", "d.mp3"}), SortedNamesOf(list));
     for (int i = 0; i < list.GetCount(); ++i) {
         if (list.GetName(static_cast<uint32_t>(i)) == "d.mp3") {
             EXPECT_EQ(JoinPath(music, "sub\\deeper"), list.GetFolder(static_cast<uint32_t>(i)));
@@ -208,7 +202,7 @@ TEST_F(AddFolderTest, DamagedShortcutAddsNothing)
     list.SetExtensions("");
     list.SetMinKB(0);
     list.AddFolder(music, 0);
-    EXPECT_EQ((std::set<std::string>{"a.mp3", ".hidden.mp3", "notes.txt"}), Names(list));
+    EXPECT_EQ((std::vector<std::string>{".hidden.mp3", "a.mp3", "notes.txt"}), SortedNamesOf(list));
 }
 
 TEST(AddFolder, LeavesOutEntriesWhosePathWouldBeTooLong)
@@ -226,7 +220,7 @@ TEST(AddFolder, LeavesOutEntriesWhosePathWouldBeTooLong)
 
     CFileList list(50, 50);
     list.AddFolder(temp.Path(), 1);
-    EXPECT_EQ(std::set<std::string>{fits}, Names(list));
+    EXPECT_EQ(std::vector<std::string>{fits}, SortedNamesOf(list));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // Shortcut files met while gathering, with the real shell link object.
 #include "catalogue/FileList.h"
 #include "shell/Shortcuts.h"
+#include "support/ListNames.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -15,14 +15,7 @@ using fixtures::JoinPath;
 using fixtures::MakeFolder;
 using fixtures::TempFolder;
 
-std::vector<std::string> Names(const CFileList& list)
-{
-    std::vector<std::string> names;
-    for (int i = 0; i < list.GetCount(); ++i)
-        names.push_back(list.GetName(static_cast<uint32_t>(i)));
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using fixtures::SortedNamesOf;
 
 // root\a.mp3 and root\sub\b.mp3, with root\sub\Back.LNK -> root and
 // root\again.lnk -> root\sub; outside\c.mp3 is reached by root\song.lnk.
@@ -54,13 +47,13 @@ protected:
 TEST_F(ShortcutTree, ShortcutsBackIntoTheTreeEndTheScanWithEveryFolderReadOnce)
 {
     list.AddFolder(root, 1);
-    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3"}), Names(list));
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3"}), SortedNamesOf(list));
 }
 
 TEST_F(ShortcutTree, FolderShortcutsAreFollowedOnlyWithSubfolders)
 {
     list.AddFolder(root, 0);
-    EXPECT_EQ((std::vector<std::string>{"a.mp3", "c.mp3"}), Names(list));
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "c.mp3"}), SortedNamesOf(list));
 }
 
 TEST_F(ShortcutTree, ShortcutToAFileAdmitsTheTarget)

@@ -3,95 +3,23 @@
 // another one.
 #include "MainDlgHarness.h"
 
+#include "support/DropReceiver_win32.h"
 #include "ui/MainDlg.h"
 
 #include <gtest/gtest.h>
 
-#include <shellapi.h>
-
-#include <map>
+#include <string>
+#include <vector>
 
 namespace {
 
-const char kReceiverClass[] = "TarrowbyTestDropTarget";
-
-struct Drop {
-    size_t blockSize = 0;
-    std::vector<std::string> paths;
-};
-
-std::map<HWND, std::vector<Drop>> g_drops;
-
-// Takes dropped files as a shell drop target does, and releases the block.
-LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message != WM_DROPFILES)
-        return DefWindowProcA(window, message, wParam, lParam);
-    HDROP block = reinterpret_cast<HDROP>(wParam);
-    Drop drop;
-    drop.blockSize = GlobalSize(block);
-    const UINT count = DragQueryFileA(block, 0xFFFFFFFF, NULL, 0);
-    for (UINT i = 0; i < count; ++i) {
-        std::string path(DragQueryFileA(block, i, NULL, 0) + 1, '\0');
-        path.resize(DragQueryFileA(block, i, &path[0], static_cast<UINT>(path.size())));
-        drop.paths.push_back(path);
-    }
-    DragFinish(block);
-    g_drops[window].push_back(drop);
-    return 0;
-}
-
-// The player manager's memory window with two children that take files. Kept
-// hidden: a drop does not need it seen.
-class MemoryWindow {
-public:
-    MemoryWindow(const std::string& caption, int children)
-    {
-        static const bool registered = [] {
-            WNDCLASSA windowClass = {};
-            windowClass.lpfnWndProc = ReceiverProc;
-            windowClass.hInstance = GetModuleHandleA(NULL);
-            windowClass.lpszClassName = kReceiverClass;
-            return RegisterClassA(&windowClass) != 0;
-        }();
-        EXPECT_TRUE(registered);
-        m_window = CreateWindowExA(WS_EX_ACCEPTFILES, kReceiverClass, caption.c_str(),
-                                   WS_OVERLAPPEDWINDOW, 100, 100, 400, 200, NULL, NULL,
-                                   GetModuleHandleA(NULL), NULL);
-        EXPECT_TRUE(m_window != NULL);
-        for (int i = 0; i < children; ++i)
-            m_children.push_back(CreateWindowExA(WS_EX_ACCEPTFILES, kReceiverClass, "",
-                                                 WS_CHILD | WS_VISIBLE, 10 + 190 * i, 10, 180,
-                                                 150, m_window, NULL, GetModuleHandleA(NULL), NULL));
-        g_drops.clear();
-    }
-    ~MemoryWindow()
-    {
-        DestroyWindow(m_window);
-        g_drops.clear();
-    }
-    MemoryWindow(const MemoryWindow&) = delete;
-    MemoryWindow& operator=(const MemoryWindow&) = delete;
-
-    HWND Window() const { return m_window; }
-    HWND Child(int i) const { return m_children.at(static_cast<size_t>(i)); }
-
-private:
-    HWND m_window = NULL;
-    std::vector<HWND> m_children;
-};
+using fixtures::DeliverPostedMessages;
+using fixtures::DropReceiver;
+using fixtures::ReceivedDrop;
 
 std::string UniqueCaption()
 {
     return "Memory " + std::to_string(GetCurrentProcessId());
-}
-
-// Lets the posted drop arrive.
-void DeliverPostedMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
 }
 
 size_t BlockSizeFor(const std::vector<std::string>& paths)
@@ -104,13 +32,13 @@ size_t BlockSizeFor(const std::vector<std::string>& paths)
 
 // Clicks Drop on Rio and returns what `target` received; fails when anything
 // else received the drop.
-std::vector<Drop> DropAndCollect(HWND dialog, HWND target)
+std::vector<ReceivedDrop> DropAndCollect(HWND dialog, HWND target)
 {
-    g_drops.clear();
+    fixtures::ForgetDrops();
     ClickButton(dialog, IDC_DROP_ON_RIO);
     DeliverPostedMessages();
-    const std::vector<Drop> received = g_drops[target];
-    EXPECT_EQ(1u, g_drops.size());
+    const std::vector<ReceivedDrop> received = fixtures::DropsReceivedBy(target);
+    EXPECT_EQ(received.size(), fixtures::DropsReceived());
     return received;
 }
 
@@ -133,24 +61,24 @@ TEST(DropCommand, ChildAndViewChooseTheReceiverAndPathsFollowTheRows)
                           "Child=" + std::to_string(child)});
         harness.prompts.fileAnswers = {std::vector<std::string>{a, b, c},
                                        std::vector<std::string>{d}};
-        MemoryWindow memory(caption, 2);
+        DropReceiver memory(caption, 2);
         const HWND internalTarget = child == 0 ? memory.Window() : memory.Child(child == 2 ? 1 : 0);
         const HWND externalTarget = child == 0 ? memory.Window() : memory.Child(0);
         harness.Run([&](HWND dialog) {
             ClickButton(dialog, IDC_SELECT);
             ClickHeader(dialog, 1);  // largest first
             const std::vector<std::string> rows = {b, c, a};
-            std::vector<Drop> received = DropAndCollect(dialog, internalTarget);
+            std::vector<ReceivedDrop> received = DropAndCollect(dialog, internalTarget);
             ASSERT_EQ(1u, received.size());
             EXPECT_EQ(rows, received[0].paths);
-            EXPECT_EQ(BlockSizeFor(rows), received[0].blockSize);
+            EXPECT_EQ(BlockSizeFor(rows), received[0].bytes.size());
 
             ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
             ClickButton(dialog, IDC_SELECT);
             received = DropAndCollect(dialog, externalTarget);
             ASSERT_EQ(1u, received.size());
             EXPECT_EQ(std::vector<std::string>{d}, received[0].paths);
-            EXPECT_EQ(BlockSizeFor({d}), received[0].blockSize);
+            EXPECT_EQ(BlockSizeFor({d}), received[0].bytes.size());
             ClickButton(dialog, IDCANCEL);
         });
     }
@@ -165,15 +93,15 @@ TEST(DropCommand, MissingWindowOrChildIsReportedAndNothingDropped)
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_DROP_ON_RIO);  // no such window
         {
-            MemoryWindow memory(caption, 1);
+            DropReceiver memory(caption, 1);
             ClickButton(dialog, IDC_DROP_ON_RIO);  // internal view: no second child
             DeliverPostedMessages();
-            EXPECT_TRUE(g_drops.empty());
+            EXPECT_EQ(0u, fixtures::DropsReceived());
             // The external view takes the first child; an empty list still drops.
             ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
-            const std::vector<Drop> received = DropAndCollect(dialog, memory.Child(0));
+            const std::vector<ReceivedDrop> received = DropAndCollect(dialog, memory.Child(0));
             ASSERT_EQ(1u, received.size());
-            EXPECT_EQ(BlockSizeFor({}), received[0].blockSize);
+            EXPECT_EQ(BlockSizeFor({}), received[0].bytes.size());
         }
         ClickButton(dialog, IDCANCEL);
     });
