@@ -1,6 +1,8 @@
 // Not a test: scripts/screenshots runs this, disabled otherwise, to picture the
 // dialogs for the documentation. It writes main.bmp, options.bmp, about.bmp and
-// quickstart.bmp into the folder named by TARROWBY_SCREENSHOTS.
+// quickstart.bmp into the folder named by TARROWBY_SCREENSHOTS, and makes the
+// sample's files on the drive named by TARROWBY_SCREENSHOT_DRIVE (such as "D:"),
+// so the pictures show the same short paths on every run.
 #include "MainDlgHarness.h"
 
 #include "ui/MainDlg.h"
@@ -76,6 +78,18 @@ void Capture(HWND window, const std::string& name)
 
 TEST(DISABLED_Screenshots, EveryDialog)
 {
+    const char* drive = std::getenv("TARROWBY_SCREENSHOT_DRIVE");
+    ASSERT_NE(nullptr, drive);
+    const std::string music = std::string(drive) + "\\Music";
+    const std::string talk = std::string(drive) + "\\Talk";
+    ASSERT_TRUE(fixtures::MakeFolder(music));
+    ASSERT_TRUE(fixtures::MakeFolder(talk));
+    // Sized as the program counts KB, like the harness's own files.
+    const auto makeFile = [](const std::string& path, uint32_t sizeKB) {
+        EXPECT_TRUE(fixtures::CreateSizedFile(path, (static_cast<uint64_t>(sizeKB) - 1) * 1000));
+        return path;
+    };
+
     MainDlgHarness harness;
     // A fixed pick, so the pictures change only when the dialogs do.
     const struct {
@@ -97,14 +111,14 @@ TEST(DISABLED_Screenshots, EveryDialog)
                  {"Lanterns", 2894, false}};
     std::vector<std::string> picked;
     for (const auto& song : songs) {
-        const std::string path = harness.MakeFile(std::string("Music\\") + song.name + ".mp3", song.kb);
+        const std::string path = makeFile(music + "\\" + song.name + ".mp3", song.kb);
         if (song.picked)
             picked.push_back(path);
     }
-    harness.MakeFile("Talk\\Interview.mp3", 6120);
+    makeFile(talk + "\\Interview.mp3", 6120);
     harness.prompts.fileAnswers = {picked};
     harness.WriteIni({"LicenseMessage=0", "QuickStart=1", "MaxView1=65400",
-                      "Start=" + harness.folder.Join("Music") + "+, " + harness.folder.Join("Talk"),
+                      "Start=" + music + "+, " + talk,
                       "Dest1=E:\\Player"});
     harness.driver.Expect("Quick start info", [](HWND quickStart) {
         Capture(quickStart, "quickstart");
