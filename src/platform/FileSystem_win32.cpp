@@ -13,38 +13,27 @@
 namespace platform {
 namespace {
 
-class FindHandle {
+// Closes a search or file handle when it goes out of scope.
+template <BOOL(WINAPI* Close)(HANDLE)>
+class ScopedHandle {
 public:
-    explicit FindHandle(HANDLE handle) : m_handle(handle) {}
-    ~FindHandle()
+    explicit ScopedHandle(HANDLE handle) : m_handle(handle) {}
+    ~ScopedHandle()
     {
         if (m_handle != INVALID_HANDLE_VALUE)
-            FindClose(m_handle);
+            Close(m_handle);
     }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    HANDLE get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-    ~FileHandle()
-    {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            CloseHandle(m_handle);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
     HANDLE get() const { return m_handle; }
     bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
 
 private:
     HANDLE m_handle;
 };
+
+using FindHandle = ScopedHandle<FindClose>;
+using FileHandle = ScopedHandle<CloseHandle>;
 
 int32_t LocalSeconds(const FILETIME& stored)
 {
