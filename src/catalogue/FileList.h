@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+class CReadProgress;
+
 // One file: its name, its folder (no trailing backslash; empty when the file was
 // given without a folder) and its size in KB of 1000 bytes.
 struct FileEntry {
@@ -20,8 +22,10 @@ public:
 
     int AddEntry(const std::string& folder, const std::string& name, uint32_t sizeKB);
     int AddFile(const std::string& path);
-    void AddFolder(const std::string& folder, int withSubfolders);
-    void AddPlaylist(const std::string& path);
+    // A long read tells `progress` (when given) how it goes, and stops when told.
+    void AddFolder(const std::string& folder, int withSubfolders,
+                   CReadProgress* progress = nullptr);
+    void AddPlaylist(const std::string& path, CReadProgress* progress = nullptr);
 
     void RemoveAll();
     void RemoveAt(uint32_t index);

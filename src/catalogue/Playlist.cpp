@@ -46,7 +46,7 @@ bool ReadPiece(std::FILE* file, std::string& piece)
 }  // namespace
 
 void ReadPlaylistPaths(std::FILE* file, const std::string& baseFolder,
-                       const std::function<void(const std::string&)>& offer)
+                       const std::function<bool(const std::string&)>& offer)
 {
     std::string piece;
     while (ReadPiece(file, piece)) {
@@ -66,6 +66,7 @@ void ReadPlaylistPaths(std::FILE* file, const std::string& baseFolder,
         // Cutting a long path would name a different file; leave it out instead.
         if (path.size() > platform::kMaxPathLength)
             continue;
-        offer(path);
+        if (!offer(path))
+            return;
     }
 }

@@ -7,6 +7,7 @@
 // reads as one line feed) and offers each line's path: relative lines are joined
 // to `baseFolder` (empty or ending in a backslash), "/" becomes a backslash, and
 // paths longer than the program's limit are passed over. Reading stops at the end,
-// at a read error, or at a line of nothing but spaces without a line break.
+// at a read error, at a line of nothing but spaces without a line break, or when
+// `offer` answers false.
 void ReadPlaylistPaths(std::FILE* file, const std::string& baseFolder,
-                       const std::function<void(const std::string&)>& offer);
+                       const std::function<bool(const std::string&)>& offer);

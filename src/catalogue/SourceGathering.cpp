@@ -4,6 +4,7 @@
 
 #include "catalogue/NameCompare.h"
 #include "catalogue/Playlist.h"
+#include "catalogue/ReadProgress.h"
 #include "platform/FileSystem.h"
 #include "shell/Shortcuts.h"
 
@@ -45,8 +46,9 @@ std::string ScanKey(const std::string& folder)
 
 class FolderScan {
 public:
-    FolderScan(CFileList& list, bool withSubfolders)
-        : m_list(list), m_withSubfolders(withSubfolders)
+    FolderScan(CFileList& list, bool withSubfolders, CReadProgress* progress)
+        : m_list(list), m_withSubfolders(withSubfolders), m_progress(progress),
+          m_countBefore(list.GetCount())
     {
     }
 
@@ -58,6 +60,10 @@ public:
             return;
         platform::ListFolder(folder, [&](const platform::FolderItem& item) {
             Visit(folder, item);
+            if (m_stopped || !m_progress)
+                return !m_stopped;
+            m_stopped = !m_progress->KeepReading(folder, m_list.GetCount() - m_countBefore);
+            return !m_stopped;
         });
     }
 
@@ -81,6 +87,9 @@ private:
 
     CFileList& m_list;
     bool m_withSubfolders;
+    CReadProgress* m_progress;
+    int m_countBefore;
+    bool m_stopped = false;
     std::unordered_set<std::string> m_scanned;
 };
 
@@ -110,15 +119,15 @@ int CFileList::AddFile(const std::string& path)
     return AddEntry(folder, name, facts.sizeLow / 1000 + 1);
 }
 
-void CFileList::AddFolder(const std::string& folder, int withSubfolders)
+void CFileList::AddFolder(const std::string& folder, int withSubfolders, CReadProgress* progress)
 {
     std::string start(folder);
     if (!start.empty() && start.back() == '\\')
         start.pop_back();  // "C:\" becomes "C:", listed as "C:\*.*"
-    FolderScan(*this, withSubfolders != 0).Scan(start);
+    FolderScan(*this, withSubfolders != 0, progress).Scan(start);
 }
 
-void CFileList::AddPlaylist(const std::string& path)
+void CFileList::AddPlaylist(const std::string& path, CReadProgress* progress)
 {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::OpenForReading(path),
                                                           &std::fclose);
@@ -127,6 +136,9 @@ void CFileList::AddPlaylist(const std::string& path)
     const std::string::size_type slash = path.rfind('\\');
     const std::string baseFolder =
         slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    ReadPlaylistPaths(file.get(), baseFolder,
-                      [this](const std::string& entry) { AddFile(entry); });
+    const int countBefore = m_nCount;
+    ReadPlaylistPaths(file.get(), baseFolder, [&](const std::string& entry) {
+        AddFile(entry);
+        return !progress || progress->KeepReading(path, m_nCount - countBefore);
+    });
 }

@@ -18,10 +18,10 @@ struct FolderItem {
 };
 
 // Lists every entry of `folder` (its "." and ".." included), in the order the
-// system gives, calling `visit` for each while the listing is open; `folder` is
-// listed as folder + "\*.*", so "" is the root and "C:" the root of drive C. False
-// when the folder cannot be listed.
-bool ListFolder(const std::string& folder, const std::function<void(const FolderItem&)>& visit);
+// system gives, calling `visit` for each while the listing is open, until it
+// answers false; `folder` is listed as folder + "\*.*", so "" is the root and "C:"
+// the root of drive C. False when the folder cannot be listed.
+bool ListFolder(const std::string& folder, const std::function<bool(const FolderItem&)>& visit);
 
 // A name for the folder itself that does not depend on how its path is spelled
 // (volume and file index, device and inode); false when it cannot be told.

@@ -121,7 +121,7 @@ int32_t LocalSeconds(std::time_t seconds)
 
 }  // namespace
 
-bool ListFolder(const std::string& folder, const std::function<void(const FolderItem&)>& visit)
+bool ListFolder(const std::string& folder, const std::function<bool(const FolderItem&)>& visit)
 {
     const std::string native = NativeFolder(folder);
     std::unique_ptr<DIR, DirCloser> dir(opendir(native.c_str()));
@@ -132,7 +132,8 @@ bool ListFolder(const std::string& folder, const std::function<void(const Folder
     while (const dirent* entry = readdir(dir.get())) {
         item.name = entry->d_name;
         item.isFolder = IsFolderEntry(dir.get(), *entry);
-        visit(item);
+        if (!visit(item))
+            break;
     }
     return true;
 }

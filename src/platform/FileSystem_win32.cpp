@@ -47,7 +47,7 @@ int32_t LocalSeconds(const FILETIME& stored)
 
 }  // namespace
 
-bool ListFolder(const std::string& folder, const std::function<void(const FolderItem&)>& visit)
+bool ListFolder(const std::string& folder, const std::function<bool(const FolderItem&)>& visit)
 {
     WIN32_FIND_DATAA found;
     FindHandle find(FindFirstFileA((folder + "\\*.*").c_str(), &found));
@@ -57,7 +57,8 @@ bool ListFolder(const std::string& folder, const std::function<void(const Folder
     do {
         item.name = found.cFileName;
         item.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        visit(item);
+        if (!visit(item))
+            break;
     } while (FindNextFileA(find.get(), &found));
     return true;
 }

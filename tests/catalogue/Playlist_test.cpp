@@ -25,7 +25,10 @@ std::vector<std::string> Offered(const std::string& bytes, const std::string& ba
     EXPECT_NE(nullptr, file);
     std::vector<std::string> offered;
     if (file) {
-        ReadPlaylistPaths(file, base, [&](const std::string& entry) { offered.push_back(entry); });
+        ReadPlaylistPaths(file, base, [&](const std::string& entry) {
+            offered.push_back(entry);
+            return true;
+        });
         std::fclose(file);
     }
     return offered;

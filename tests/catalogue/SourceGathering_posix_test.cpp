@@ -140,7 +140,10 @@ TEST(ReadPlaylistPaths, ReadErrorStopsReadingAndDropsThePartialLine)
     std::FILE* file = fopencookie(&source, "r", functions);
     ASSERT_NE(nullptr, file);
     std::vector<std::string> offered;
-    ReadPlaylistPaths(file, "L\\", [&](const std::string& path) { offered.push_back(path); });
+    ReadPlaylistPaths(file, "L\\", [&](const std::string& path) {
+        offered.push_back(path);
+        return true;
+    });
     std::fclose(file);
     EXPECT_EQ((std::vector<std::string>{"L\\a.mp3", "L\\b.mp3"}), offered);
 }

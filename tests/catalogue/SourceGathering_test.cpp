@@ -1,4 +1,5 @@
 #include "catalogue/FileList.h"
+#include "catalogue/ReadProgress.h"
 #include "platform/FileSystem.h"
 #include "support/ListNames.h"
 #include "support/TestFiles.h"
@@ -221,6 +222,63 @@ TEST(AddFolder, LeavesOutEntriesWhosePathWouldBeTooLong)
     CFileList list(50, 50);
     list.AddFolder(temp.Path(), 1);
     EXPECT_EQ(std::vector<std::string>{fits}, SortedNamesOf(list));
+}
+
+// Records what a read reports and stops it after a given number of reports.
+class StoppingProgress : public CReadProgress {
+public:
+    explicit StoppingProgress(int reportsBeforeStop) : m_left(reportsBeforeStop) {}
+    bool KeepReading(const std::string& source, int admitted) override
+    {
+        sources.push_back(source);
+        counts.push_back(admitted);
+        return --m_left > 0;
+    }
+    std::vector<std::string> sources;
+    std::vector<int> counts;
+
+private:
+    int m_left;
+};
+
+TEST(ReadProgress, ReportsEachEntryAndAStopKeepsWhatWasAdmitted)
+{
+    TempFolder temp;
+    ASSERT_TRUE(MakeFolder(temp.Join("sub")));
+    const char* files[] = {"a.mp3", "b.mp3", "sub\\c.mp3", "sub\\d.mp3"};
+    std::string playlistText;
+    for (const char* file : files) {
+        ASSERT_TRUE(CreateSizedFile(temp.Join(file), 2000000));
+        playlistText += std::string(file) + "\n";
+    }
+    ASSERT_TRUE(fixtures::WriteBytes(temp.Join("list.m3u"), playlistText));
+
+    CFileList whole(50, 50);
+    StoppingProgress unstopped(1000);
+    whole.AddFolder(temp.Path(), 1, &unstopped);
+    EXPECT_EQ(4, whole.GetCount());
+    EXPECT_EQ(4, unstopped.counts.back());
+    EXPECT_TRUE(std::is_sorted(unstopped.counts.begin(), unstopped.counts.end()));
+    EXPECT_NE(unstopped.sources.end(),
+              std::find(unstopped.sources.begin(), unstopped.sources.end(), temp.Join("sub")));
+
+    // Whatever entry the stop comes after, the list keeps what was admitted up
+    // to it and reads nothing more.
+    for (int stopAfter = 1; stopAfter <= static_cast<int>(unstopped.counts.size()); ++stopAfter) {
+        CFileList list(50, 50);
+        StoppingProgress stopping(stopAfter);
+        list.AddFolder(temp.Path(), 1, &stopping);
+        EXPECT_EQ(stopAfter, static_cast<int>(stopping.counts.size()));
+        EXPECT_EQ(unstopped.counts[stopAfter - 1], list.GetCount()) << stopAfter;
+    }
+
+    CFileList fromPlaylist(50, 50);
+    fromPlaylist.AddFile(temp.Join("a.mp3"));
+    StoppingProgress playlistStop(2);
+    fromPlaylist.AddPlaylist(temp.Join("list.m3u"), &playlistStop);
+    EXPECT_EQ((std::vector<int>{1, 2}), playlistStop.counts);
+    EXPECT_EQ(std::vector<std::string>(2, temp.Join("list.m3u")), playlistStop.sources);
+    EXPECT_EQ(3, fromPlaylist.GetCount());
 }
 
 }  // namespace

@@ -18,12 +18,13 @@ TEST(FileSystem, ListFolderGivesEveryEntryAndWhetherItIsAFolder)
     std::map<std::string, bool> seen;
     ASSERT_TRUE(platform::ListFolder(temp.Path(), [&](const platform::FolderItem& item) {
         seen[item.name] = item.isFolder;
+        return true;
     }));
     EXPECT_EQ((std::map<std::string, bool>{{".", true}, {"..", true}, {"a.mp3", false}, {"sub", true}}),
               seen);
 
     int calls = 0;
-    auto count = [&](const platform::FolderItem&) { ++calls; };
+    auto count = [&](const platform::FolderItem&) { return ++calls > 0; };
     EXPECT_FALSE(platform::ListFolder(temp.Join("missing"), count));
     EXPECT_FALSE(platform::ListFolder(temp.Join("a.mp3"), count));
     EXPECT_EQ(0, calls);
