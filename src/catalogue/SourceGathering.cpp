@@ -6,6 +6,7 @@
 #include "catalogue/Playlist.h"
 #include "catalogue/ReadProgress.h"
 #include "platform/FileSystem.h"
+#include "platform/TextEncoding.h"
 #include "shell/Shortcuts.h"
 
 #include <memory>
@@ -58,8 +59,9 @@ public:
     {
         if (!m_scanned.insert(ScanKey(folder)).second)
             return;
+        const std::size_t folderLength = platform::PathLength(folder);
         platform::ListFolder(folder, [&](const platform::FolderItem& item) {
-            Visit(folder, item);
+            Visit(folder, folderLength, item);
             if (m_stopped || !m_progress)
                 return !m_stopped;
             m_stopped = !m_progress->KeepReading(folder, m_list.GetCount() - m_countBefore);
@@ -68,10 +70,11 @@ public:
     }
 
 private:
-    void Visit(const std::string& folder, const platform::FolderItem& item)
+    void Visit(const std::string& folder, std::size_t folderLength,
+               const platform::FolderItem& item)
     {
         // A path cut to the limit would name something else: leave the entry out.
-        if (folder.size() + 1 + item.name.size() > platform::kMaxPathLength)
+        if (folderLength + 1 + platform::PathLength(item.name) > platform::kMaxPathLength)
             return;
         const std::string entryPath = folder + '\\' + item.name;
         std::string followed;
@@ -137,7 +140,7 @@ void CFileList::AddPlaylist(const std::string& path, CReadProgress* progress)
     const std::string baseFolder =
         slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     const int countBefore = m_nCount;
-    ReadPlaylistPaths(file.get(), baseFolder, [&](const std::string& entry) {
+    ReadPlaylistPaths(file.get(), baseFolder, PlaylistTextOf(path), [&](const std::string& entry) {
         AddFile(entry);
         return !progress || progress->KeepReading(path, m_nCount - countBefore);
     });

@@ -9,7 +9,8 @@
 // Paths use the backslash as separator everywhere; the POSIX side maps it to "/".
 namespace platform {
 
-// The longest path the program forms or follows, in characters.
+// The longest path the program forms or follows, in UTF-16 units as Windows
+// counts it (platform::PathLength).
 constexpr std::size_t kMaxPathLength = 259;
 
 struct FolderItem {
@@ -41,6 +42,11 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts);
 // Opens an existing file for reading its bytes exactly as stored; null when it
 // cannot be opened. The caller closes it with fclose.
 std::FILE* OpenForReading(const std::string& path);
+
+// Replaces the bytes of an existing, writable file: they go to path + ".new"
+// first, which then takes the file's place, so a crash never leaves half a file.
+// False, with the file as it was, when it is read-only or cannot be replaced.
+bool ReplaceFileBytes(const std::string& path, const std::string& bytes);
 
 // The current time in seconds since 1970.
 int32_t CurrentTime();

@@ -1,5 +1,10 @@
 #include "platform/Profile.h"
 
+#include "platform/FileSystem.h"
+#include "platform/TextEncoding.h"
+
+#include <memory>
+
 namespace platform {
 
 namespace {
@@ -20,6 +25,25 @@ void SetProfilePath(const std::string& iniPath)
 const std::string& ProfilePath()
 {
     return StoredPath();
+}
+
+bool ConvertLegacyProfile()
+{
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenForReading(ProfilePath()),
+                                                          &std::fclose);
+    if (!file)
+        return !PathExists(ProfilePath());
+    std::string bytes;
+    char chunk[4096];
+    for (std::size_t count; (count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;)
+        bytes.append(chunk, count);
+    if (std::ferror(file.get()))
+        return false;
+    file.reset();
+    if (IsValidUtf8(bytes))
+        return true;
+    const std::string converted = NarrowFromLegacy(bytes);
+    return converted == bytes || ReplaceFileBytes(ProfilePath(), converted);
 }
 
 }  // namespace platform

@@ -8,6 +8,12 @@ namespace platform {
 void SetProfilePath(const std::string& iniPath);
 const std::string& ProfilePath();
 
+// An INI file that is not valid UTF-8 was written by an earlier version in the
+// legacy code page: it is rewritten in the program's code page, so that its values
+// read unchanged from then on. Lines that are ASCII stay byte for byte. False when
+// such a file cannot be read or rewritten; a missing file needs nothing.
+bool ConvertLegacyProfile();
+
 // At most 4095 characters of the value; `fallback` when the key is missing.
 std::string ReadProfileText(const std::string& section, const std::string& key,
                             const std::string& fallback);

@@ -31,6 +31,9 @@ CSettings::~CSettings() = default;
 
 void CSettings::Load()
 {
+    // A file that cannot be converted is read as it stands: only its characters
+    // outside ASCII are lost.
+    platform::ConvertLegacyProfile();
     Start = platform::ReadProfileText(kSection, "Start", "");
     Ext = platform::ReadProfileText(kSection, "Ext", "mp3");
     Caption = platform::ReadProfileText(kSection, "Caption", "Media Memory");

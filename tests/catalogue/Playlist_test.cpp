@@ -16,7 +16,8 @@ using fixtures::MakeFolder;
 using fixtures::TempFolder;
 
 // The paths a playlist of the given bytes offers, read from a real file.
-std::vector<std::string> Offered(const std::string& bytes, const std::string& base)
+std::vector<std::string> Offered(const std::string& bytes, const std::string& base,
+                                 PlaylistText kind = PlaylistText::kMixed)
 {
     TempFolder temp;
     const std::string path = temp.Join("list.m3u");
@@ -25,7 +26,7 @@ std::vector<std::string> Offered(const std::string& bytes, const std::string& ba
     EXPECT_NE(nullptr, file);
     std::vector<std::string> offered;
     if (file) {
-        ReadPlaylistPaths(file, base, [&](const std::string& entry) {
+        ReadPlaylistPaths(file, base, kind, [&](const std::string& entry) {
             offered.push_back(entry);
             return true;
         });
@@ -82,6 +83,45 @@ TEST(ReadPlaylistPaths, PathsLongerThanTheLimitArePassedOver)
     const std::string base = std::string(245, 'd') + "\\";
     EXPECT_EQ((Paths{base + "short.mp3", "C:\\absolute.mp3"}),
               Offered("short.mp3\nmuch-too-long.mp3\nC:\\absolute.mp3\n", base));
+}
+
+TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
+{
+    const PlaylistText kUtf8 = PlaylistText::kUtf8, kMixed = PlaylistText::kMixed;
+    const std::string a258(258, 'a'), nichi = "\xE6\x97\xA5", hon = "\xE6\x9C\xAC";
+    const std::string note = "\xF0\x9F\x8E\xB5", hoer = "h\xC3\xB6r.mp3";
+    std::string escaped;
+    for (int i = 0; i < 100; ++i)
+        escaped += "%E6%97%A5";
+    std::string nichi100;
+    for (int i = 0; i < 100; ++i)
+        nichi100 += nichi;
+    struct Case {
+        const char* what;
+        PlaylistText kind;
+        std::string bytes;
+        Paths offered;
+    } const cases[] = {
+        {"byte order mark", kUtf8, "\xEF\xBB\xBFone.mp3\ntwo.mp3\n", {"B\\one.mp3", "B\\two.mp3"}},
+        {"byte order mark in .m3u", kMixed, "\xEF\xBB\xBF" + hoer + "\n", {"B\\" + hoer}},
+        {"UTF-8 and legacy lines", kMixed, hoer + "\nh\xF6r.mp3\n" + nichi + ".mp3\n",
+         {"B\\" + hoer, "B\\" + hoer, "B\\" + nichi + ".mp3"}},
+        {".m3u8 is UTF-8 only", kUtf8, "h\xF6r.mp3\n", {"B\\h\xF6r.mp3"}},
+        {"file URIs", kMixed,
+         "file:///C:/Music/a%20b.mp3\nFILE://server/share/x.mp3\nfile://localhost/D:/y.mp3\n"
+         "file:///C|/%C3%A9.mp3\nfile:///C:/%E9.mp3\n",
+         {"C:\\Music\\a b.mp3", "\\\\server\\share\\x.mp3", "D:\\y.mp3", "C:\\\xC3\xA9.mp3",
+          "C:\\\xC3\xA9.mp3"}},
+        {"other URLs and a NUL", kMixed, "http://host/a.mp3\nHTTPS://h/b.mp3\nfile:///C:/a%00b.mp3\nc:d\n",
+         {"c:d"}},
+        {"cut between characters", kUtf8, a258 + nichi + hon + "\n" + a258 + note + "x\n",
+         {"B\\" + hon, "B\\" + note + "x"}},  // the first pieces, with the base, are too long
+        {"a long URI is one line", kMixed, "file:///C:/" + escaped + ".mp3\n", {"C:\\" + nichi100 + ".mp3"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.offered, Offered(c.bytes, "B\\", c.kind)) << c.what;
+    EXPECT_EQ(kUtf8, PlaylistTextOf("D:\\lists\\mix.M3U8"));
+    EXPECT_EQ(kMixed, PlaylistTextOf("D:\\lists.m3u8\\mix.m3u"));
 }
 
 TEST(AddPlaylist, AdmitsTheFilesItNames)

@@ -140,7 +140,7 @@ TEST(ReadPlaylistPaths, ReadErrorStopsReadingAndDropsThePartialLine)
     std::FILE* file = fopencookie(&source, "r", functions);
     ASSERT_NE(nullptr, file);
     std::vector<std::string> offered;
-    ReadPlaylistPaths(file, "L\\", [&](const std::string& path) {
+    ReadPlaylistPaths(file, "L\\", PlaylistText::kMixed, [&](const std::string& path) {
         offered.push_back(path);
         return true;
     });

@@ -182,3 +182,24 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     EXPECT_EQ("Media Memory", loaded.Caption);
     EXPECT_EQ(2, loaded.Child);
 }
+
+// Earlier versions wrote the file in the legacy code page (Windows-1252 here).
+TEST_F(SettingsTest, ALegacyFileReadsUnchangedAndIsWrittenBackAsUtf8)
+{
+    const std::string ini = UseFileWith(
+        "legacy.ini", "[General]\r\nStart=d:\\h\xF6rb\xFC" "cher+,C:\\Caf\xE9\r\nCaption=Medi\xE4\r\n"
+                      "Child=1\r\n; \x80 \xA7\r\nDest1=E:\\Rio\r\n");
+    CSettings settings(true);
+    EXPECT_EQ("d:\\h\xC3\xB6rb\xC3\xBC" "cher+,C:\\Caf\xC3\xA9", settings.Start);
+    EXPECT_EQ("Medi\xC3\xA4", settings.Caption);
+    EXPECT_EQ(1, settings.Child);
+    EXPECT_EQ("E:\\Rio", settings.Dest1);
+    settings.Save();
+    EXPECT_EQ("[General]\r\nStart=d:\\h\xC3\xB6rb\xC3\xBC" "cher+,C:\\Caf\xC3\xA9\r\n"
+              "Caption=Medi\xC3\xA4\r\nChild=1\r\n; \xE2\x82\xAC \xC2\xA7\r\nDest1=E:\\Rio\r\n"
+              "Ext=mp3\r\nDest2=\r\nMaxView1=32600\r\nMaxView2=32600\r\nQuickStart=1\r\n"
+              "BestFit=1\r\nLicenseMessage=0\r\nAccessed=0\r\nModified=0\r\nMinFileSize=1000\r\n"
+              "MaxFileSize=100000\r\n",
+              ReadBytes(ini));
+    EXPECT_EQ(settings.Start, CSettings(true).Start);
+}
