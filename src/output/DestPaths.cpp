@@ -1,10 +1,11 @@
 #include "output/DestPaths.h"
 
 #include "catalogue/NameCompare.h"
+#include "platform/TextEncoding.h"
 
 std::optional<std::string> MakeDestFolder(const std::string& text)
 {
-    if (text.size() > kMaxPathChars)
+    if (platform::PathLength(text) > kMaxPathChars)
         return std::nullopt;
     if (text.size() > 1 && text.back() != '\\')
         return text + '\\';
@@ -34,7 +35,7 @@ SaveStep PlanSave(const std::string& destFolder, const std::string& folder,
         return step;
     }
     const std::string written = links ? destFolder + LinkName(name) : step.strDest;
-    if (written.size() > kMaxPathChars) {
+    if (platform::PathLength(written) > kMaxPathChars) {
         step.outcome = SaveStep::kTooLong;
         return step;
     }

@@ -2,7 +2,8 @@
 #include <optional>
 #include <string>
 
-// Longest path the program reads or writes, in characters without the terminator.
+// Longest path the program reads or writes, without the terminator, in UTF-16
+// units as Windows counts it (platform::PathLength).
 constexpr std::string::size_type kMaxPathChars = 259;
 
 // The destination folder made from the Dest field's text (or a picked folder): a

@@ -12,6 +12,10 @@ constexpr int kDropPointY = 5;
 // zero byte, then one closing zero byte. Numbers are little-endian on every host.
 std::vector<uint8_t> MakeDropBlock(const std::vector<std::string>& paths);
 
+// The same block with its names in UTF-16 (the wide-names flag set): each path
+// and the closing zero take two bytes a unit, low byte first.
+std::vector<uint8_t> MakeWideDropBlock(const std::vector<std::u16string>& paths);
+
 // Which window of the player manager receives the drop, found from its top-level
 // memory window.
 enum class DropTarget {

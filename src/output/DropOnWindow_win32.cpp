@@ -1,16 +1,35 @@
 #include "output/DropOnWindow_win32.h"
 
 #include "output/DropBlock.h"
+#include "platform/WideText_win32.h"
 
 #include <cstring>
 
 namespace {
 
+// The names go as the player manager has always read them, in the legacy code
+// page; only a list with a name that code page cannot hold goes in UTF-16, which
+// the system's drop functions read for any receiver.
+std::vector<uint8_t> DropBytes(const std::vector<std::string>& paths)
+{
+    std::vector<std::string> legacyPaths;
+    std::vector<std::u16string> widePaths;
+    bool allLegacy = true;
+    for (const std::string& path : paths) {
+        const std::wstring wide = platform::WideFromNarrow(path);
+        widePaths.emplace_back(wide.begin(), wide.end());
+        std::string legacy;
+        allLegacy = allLegacy && platform::LegacyFromWide(wide, legacy);
+        legacyPaths.push_back(legacy);
+    }
+    return allLegacy ? MakeDropBlock(legacyPaths) : MakeWideDropBlock(widePaths);
+}
+
 // The block in movable, zero-filled global memory, as a shell drop carries it;
 // null when it cannot be allocated or filled.
 HGLOBAL MakeGlobalDropBlock(const std::vector<std::string>& paths)
 {
-    const std::vector<uint8_t> bytes = MakeDropBlock(paths);
+    const std::vector<uint8_t> bytes = DropBytes(paths);
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.size());
     if (block == NULL)
         return NULL;

@@ -1,8 +1,10 @@
 // The file seam on Windows: the ANSI file functions, called as the program always
-// has, so shares, locks and attributes behave as users expect.
+// has, so shares, locks and attributes behave as users expect. The program's code
+// page is UTF-8, so they carry any name.
 #include "platform/FileSystem.h"
 
 #include "platform/LocalTime.h"
+#include "platform/WideText_win32.h"
 
 #include <windows.h>
 
@@ -49,17 +51,19 @@ int32_t LocalSeconds(const FILETIME& stored)
 
 bool ListFolder(const std::string& folder, const std::function<bool(const FolderItem&)>& visit)
 {
-    WIN32_FIND_DATAA found;
-    FindHandle find(FindFirstFileA((folder + "\\*.*").c_str(), &found));
+    // The wide listing: the narrow one holds a name in 260 bytes, too few for a
+    // long name in UTF-8.
+    WIN32_FIND_DATAW found;
+    FindHandle find(FindFirstFileW(WideFromNarrow(folder + "\\*.*").c_str(), &found));
     if (find.get() == INVALID_HANDLE_VALUE)
         return false;
     FolderItem item;
     do {
-        item.name = found.cFileName;
+        item.name = NarrowFromWide(found.cFileName);
         item.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (!visit(item))
             break;
-    } while (FindNextFileA(find.get(), &found));
+    } while (FindNextFileW(find.get(), &found));
     return true;
 }
 

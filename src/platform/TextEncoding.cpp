@@ -47,4 +47,17 @@ bool IsValidUtf8(const std::string& text)
     return true;
 }
 
+std::size_t WholeCharsPrefix(const std::string& text, std::size_t bytes)
+{
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t length = Utf8CharLength(text, at);
+        const std::size_t next = at + (length == 0 ? 1 : length);
+        if (next > bytes)
+            break;
+        at = next;
+    }
+    return at;
+}
+
 }  // namespace platform

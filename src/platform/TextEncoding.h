@@ -16,6 +16,10 @@ bool IsValidUtf8(const std::string& text);
 // none does there (a byte of legacy text, or a broken sequence).
 std::size_t Utf8CharLength(const std::string& text, std::size_t at);
 
+// The longest start of `text` of at most `bytes` bytes that ends between two
+// characters (a byte that begins no UTF-8 character counts as one).
+std::size_t WholeCharsPrefix(const std::string& text, std::size_t bytes);
+
 // The length of a path as Windows limits it: in UTF-16 units, so a character
 // beyond U+FFFF counts two and every other character one (a byte that begins no
 // UTF-8 character counts one).

@@ -1,14 +1,16 @@
 // The shortcut service over the shell's link object. One object serves every
-// call, one after the other, on the user-interface thread.
+// call, one after the other, on the user-interface thread. Paths go through its
+// wide interface: the narrow one holds at most 260 bytes of a UTF-8 path.
 #include "shell/Shortcuts.h"
 
+#include "platform/WideText_win32.h"
 #include "shell/ShortcutName.h"
 
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
 
-IShellLinkA* g_pShellLink = nullptr;
+IShellLinkW* g_pShellLink = nullptr;
 IPersistFile* g_pPersistFile = nullptr;
 
 namespace {
@@ -21,15 +23,14 @@ const int kMaxPath = 260;
 // Never ask the user to look for a moved target; give up after 1 ms.
 const DWORD kResolveQuietly = MAKELONG(SLR_NO_UI, 1);
 
-// The path in UTF-16 for IPersistFile, always terminated. A path that does not
-// fit is refused rather than cut, since a cut path names another file.
-bool ToWidePath(const std::string& path, WCHAR (&wide)[kMaxPath + 1])
+// The path in UTF-16. A path that does not fit the system's limit is refused
+// rather than cut, since a cut path names another file.
+bool ToWidePath(const std::string& path, std::wstring& wide)
 {
-    ZeroMemory(wide, sizeof(wide));
-    if (path.empty() || path.size() > kMaxPath || path.find('\0') != std::string::npos)
+    if (path.find('\0') != std::string::npos)
         return false;
-    return MultiByteToWideChar(CP_ACP, 0, path.c_str(), static_cast<int>(path.size()), wide,
-                               kMaxPath) > 0;
+    wide = platform::WideFromNarrow(path);
+    return !wide.empty() && wide.size() <= static_cast<std::size_t>(kMaxPath);
 }
 
 bool Started()
@@ -47,8 +48,8 @@ void InitShortcuts(bool start)
         g_bComStarted = SUCCEEDED(CoInitialize(NULL));
         void* link = nullptr;
         if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, NULL, CLSCTX_INPROC_SERVER,
-                                       IID_IShellLinkA, &link))) {
-            g_pShellLink = static_cast<IShellLinkA*>(link);
+                                       IID_IShellLinkW, &link))) {
+            g_pShellLink = static_cast<IShellLinkW*>(link);
             void* file = nullptr;
             if (SUCCEEDED(g_pShellLink->QueryInterface(IID_IPersistFile, &file)))
                 g_pPersistFile = static_cast<IPersistFile*>(file);
@@ -71,18 +72,18 @@ bool ResolveShortcut(const std::string& linkPath, std::string& target)
     target.clear();
     if (!Started())
         return false;
-    WCHAR wide[kMaxPath + 1];
+    std::wstring wide;
     if (!ToWidePath(linkPath, wide))
         return false;
-    if (FAILED(g_pPersistFile->Load(wide, STGM_READ)))
+    if (FAILED(g_pPersistFile->Load(wide.c_str(), STGM_READ)))
         return false;
     if (FAILED(g_pShellLink->Resolve(NULL, kResolveQuietly)))
         return false;
-    char buffer[kMaxPath + 1] = {};
-    WIN32_FIND_DATAA found;
+    WCHAR buffer[kMaxPath + 1] = {};
+    WIN32_FIND_DATAW found;
     if (FAILED(g_pShellLink->GetPath(buffer, kMaxPath, &found, 0)))
         return false;
-    target = buffer;
+    target = platform::NarrowFromWide(buffer);
     return !target.empty();
 }
 
@@ -105,14 +106,15 @@ bool CreateShortcut(const std::string& linkPath, const std::string& description,
         return false;
     // The shared object still holds whatever shortcut was loaded last; a saved
     // shortcut must not inherit its arguments, folder, icon or hot key.
-    if (FAILED(g_pShellLink->SetArguments("")) || FAILED(g_pShellLink->SetWorkingDirectory("")) ||
-        FAILED(g_pShellLink->SetIconLocation("", 0)) || FAILED(g_pShellLink->SetHotkey(0)) ||
+    if (FAILED(g_pShellLink->SetArguments(L"")) ||
+        FAILED(g_pShellLink->SetWorkingDirectory(L"")) ||
+        FAILED(g_pShellLink->SetIconLocation(L"", 0)) || FAILED(g_pShellLink->SetHotkey(0)) ||
         FAILED(g_pShellLink->SetShowCmd(SW_SHOWNORMAL)))
         return false;
-    g_pShellLink->SetPath(target.c_str());
-    g_pShellLink->SetDescription(description.c_str());
-    WCHAR wide[kMaxPath + 1];
+    g_pShellLink->SetPath(platform::WideFromNarrow(target).c_str());
+    g_pShellLink->SetDescription(platform::WideFromNarrow(description).c_str());
+    std::wstring wide;
     if (!ToWidePath(linkPath, wide))
         return false;
-    return g_pPersistFile->Save(wide, TRUE) == S_OK;
+    return g_pPersistFile->Save(wide.c_str(), TRUE) == S_OK;
 }

@@ -1,6 +1,7 @@
 #include "ui/RowText.h"
 
-#include <algorithm>
+#include "platform/TextEncoding.h"
+
 #include <cstring>
 
 std::string NameCellText(const std::string& name)
@@ -33,7 +34,7 @@ void FormatRowText(const CFileList& list, intptr_t itemData, int column, char* b
         else if (column == 1)
             text = SizeCellText(list.GetSizeKB(index));
     }
-    const std::size_t length = std::min<std::size_t>(text.size(), static_cast<std::size_t>(size) - 1);
+    const std::size_t length = platform::WholeCharsPrefix(text, static_cast<std::size_t>(size) - 1);
     std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
 }

@@ -15,6 +15,6 @@ std::string NameCellText(const std::string& name);
 std::string SizeCellText(uint32_t sizeKB);
 
 // The text of one cell of the row whose item data is `itemData` (an index of
-// `list`), cut to fit `buffer`. Unknown indexes and columns give an empty cell.
+// `list`), cut between characters to fit `buffer`. Unknown indexes and columns give an empty cell.
 void FormatRowText(const CFileList& list, intptr_t itemData, int column, char* buffer,
                    int size);

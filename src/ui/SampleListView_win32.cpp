@@ -1,19 +1,29 @@
 #include "ui/SampleListView.h"
 
+#include "platform/WideText_win32.h"
 #include "ui/ColumnLayout.h"
 #include "ui/TextFit.h"
 
 namespace {
 
-const int kCellChars = 260;
+// A cell holds 259 characters, up to three bytes each in UTF-8.
+const int kCellChars = 3 * 259 + 1;
 
+// Measured and drawn in UTF-16: the narrow text functions of GDI read the font's
+// code page, not the program's.
 FittedText FitCellText(HDC dc, const char* text, int width, int margin)
 {
     return FitText(text, width, margin, [dc](const char* part, std::size_t length) {
+        const std::wstring wide = platform::WideFromNarrow(std::string(part, length));
         SIZE size = {};
-        GetTextExtentPointA(dc, part, static_cast<int>(length), &size);
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
         return static_cast<int>(size.cx);
     });
+}
+
+void DrawCellText(HDC dc, const std::string& text, RECT& cell, UINT format)
+{
+    DrawTextW(dc, platform::WideFromNarrow(text).c_str(), -1, &cell, format);
 }
 
 RECT ItemRect(HWND listView, int row, int part)
@@ -100,8 +110,8 @@ void DrawRow(const DRAWITEMSTRUCT* drawItem, HWND listView)
     RECT cell = label;
     cell.left += 2;
     cell.right -= 2;
-    DrawTextA(dc, name.text.c_str(), -1, &cell,
-              DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_VCENTER);
+    DrawCellText(dc, name.text, cell,
+                 DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_VCENTER);
 
     int right = label.right;
     LVCOLUMNA column = {};
@@ -126,9 +136,9 @@ void DrawRow(const DRAWITEMSTRUCT* drawItem, HWND listView)
         const FittedText fitted = FitCellText(dc, text, cellRect.right - cellRect.left, 12);
         cellRect.left += 6;
         cellRect.right -= 6;
-        DrawTextA(dc, fitted.text.c_str(), -1, &cellRect,
-                  Alignment(column.fmt, fitted.shortened) | DT_SINGLELINE | DT_NOPREFIX |
-                      DT_NOCLIP | DT_VCENTER);
+        DrawCellText(dc, fitted.text, cellRect,
+                     Alignment(column.fmt, fitted.shortened) | DT_SINGLELINE | DT_NOPREFIX |
+                         DT_NOCLIP | DT_VCENTER);
     }
 
     if ((item.state & LVIS_FOCUSED) && hasFocus)

@@ -1,5 +1,6 @@
 #include "ui/UserPrompts.h"
 
+#include "platform/WideText_win32.h"
 #include "ui/App.h"
 
 #include <windows.h>
@@ -40,8 +41,9 @@ public:
         PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&info);
         if (item == nullptr)
             return false;
-        char path[MAX_PATH + 1] = {};
-        const bool gotPath = SHGetPathFromIDListA(item, path) != FALSE;
+        // The wide path: the narrow one holds 260 bytes, too few for UTF-8.
+        WCHAR path[MAX_PATH + 1] = {};
+        const bool gotPath = SHGetPathFromIDListW(item, path) != FALSE;
         IMalloc* allocator = nullptr;
         if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator != nullptr) {
             allocator->Free(item);
@@ -49,10 +51,10 @@ public:
         }
         // An item without a file-system path would read as the empty folder,
         // which means the root of the current drive.
-        if (!gotPath || path[0] == '\0')
+        if (!gotPath || path[0] == L'\0')
             return false;
-        folder = path;
-        return true;
+        folder = platform::NarrowFromWide(path);
+        return !folder.empty();
     }
 
     bool PickFiles(const FileRequest& request, std::vector<std::string>& paths) override
@@ -62,8 +64,9 @@ public:
         for (char& c : filter)
             if (c == '|')
                 c = '\0';
-        // Room for a few thousand names at once.
-        std::vector<char> buffer(request.bMultiSelect ? 65536 : MAX_PATH + 4, '\0');
+        // Room for a few thousand names at once, or for one path of the longest
+        // length in UTF-8 (up to three bytes a character).
+        std::vector<char> buffer(request.bMultiSelect ? 65536 : 3 * MAX_PATH + 4, '\0');
         OPENFILENAMEA dialog = {};
         dialog.lStructSize = sizeof(dialog);
         dialog.hwndOwner = AppMainWindow();

@@ -10,14 +10,14 @@ uint32_t ReadLittleEndian32(const std::vector<uint8_t>& block, size_t offset)
            static_cast<uint32_t>(block[offset + 3]) << 24;
 }
 
-void ExpectHeader(const std::vector<uint8_t>& block)
+void ExpectHeader(const std::vector<uint8_t>& block, uint32_t wide = 0)
 {
     ASSERT_GE(block.size(), 20u);
     EXPECT_EQ(20u, ReadLittleEndian32(block, 0));
     EXPECT_EQ(5u, ReadLittleEndian32(block, 4));
     EXPECT_EQ(5u, ReadLittleEndian32(block, 8));
     EXPECT_EQ(0u, ReadLittleEndian32(block, 12));
-    EXPECT_EQ(0u, ReadLittleEndian32(block, 16));
+    EXPECT_EQ(wide, ReadLittleEndian32(block, 16));
 }
 
 }  // namespace
@@ -39,6 +39,18 @@ TEST(DropBlock, EmptyListIsHeaderAndClosingZero)
     ASSERT_EQ(21u, block.size());
     ExpectHeader(block);
     EXPECT_EQ(0, block[20]);
+}
+
+TEST(DropBlock, WideNamesTakeTwoBytesAUnitAndTheFlag)
+{
+    EXPECT_EQ(22u, MakeWideDropBlock({}).size());
+    const std::vector<uint8_t> block = MakeWideDropBlock({u"C:\\\u65E5", u"\U0001F3B5"});
+    ASSERT_EQ(20u + 10 + 6 + 2, block.size());
+    ExpectHeader(block, 1);
+    const uint8_t list[] = {'C', 0, ':', 0, '\\', 0, 0xE5, 0x65, 0, 0,
+                            0x3C, 0xD8, 0xB5, 0xDF, 0, 0, 0, 0};
+    EXPECT_EQ(std::vector<uint8_t>(list, list + sizeof list),
+              std::vector<uint8_t>(block.begin() + 20, block.end()));
 }
 
 TEST(DropTarget, ChildSettingAndMemoryView)

@@ -123,3 +123,20 @@ TEST(DropOnWindow, NoTargetWhenTheWindowOrTheChildIsMissing)
     }
     ExpectPointerAt(rest);
 }
+
+// The receiver, a UTF-8 program like this one, reads both kinds of block with
+// DragQueryFileA; the legacy code page here is Windows-1252.
+TEST(DropOnWindow, NamesGoInTheLegacyCodePageUnlessOneDoesNotFitThere)
+{
+    const std::string caption = UniqueCaption();
+    DropReceiver manager(caption, 0);
+    const std::string hoer = "C:\\h\xC3\xB6r.mp3", nichi = "C:\\\xE6\x97\xA5.mp3";
+    ASSERT_EQ(DropOutcome::kPosted, DropOnWindow(caption, 0, true, {hoer, "C:\\a.mp3"}));
+    ASSERT_EQ(DropOutcome::kPosted, DropOnWindow(caption, 0, true, {hoer, nichi}));
+    DeliverPostedMessages();
+    const std::vector<ReceivedDrop> drops = DropsReceivedBy(manager.Window());
+    ASSERT_EQ(2u, drops.size());
+    EXPECT_EQ(MakeDropBlock({"C:\\h\xF6r.mp3", "C:\\a.mp3"}), drops[0].bytes);
+    EXPECT_EQ(MakeWideDropBlock({u"C:\\h\u00F6r.mp3", u"C:\\\u65E5.mp3"}), drops[1].bytes);
+    EXPECT_EQ((std::vector<std::string>{hoer, nichi}), drops[1].paths);
+}

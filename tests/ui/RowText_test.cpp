@@ -49,4 +49,8 @@ TEST(RowText, CellsComeFromTheItemDataAndFitTheBuffer)
     FormatRowText(list, 1, 0, small, 5);
     EXPECT_STREQ("seco", small);
     EXPECT_EQ('#', small[5]);
+    // ... and cut between characters: "日本" does not fit 4 bytes, "日" does.
+    list.AddEntry("C:\\m", "\xE6\x97\xA5\xE6\x9C\xAC.mp3", 1500);
+    FormatRowText(list, 2, 0, small, 5);
+    EXPECT_STREQ("\xE6\x97\xA5", small);
 }

@@ -35,3 +35,14 @@ TEST(TextFit, NeverShorterThanTheFirstCharacterAndDots)
     EXPECT_EQ("a...", FitText("abcdef", 3, 4, Measure).text);
     EXPECT_EQ("x...", FitText("x", 0, 12, Measure).text);
 }
+
+TEST(TextFit, CutsBetweenCharactersNeverInsideOne)
+{
+    // Three characters of three bytes each, 15 pixels wide here; a cut after the
+    // fifth byte would fit 35 pixels too.
+    const std::string text = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";
+    EXPECT_EQ("\xE6\x97\xA5...", FitText(text, 35, 4, Measure).text);
+    EXPECT_EQ("\xE6\x97\xA5\xE6\x9C\xAC...", FitText(text, 40, 4, Measure).text);
+    // The first character is kept whole, four bytes and all.
+    EXPECT_EQ("\xF0\x9F\x8E\xB5...", FitText("\xF0\x9F\x8E\xB5\xF0\x9F\x8E\xB5", 0, 4, Measure).text);
+}
