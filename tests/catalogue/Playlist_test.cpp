@@ -156,3 +156,42 @@ TEST(AddPlaylist, AdmitsTheFilesItNames)
 }
 
 }  // namespace
+
+namespace {
+
+// A "file:" URI as players write it: forward slashes, bytes outside ASCII escaped.
+std::string FileUri(const std::string& path)
+{
+    std::string uri = path[0] == '\\' ? "file://" : "file:///";
+    for (const char c : path) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 || byte == ' ' || byte == '%') {
+            const char digits[] = "0123456789ABCDEF";
+            uri += {'%', digits[byte >> 4], digits[byte & 15]};
+        } else {
+            uri += c == '\\' ? '/' : c;
+        }
+    }
+    return uri;
+}
+
+}  // namespace
+
+TEST(AddPlaylist, AdmitsNamesOfAnyScriptFromEveryKindOfLine)
+{
+    TempFolder temp;
+    const std::string nichi = "\xE6\x97\xA5\xE6\x9C\xAC.mp3", cafe = "Caf\xC3\xA9.mp3",
+                      primer = "\xD0\x9F\xD1\x80\xD0\xB8 \xD0\xBC\xD0\xB5\xD1\x80.mp3";
+    for (const std::string& name : {nichi, cafe, primer})
+        ASSERT_TRUE(CreateSizedFile(temp.Join(name), 2000000));
+    const std::string playlist = temp.Join("mix.m3u");
+    ASSERT_TRUE(fixtures::WriteBytes(playlist, "\xEF\xBB\xBF" + nichi + "\r\nCaf\xE9.mp3\r\n" +
+                                                   FileUri(temp.Join(primer)) +
+                                                   "\r\nhttp://example.com/x.mp3\r\n"));
+    CFileList list(50, 50);
+    list.AddPlaylist(playlist);
+    ASSERT_EQ(3, list.GetCount());
+    EXPECT_EQ(nichi, list.GetName(0));
+    EXPECT_EQ(cafe, list.GetName(1));
+    EXPECT_EQ(primer, list.GetName(2));
+}
