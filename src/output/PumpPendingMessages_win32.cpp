@@ -9,9 +9,9 @@ bool IsUserInput(UINT message)
            (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
 }
 
-bool IsEscapePressed(const MSG& msg)
+bool IsStopKey(const MSG& msg)
 {
-    return msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE;
+    return msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN);
 }
 
 bool BelongsTo(HWND dialog, HWND window)
@@ -21,25 +21,29 @@ bool BelongsTo(HWND dialog, HWND window)
 
 }  // namespace
 
-void PumpPendingMessages(HWND dialog)
+bool PumpPendingMessages(HWND dialog)
 {
+    bool stop = false;
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
+            return stop;
         }
         // The cancel may already have closed the dialog.
         const bool dialogOpen = dialog != NULL && IsWindow(dialog);
-        if (dialogOpen && BelongsTo(dialog, msg.hwnd)) {
+        if (IsStopKey(msg)) {
+            stop = true;
+            if (dialogOpen)
+                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        } else if (dialogOpen && BelongsTo(dialog, msg.hwnd)) {
             if (!IsDialogMessageA(dialog, &msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }
         } else if (!IsUserInput(msg.message)) {
             DispatchMessageA(&msg);
-        } else if (dialogOpen && IsEscapePressed(msg)) {
-            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         }
     }
+    return stop;
 }

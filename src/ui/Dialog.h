@@ -50,6 +50,9 @@ protected:
     virtual bool OnSysCommand(UINT id, LPARAM lParam);
     // Every other message; returns the dialog procedure's answer.
     virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The window that owns this one: the parent's, else the main window's last
+    // active pop-up; null for a window of its own.
+    virtual HWND OwnerWindow() const;
 
     UINT m_nTemplateId;
 
@@ -58,7 +61,6 @@ private:
                                        LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void ExecuteDlgInit();
-    HWND OwnerWindow() const;
 
     CDialog* m_pParent;
     bool m_bModal = false;

@@ -5,6 +5,7 @@
 #include "ui/FolderPicker.h"
 #include "ui/OptionsDlg.h"
 #include "ui/ProgramFiles.h"
+#include "ui/ReadProgressWindow.h"
 #include "ui/UserPrompts.h"
 
 #include <cstdio>
@@ -65,6 +66,7 @@ void CMainDlg::ShowSourceChange()
         RefillListView();
 }
 
+// A read stopped by the user keeps what it admitted and is listed all the same.
 void CMainDlg::AddToSource(SourceKind kind)
 {
     std::string added;
@@ -75,11 +77,13 @@ void CMainDlg::AddToSource(SourceKind kind)
         if (!UserPrompts().PickFiles(request, paths) || paths.empty())
             return;
         added = paths.front();
-        m_pSource->AddPlaylist(added);
+        CReadProgressWindow progress(*m_pSource);
+        m_pSource->AddPlaylist(added, &progress);
     } else {
         if (!BrowseForFolder(added, "Select folder"))
             return;
-        m_pSource->AddFolder(added, kind == kFolderTree ? 1 : 0);
+        CReadProgressWindow progress(*m_pSource);
+        m_pSource->AddFolder(added, kind == kFolderTree ? 1 : 0, &progress);
     }
     SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(added.c_str()));
     UpdateButtons();

@@ -4,6 +4,7 @@
 #include "shell/Shortcuts.h"
 #include "ui/HelpPage.h"
 #include "ui/ProgramFiles.h"
+#include "ui/ReadProgressWindow.h"
 #include "ui/RowOrder.h"
 #include "ui/RowText.h"
 #include "ui/SampleListView.h"
@@ -82,10 +83,15 @@ BOOL CMainDlg::OnInitDialog()
     return TRUE;
 }
 
+// A stop ends the whole start-up read: folders not yet read are left out, and
+// not listed.
 void CMainDlg::ReadStartFolders()
 {
+    CReadProgressWindow progress(*m_pSource);
     for (const StartFolder& folder : ParseStartFolders(m_pSettings->Start)) {
-        m_pSource->AddFolder(folder.strFolder, folder.bSubfolders ? 1 : 0);
+        if (progress.Stopped())
+            break;
+        m_pSource->AddFolder(folder.strFolder, folder.bSubfolders ? 1 : 0, &progress);
         SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0,
                            reinterpret_cast<LPARAM>(folder.strListed.c_str()));
     }

@@ -9,6 +9,7 @@
 #define IDD_OPTIONS              131
 #define IDD_QUICKSTART           132
 #define IDD_COPY_PROGRESS        133
+#define IDD_READ_PROGRESS        134
 
 // The system-menu command of the About item.
 #define IDM_ABOUTBOX             0x0010
@@ -47,6 +48,10 @@
 
 // "Copying ..." window.
 #define IDC_COPY_PATH            1044
+
+// "Reading ..." window.
+#define IDC_READ_SOURCE          1052
+#define IDC_READ_COUNT           1053
 
 // Options dialog.
 #define IDC_OPT_START            1037

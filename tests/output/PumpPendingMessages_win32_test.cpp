@@ -62,29 +62,37 @@ HWND CreateOtherWindow()
 
 }  // namespace
 
-TEST(PumpPendingMessages, EscapeCancelsTheSaveWhereverItIsPressed)
+TEST(PumpPendingMessages, EscapeAndEnterStopWhereverTheyArePressed)
 {
-    int cancel = 0;
-    HWND dialog = CreateProgressDialog(&cancel);
-    ASSERT_TRUE(dialog != NULL);
-    PumpPendingMessages(dialog);
-    EXPECT_EQ(0, cancel);
-    EXPECT_TRUE(IsWindow(dialog));
-    PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
-    PumpPendingMessages(dialog);
-    EXPECT_EQ(1, cancel);
-    EXPECT_FALSE(IsWindow(dialog));
+    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+        SCOPED_TRACE(key);
+        int cancel = 0;
+        HWND dialog = CreateProgressDialog(&cancel);
+        ASSERT_TRUE(dialog != NULL);
+        EXPECT_FALSE(PumpPendingMessages(dialog));
+        EXPECT_EQ(0, cancel);
+        EXPECT_TRUE(IsWindow(dialog));
+        PostMessageA(dialog, WM_KEYDOWN, key, 0);
+        EXPECT_TRUE(PumpPendingMessages(dialog));
+        EXPECT_EQ(1, cancel);
+        EXPECT_FALSE(IsWindow(dialog));
 
-    cancel = 0;
-    dialog = CreateProgressDialog(&cancel);
-    HWND other = CreateOtherWindow();
-    g_otherWindowMessages.clear();
-    PostMessageA(other, WM_KEYDOWN, VK_ESCAPE, 0);
-    PumpPendingMessages(dialog);
-    EXPECT_EQ(1, cancel);
-    EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_TRUE(g_otherWindowMessages.empty());
-    DestroyWindow(other);
+        cancel = 0;
+        dialog = CreateProgressDialog(&cancel);
+        HWND other = CreateOtherWindow();
+        g_otherWindowMessages.clear();
+        PostMessageA(other, WM_KEYDOWN, key, 0);
+        EXPECT_TRUE(PumpPendingMessages(dialog));
+        EXPECT_EQ(1, cancel);
+        EXPECT_FALSE(IsWindow(dialog));
+        EXPECT_TRUE(g_otherWindowMessages.empty());
+
+        // With no progress window yet (a read's first moments) the key still stops.
+        PostMessageA(other, WM_KEYDOWN, key, 0);
+        EXPECT_TRUE(PumpPendingMessages(NULL));
+        EXPECT_TRUE(g_otherWindowMessages.empty());
+        DestroyWindow(other);
+    }
 }
 
 TEST(PumpPendingMessages, OtherWindowsGetTheirMessagesButNotTheirInput)
@@ -97,7 +105,7 @@ TEST(PumpPendingMessages, OtherWindowsGetTheirMessagesButNotTheirInput)
     PostMessageA(other, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     PostMessageA(other, WM_KEYDOWN, 'S', 0);
     PostMessageA(other, WM_USER, 0, 0);
-    PumpPendingMessages(dialog);
+    EXPECT_FALSE(PumpPendingMessages(dialog));
     EXPECT_EQ(std::vector<UINT>{WM_USER}, g_otherWindowMessages);
     EXPECT_EQ(0, cancel);
     DestroyWindow(other);

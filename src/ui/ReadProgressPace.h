@@ -1,0 +1,29 @@
+#pragma once
+#include "catalogue/ReadProgress.h"
+
+#include <chrono>
+#include <string>
+
+// The part of a long read's progress display that runs after every entry, kept
+// cheap: it counts entries and reads the clock only every few of them. The front
+// end is asked to refresh at most ten times a second, and to show itself once the
+// read has run a third of a second.
+class CPacedReadProgress : public CReadProgress {
+public:
+    bool KeepReading(const std::string& source, int admitted) final;
+    // True once a refresh asked to stop; every later entry is refused at once.
+    bool Stopped() const { return m_bStopped; }
+
+protected:
+    CPacedReadProgress();
+    // Shows `source` and `admitted` (once `show` is true) and hears the user;
+    // false stops the read after the entry in hand.
+    virtual bool Refresh(const std::string& source, int admitted, bool show) = 0;
+
+private:
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point m_start;
+    Clock::duration m_nextRefresh;  // since m_start
+    int m_nEntriesUnclocked = 0;
+    bool m_bStopped = false;
+};
