@@ -36,12 +36,17 @@ CReadProgressWindow::~CReadProgressWindow()
 // the window counts what the list gained since the first.
 bool CReadProgressWindow::Refresh(const std::string& source, int, bool show)
 {
-    // A window that cannot be made leaves the read going on without one.
+    // A window that cannot be made leaves the read going on without one. Made
+    // at start-up, it is the program's only window and takes the keyboard.
     if (show && !m_bShown) {
         m_bShown = true;
-        m_dialog.Create();
+        if (m_dialog.Create() && GetWindow(m_dialog.m_hWnd, GW_OWNER) == nullptr)
+            SetForegroundWindow(m_dialog.m_hWnd);
     }
     if (m_dialog.m_hWnd != nullptr) {
+        // A click on the main window raises it, though the click itself is
+        // dropped; the progress stays in sight.
+        SetWindowPos(m_dialog.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         m_dialog.SetDlgItemText(IDC_READ_SOURCE, source);
         m_dialog.SetDlgItemText(IDC_READ_COUNT, FileCountText(m_list.GetCount() - m_nCountBefore));
     }
