@@ -1,6 +1,6 @@
 // Not a test: scripts/screenshots runs this, disabled otherwise, to picture the
-// dialogs for the documentation. It writes main.bmp, options.bmp, about.bmp and
-// quickstart.bmp into the folder named by TARROWBY_SCREENSHOTS, and makes the
+// dialogs for the documentation. It writes main.bmp, options.bmp, about.bmp,
+// quickstart.bmp and reading.bmp into the folder named by TARROWBY_SCREENSHOTS, and makes the
 // sample's files on the drive named by TARROWBY_SCREENSHOT_DRIVE (such as "D:"),
 // so the pictures show the same short paths on every run.
 #include "MainDlgHarness.h"
@@ -116,7 +116,13 @@ TEST(DISABLED_Screenshots, EveryDialog)
             picked.push_back(path);
     }
     makeFile(talk + "\\Interview.mp3", 6120);
-    harness.prompts.fileAnswers = {picked};
+    // Long enough to keep the "Reading ..." window open until it is captured.
+    const std::string playlist = music + "\\Long.m3u";
+    std::string lines;
+    for (int i = 0; i < 200000; ++i)
+        lines += "Juniper.mp3\r\n";
+    ASSERT_TRUE(fixtures::WriteBytes(playlist, lines));
+    harness.prompts.fileAnswers = {picked, std::vector<std::string>{playlist}};
     harness.WriteIni({"LicenseMessage=0", "QuickStart=1", "MaxView1=65400",
                       "Start=" + music + "+, " + talk,
                       "Dest1=E:\\Player"});
@@ -141,6 +147,15 @@ TEST(DISABLED_Screenshots, EveryDialog)
             PostMessageA(about, WM_COMMAND, IDOK, 0);
         });
         SendMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        harness.driver.Expect("Reading ...", [&](HWND reading) {
+            // The read waits while its window is captured; fixed texts keep the
+            // picture the same on every run.
+            SetDlgItemTextA(reading, IDC_READ_SOURCE, (music + "\\Jazz").c_str());
+            SetDlgItemTextA(reading, IDC_READ_COUNT, "12,345 files");
+            Capture(reading, "reading");
+            PostMessageA(reading, WM_COMMAND, IDCANCEL, 0);
+        });
+        ClickButton(dialog, IDC_ADD_PLAYLIST);
         ClickButton(dialog, IDCANCEL);
     });
 }
