@@ -7,7 +7,8 @@
 // The part of a long read's progress display that runs after every entry, kept
 // cheap: it counts entries and reads the clock only every few of them. The front
 // end is asked to refresh at most ten times a second, and to show itself once the
-// read has run a third of a second.
+// read has run a third of a second. The first refresh comes at once, so that a
+// key pressed before the window shows is heard too.
 class CPacedReadProgress : public CReadProgress {
 public:
     bool KeepReading(const std::string& source, int admitted) final;
