@@ -45,11 +45,14 @@ std::vector<std::string> MessageTexts(const CScriptedPrompts& prompts)
     return texts;
 }
 
-// Every save opens its progress window once; nothing needs doing in it.
+// Every save opens its progress window once; a path shows there as it is spelled
+// ("&" is no mnemonic).
 void ExpectProgressWindows(MainDlgHarness& harness, int saves)
 {
     for (int i = 0; i < saves; ++i)
-        harness.driver.Expect(kProgressCaption, [](HWND) {});
+        harness.driver.Expect(kProgressCaption, [](HWND window) {
+            EXPECT_TRUE(GetWindowLongA(GetDlgItem(window, IDC_COPY_PATH), GWL_STYLE) & SS_NOPREFIX);
+        });
 }
 
 int CountOpened(const MainDlgHarness& harness, const std::string& caption)
