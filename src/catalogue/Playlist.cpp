@@ -1,10 +1,10 @@
 #include "catalogue/Playlist.h"
 
+#include "catalogue/FileUri.h"
 #include "catalogue/NameCompare.h"
 #include "platform/FileSystem.h"
 #include "platform/TextEncoding.h"
 
-#include <cctype>
 #include <cstring>
 
 namespace {
@@ -16,12 +16,6 @@ const std::size_t kPieceLength = 259;
 // Bytes looked at before a line is cut: enough for a "file:" URI that spells
 // every character of a path of the longest length in escapes ("%E6%97%A5").
 const std::size_t kLookahead = 9 * kPieceLength + 3;
-
-bool StartsWithFolded(const std::string& text, const char* prefix)
-{
-    const std::size_t length = std::strlen(prefix);
-    return text.size() >= length && FoldAsciiCase(text.substr(0, length)) == prefix;
-}
 
 int NextTextChar(std::FILE* file)
 {
@@ -69,13 +63,18 @@ public:
     }
 
 private:
+    // Up to the end of the line in hand, or kLookahead bytes.
     void Fill()
     {
-        while (m_text.size() < kLookahead && m_text.find('\n') == std::string::npos) {
+        if (m_text.find('\n') != std::string::npos)
+            return;
+        while (m_text.size() < kLookahead) {
             const int c = NextTextChar(m_file);
             if (c == EOF)
                 return;
             m_text.push_back(static_cast<char>(c));
+            if (c == '\n')
+                return;
         }
     }
 
@@ -100,72 +99,12 @@ private:
     static bool IsUri(const std::string& line)
     {
         const std::string::size_type start = line.find_first_not_of(' ');
-        return start != std::string::npos && StartsWithFolded(line.substr(start), "file:");
+        return start != std::string::npos && IsFileUri(line.substr(start));
     }
 
     std::FILE* m_file;
     std::string m_text;
 };
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-std::string PercentDecoded(const std::string& text)
-{
-    std::string decoded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const int high = i + 2 < text.size() && text[i] == '%' ? HexValue(text[i + 1]) : -1;
-        const int low = high >= 0 ? HexValue(text[i + 2]) : -1;
-        if (low < 0) {
-            decoded.push_back(text[i]);
-            continue;
-        }
-        decoded.push_back(static_cast<char>(high * 16 + low));
-        i += 2;
-    }
-    return decoded;
-}
-
-// The path a "file:" URI names: "file:///C:/a%20b.mp3" is "C:/a b.mp3",
-// "file://server/share/x.mp3" is "//server/share/x.mp3", and a host of
-// "localhost" is this machine.
-std::string PathOfFileUri(const std::string& uri)
-{
-    std::string rest = uri.substr(5);
-    if (rest.compare(0, 2, "//") == 0) {
-        const std::string::size_type slash = rest.find('/', 2);
-        const std::string host = rest.substr(2, slash == std::string::npos ? slash : slash - 2);
-        const std::string path = slash == std::string::npos ? std::string() : rest.substr(slash);
-        rest = host.empty() || FoldAsciiCase(host) == "localhost" ? path : "//" + host + path;
-    }
-    rest = PercentDecoded(rest);
-    // "/C:/x" and the older "/C|/x" name a drive.
-    if (rest.size() >= 3 && rest[0] == '/' && std::isalpha(static_cast<unsigned char>(rest[1])) &&
-        (rest[2] == ':' || rest[2] == '|')) {
-        rest.erase(0, 1);
-        rest[1] = ':';
-    }
-    return rest;
-}
-
-// "scheme://" with a scheme of two or more letters; one letter is a drive.
-bool IsOtherUrl(const std::string& text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (std::isalnum(static_cast<unsigned char>(text[i])) ||
-                               text[i] == '+' || text[i] == '-' || text[i] == '.'))
-        ++i;
-    return i >= 2 && std::isalpha(static_cast<unsigned char>(text[0])) &&
-           text.compare(i, 3, "://") == 0;
-}
 
 std::string InProgramCodePage(const std::string& text, PlaylistText kind)
 {
@@ -197,7 +136,7 @@ void ReadPlaylistPaths(std::FILE* file, const std::string& baseFolder, PlaylistT
         if (end == std::string::npos)
             continue;  // a blank line
         std::string text = piece.substr(start, end + 1 - start);
-        if (StartsWithFolded(text, "file:"))
+        if (IsFileUri(text))
             text = PathOfFileUri(text);
         else if (IsOtherUrl(text))
             continue;  // not a file of this machine

@@ -1,5 +1,7 @@
 #include "platform/IniFile.h"
 
+#include "platform/TextEncoding.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -155,8 +157,9 @@ std::string ReadCut(const std::string& path, const std::string& section, const s
         while (!value.empty() && value.back() == ' ')
             value.pop_back();
     }
-    if (value.size() > bufferSize - 1)
-        value.resize(bufferSize - 1);
+    // The buffer counts characters, as the wide functions beneath the narrow
+    // ones do, and a character is never cut in half.
+    value.resize(Utf16UnitsPrefix(value, bufferSize - 1));
     return value;
 }
 

@@ -60,4 +60,17 @@ std::size_t WholeCharsPrefix(const std::string& text, std::size_t bytes)
     return at;
 }
 
+std::size_t Utf16UnitsPrefix(const std::string& text, std::size_t units)
+{
+    std::size_t at = 0, counted = 0;
+    while (at < text.size()) {
+        const std::size_t length = Utf8CharLength(text, at);
+        counted += length == 4 ? 2 : 1;
+        if (counted > units)
+            break;
+        at += length == 0 ? 1 : length;
+    }
+    return at;
+}
+
 }  // namespace platform

@@ -20,6 +20,10 @@ std::size_t Utf8CharLength(const std::string& text, std::size_t at);
 // characters (a byte that begins no UTF-8 character counts as one).
 std::size_t WholeCharsPrefix(const std::string& text, std::size_t bytes);
 
+// The longest start of `text` of at most `units` UTF-16 units that ends between
+// two characters, in bytes (a byte that begins no UTF-8 character is one unit).
+std::size_t Utf16UnitsPrefix(const std::string& text, std::size_t units);
+
 // The length of a path as Windows limits it: in UTF-16 units, so a character
 // beyond U+FFFF counts two and every other character one (a byte that begins no
 // UTF-8 character counts one).

@@ -144,6 +144,12 @@ TEST_F(SettingsTest, AStartLongerThan4095CharactersIsCut)
     const std::string folders = "C:\\Music+," + std::string(5000, 'x');
     UseFileWith("long.ini", "[General]\r\nStart=" + folders + "\r\n");
     EXPECT_EQ(folders.substr(0, 4095), CSettings(true).Start);
+    // Characters, not bytes: "a" and 4094 of the 5000 three-byte "日".
+    std::string nichi;
+    for (int i = 0; i < 5000; ++i)
+        nichi += "\xE6\x97\xA5";
+    UseFileWith("long-utf8.ini", "[General]\r\nStart=a" + nichi + "\r\n");
+    EXPECT_EQ("a" + nichi.substr(0, 3 * 4094), CSettings(true).Start);
 }
 
 TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
