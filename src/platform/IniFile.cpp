@@ -137,12 +137,21 @@ bool ReadWholeFile(const fs::path& path, std::string& text)
     return !in.bad();
 }
 
-bool IsReadOnly(const fs::path& path)
+// Asks the system rather than reading permission bits, which tell nothing about
+// other owners, groups, access lists or privileges. A missing file may be made.
+bool CanWrite(const fs::path& path)
 {
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    return !error && fs::exists(status) &&
-           (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+    if (!fs::exists(path, error))
+        return !error;
+    return std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).is_open();
+}
+
+bool WriteAll(std::ofstream& out, const std::string& text)
+{
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    return static_cast<bool>(out);
 }
 
 // What a Windows string read with a buffer of `bufferSize` characters returns.
@@ -168,6 +177,8 @@ std::string ReadCut(const std::string& path, const std::string& section, const s
 bool FindIniValue(const std::string& text, const std::string& section, const std::string& key,
                   std::string& value)
 {
+    const std::string_view sectionName = Trim(section);
+    const std::string_view keyName = Trim(key);
     bool inSection = false;
     bool sectionFound = false;
     for (const Line& line : SplitLines(text)) {
@@ -176,9 +187,9 @@ bool FindIniValue(const std::string& text, const std::string& section, const std
             // Only the first section of a name counts.
             if (sectionFound)
                 return false;
-            inSection = SameName(entry.name, section);
+            inSection = SameName(entry.name, sectionName);
             sectionFound = inSection;
-        } else if (entry.kind == Kind::Key && inSection && SameName(entry.name, key)) {
+        } else if (entry.kind == Kind::Key && inSection && SameName(entry.name, keyName)) {
             value = std::string(Unquote(entry.value));
             return true;
         }
@@ -189,7 +200,8 @@ bool FindIniValue(const std::string& text, const std::string& section, const std
 std::string WithIniValue(const std::string& text, const std::string& section,
                          const std::string& key, const std::string& value)
 {
-    const std::string written = key + "=" + value + kLineEnd;
+    const std::string sectionName(Trim(section));
+    const std::string keyName(Trim(key));
     const std::vector<Line> lines = SplitLines(text);
 
     bool inSection = false;
@@ -200,19 +212,22 @@ std::string WithIniValue(const std::string& text, const std::string& section,
             // Only the first section of a name counts.
             if (lastOfSection != nullptr)
                 break;
-            inSection = SameName(entry.name, section);
+            inSection = SameName(entry.name, sectionName);
             if (inSection)
                 lastOfSection = &line;
             continue;
         }
         if (!inSection)
             continue;
-        if (entry.kind == Kind::Key && SameName(entry.name, key))
-            return text.substr(0, line.begin) + written + text.substr(line.end);
+        // The key keeps its spelling from the file; only the value changes.
+        if (entry.kind == Kind::Key && SameName(entry.name, keyName))
+            return text.substr(0, line.begin) + std::string(entry.name) + "=" + value + kLineEnd +
+                   text.substr(line.end);
         if (!Trim(std::string_view(text).substr(line.begin, line.contentEnd - line.begin)).empty())
             lastOfSection = &line;
     }
 
+    const std::string written = keyName + "=" + value + kLineEnd;
     if (lastOfSection != nullptr) {
         const Line& after = *lastOfSection;
         const std::string lineEnd = after.end == after.contentEnd ? kLineEnd : "";
@@ -221,7 +236,7 @@ std::string WithIniValue(const std::string& text, const std::string& section,
     std::string result = text;
     if (!result.empty() && result.back() != '\n' && result.back() != '\r')
         result += kLineEnd;
-    return result + "[" + section + "]" + kLineEnd + written;
+    return result + "[" + sectionName + "]" + kLineEnd + written;
 }
 
 bool IsStorableIniEntry(const std::string& section, const std::string& key,
@@ -302,7 +317,7 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
             return false;
     }
     std::string text;
-    if (!ReadWholeFile(target, text) || IsReadOnly(target))
+    if (!ReadWholeFile(target, text) || !CanWrite(target))
         return false;
     const std::string updated = WithIniValue(text, section, key, value);
     if (updated == text)
@@ -310,16 +325,15 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
 
     fs::path temporary = target;
     temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(updated.data(), static_cast<std::streamsize>(updated.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, error);
-            return false;
-        }
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out.is_open()) {
+        // A folder that takes no new file may still hold a file we may write.
+        std::ofstream inPlace(target, std::ios::binary | std::ios::trunc);
+        return inPlace.is_open() && WriteAll(inPlace, updated);
+    }
+    if (!WriteAll(out, updated)) {
+        fs::remove(temporary, error);
+        return false;
     }
     const fs::file_status old = fs::status(target, error);
     if (fs::exists(old))

@@ -3,10 +3,11 @@
 
 // An INI file engine that reads and writes like the Windows private profile
 // functions: section and key names in any letter case, blanks around names and
-// values ignored, a value's outer matching quotes dropped, the first of duplicate
-// keys taken, CR, LF and CRLF line ends read. Writing keeps every line it does not
-// write byte for byte and replaces the file through a temporary file, so a crash
-// never leaves half a file behind.
+// values ignored (the caller's names too), a value's outer matching quotes
+// dropped, the first of duplicate keys taken, CR, LF and CRLF line ends read.
+// Writing keeps every line it does not write byte for byte and replaces the file
+// through a temporary file, so a crash never leaves half a file behind; only where
+// the folder takes no new file is the file written in place.
 namespace platform {
 
 // The value of `key` in `section` of INI text; false when either is missing.
@@ -14,8 +15,9 @@ bool FindIniValue(const std::string& text, const std::string& section, const std
                   std::string& value);
 
 // `text` with `key` of `section` set to `value`: an existing key is rewritten in
-// its place, a new key goes after the last line of its section, a new section at
-// the end of the text. Lines written end in CRLF.
+// its place with the key spelled as in the text, a new key goes after the last
+// line of its section, a new section at the end of the text. Lines written end in
+// CRLF.
 std::string WithIniValue(const std::string& text, const std::string& section,
                          const std::string& key, const std::string& value);
 
@@ -35,9 +37,10 @@ std::string IniReadString(const std::string& path, const std::string& section,
                           const std::string& key, const std::string& fallback);
 int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
                int fallback);
-// The new text goes to the file's path + ".new" first and then replaces the file.
-// False when the entry cannot be stored, or the file is read-only or cannot be
-// read or replaced; the file then stays as it was.
+// The new text goes to the file's path + ".new" first and then replaces the file;
+// where that file cannot be made, the file itself is rewritten. False when the
+// entry cannot be stored, or the file cannot be read, written or replaced; the
+// file then stays as it was (unless a write in place failed midway).
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& value);
 

@@ -22,6 +22,9 @@ std::vector<StartFolder> ParseStartFolders(const std::string& start)
         folder.strListed = item;
         folder.bSubfolders = item.back() == '+';
         folder.strFolder = folder.bSubfolders ? item.substr(0, item.size() - 1) : item;
+        // A lone "+" names no folder; read, the empty path would be the whole drive.
+        if (folder.strFolder.empty())
+            continue;
         folders.push_back(folder);
     }
     return folders;

@@ -10,5 +10,5 @@ struct StartFolder {
 };
 
 // Splits the comma-separated setting into its items, lower-cased and trimmed of
-// white space; empty items are skipped.
+// white space; empty items, and items that are only "+", are skipped.
 std::vector<StartFolder> ParseStartFolders(const std::string& start);

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -23,7 +25,8 @@ const std::vector<Query> kQueries = {
     {"General", "A"},     {"General", "B"},     {"General", "C"},     {"General", "D"},
     {"General", "E"},     {"General", "F"},     {"General", "G"},     {"General", "H"},
     {"General", "I"},     {"General", "J"},     {"General", "K"},     {"General", "L"},
-    {"General", "M"},     {"Missing", "A"},     {"General", "Caption"},
+    {"General", "M"},     {"Missing", "A"},     {"General", "Caption"}, {" General\t", "Start "},
+    {"New", "Key"},
 };
 
 const std::vector<std::string> kFiles = {
@@ -79,6 +82,7 @@ TEST(IniFileMatchesWindows, WrittenFilesReadTheSame)
         {{"General", "Start"}, {"General", "A"}},
         {{"general", "ext"}, {"General", "M"}, {"Other", "Start"}},
         {{"Missing", "A"}, {"General", "Caption"}},
+        {{"General ", " start"}, {" New ", "Key "}},
     };
     for (std::size_t i = 0; i < kFiles.size(); ++i) {
         for (std::size_t w = 0; w < writes.size(); ++w) {
@@ -102,4 +106,17 @@ TEST(IniFileMatchesWindows, WrittenFilesReadTheSame)
             }
         }
     }
+}
+
+TEST(IniFileMatchesWindows, ARewrittenKeyKeepsItsSpellingFromTheFile)
+{
+    fixtures::TempFolder folder;
+    const std::string text = "[General]\r\nstart=a\r\n";
+    const std::string ini = folder.Join("spelling.ini");
+    fixtures::WriteBytes(ini, text);
+    ASSERT_TRUE(WritePrivateProfileStringA("General", "Start", "z", ini.c_str()));
+    WritePrivateProfileStringA(NULL, NULL, NULL, ini.c_str());
+    std::ifstream written(ini, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}),
+              platform::WithIniValue(text, "General", "Start", "z"));
 }

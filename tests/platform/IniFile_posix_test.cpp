@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
+using fixtures::NativePath;
 using fixtures::WriteBytes;
 
 namespace {
@@ -20,22 +23,54 @@ std::string ReadBytes(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Permissions do not bind root: then the call is made in a child process that
+// has become the user "nobody". Its answer as 1 or 0; -1 when that switch failed.
+int CallWithoutPrivileges(const std::function<bool()>& call)
+{
+    if (geteuid() != 0)
+        return call() ? 1 : 0;
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(setgid(65534) == 0 && setuid(65534) == 0 ? (call() ? 1 : 0) : 2);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) > 1)
+        return -1;
+    return WEXITSTATUS(status);
+}
+
 }  // namespace
 
-TEST(IniFilePosix, ReadOnlyFolderKeepsTheOldFile)
+TEST(IniFilePosix, WritingIsDecidedByTheSystemAndAClosedFolderIsWrittenInPlace)
 {
+    namespace fs = std::filesystem;
     fixtures::TempFolder folder;
-    const std::string ini = fixtures::NativePath(folder.Join("Tarrowby.ini"));
-    const std::string original = "[General]\r\nStart=keep\r\nChild=0\r\n";
-    WriteBytes(ini, original);
-    std::filesystem::permissions(fixtures::NativePath(folder.Path()), std::filesystem::perms::owner_read |
-                                                    std::filesystem::perms::owner_exec);
-    if (access(fixtures::NativePath(folder.Path()).c_str(), W_OK) == 0)
-        GTEST_SKIP() << "this user may write into read-only folders";
+    const std::string open = NativePath(folder.Join("open"));
+    const std::string closed = NativePath(folder.Join("closed"));
+    fs::create_directory(open);
+    fs::create_directory(closed);
+    const std::string foreign = open + "/foreign.ini";
+    const std::string inClosed = closed + "/Tarrowby.ini";
+    WriteBytes(foreign, "[General]\r\nStart=keep\r\n");
+    WriteBytes(inClosed, "[General]\r\nStart=old\r\n");
+    // Run as root, the writes below are made as another user: root's own file with
+    // its owner's write bit set, in a folder open to all; else the user's own
+    // file without write bits.
+    fs::permissions(foreign, fs::perms(geteuid() == 0 ? 0644 : 0444));
+    fs::permissions(inClosed, fs::perms(0666));
+    fs::permissions(open, fs::perms(0777));
+    fs::permissions(closed, fs::perms(0555));
+    fs::permissions(NativePath(folder.Path()), fs::perms(0755));
 
-    EXPECT_FALSE(platform::IniWriteString(ini, "General", "Start", "changed"));
-    EXPECT_EQ(original, ReadBytes(ini));
-    EXPECT_EQ("keep", platform::IniReadString(ini, "General", "Start", ""));
+    EXPECT_EQ(0, CallWithoutPrivileges([&] {
+        return platform::IniWriteString(foreign, "General", "Start", "changed");
+    }));
+    EXPECT_EQ("[General]\r\nStart=keep\r\n", ReadBytes(foreign));
+    EXPECT_EQ(1, CallWithoutPrivileges([&] {
+        return platform::IniWriteString(inClosed, "General", "Start", "new");
+    }));
+    EXPECT_EQ("[General]\r\nStart=new\r\n", ReadBytes(inClosed));
+    fs::permissions(closed, fs::perms::owner_all);
 }
 
 TEST(IniFilePosix, AnUnreadableFileIsNotReplaced)

@@ -82,10 +82,19 @@ TEST(IniText, ExistingKeyIsRewrittenInPlaceAndOtherLinesKeptByteForByte)
 {
     const std::string text =
         "; kept\n[General]\n  start = old value \nCaption = My Player\rChild=0\n\n[Next]\nX=1";
-    EXPECT_EQ("; kept\n[General]\nStart=new\r\nCaption = My Player\rChild=0\n\n[Next]\nX=1",
+    EXPECT_EQ("; kept\n[General]\nstart=new\r\nCaption = My Player\rChild=0\n\n[Next]\nX=1",
               WithIniValue(text, "general", "Start", "new"));
     // Only the first of duplicates is the key.
     EXPECT_EQ("[General]\r\nA=9\r\nA=2\r\n", WithIniValue("[General]\r\nA=1\r\nA=2\r\n", "General", "A", "9"));
+}
+
+TEST(IniText, TheCallersNamesAreTrimmedAsTheFilesAre)
+{
+    const std::string text = "[General]\r\nStart=old\r\n";
+    EXPECT_EQ("old", Find(text, " General\t", "Start "));
+    EXPECT_EQ("[General]\r\nStart=new\r\n", WithIniValue(text, "General ", " Start", "new"));
+    EXPECT_EQ("[General]\r\nStart=old\r\nExt=mp3\r\n", WithIniValue(text, "General", "Ext ", "mp3"));
+    EXPECT_EQ("[Other]\r\nX=1\r\n", WithIniValue("", " Other ", "\tX", "1"));
 }
 
 TEST(IniText, NewKeyGoesAfterTheLastLineOfItsSection)
@@ -183,22 +192,27 @@ TEST_F(IniFileTest, FailedWritesLeaveTheFileAsItWas)
     WriteBytes(ini, original);
     EXPECT_FALSE(IniWriteString(ini, "General", "Start", "a\r\n[Injected]"));
 
-    // The temporary file cannot be created.
-    std::filesystem::create_directory(ini + ".new");
-    EXPECT_FALSE(IniWriteString(ini, "General", "Start", "changed"));
-    EXPECT_TRUE(std::filesystem::is_directory(ini + ".new"));
-    std::filesystem::remove(ini + ".new");
-
-    // A read-only settings file is not replaced.
+    // A read-only settings file is not replaced, unless this user may write it anyway.
     std::filesystem::permissions(ini, std::filesystem::perms::owner_write |
                                           std::filesystem::perms::group_write |
                                           std::filesystem::perms::others_write,
                                  std::filesystem::perm_options::remove);
-    EXPECT_FALSE(IniWriteString(ini, "General", "Start", "changed"));
+    if (!std::fstream(ini, std::ios::in | std::ios::out).is_open()) {
+        EXPECT_FALSE(IniWriteString(ini, "General", "Start", "changed"));
+    }
     std::filesystem::permissions(ini, std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
 
     EXPECT_EQ(original, ReadBytes(ini));
+}
+
+TEST_F(IniFileTest, WithoutRoomForATemporaryFileTheFileIsWrittenInPlace)
+{
+    WriteBytes(ini, "[General]\nStart=keep\n");
+    std::filesystem::create_directory(ini + ".new");
+    EXPECT_TRUE(IniWriteString(ini, "General", "Start", "changed"));
+    EXPECT_EQ("[General]\nStart=changed\r\n", ReadBytes(ini));
+    EXPECT_TRUE(std::filesystem::is_directory(ini + ".new"));
 }
 
 TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced)

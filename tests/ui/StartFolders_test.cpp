@@ -15,15 +15,14 @@ TEST(StartFolders, PlusReadsSubfoldersBlanksAndEmptyItemsGo)
     EXPECT_EQ("e:\\talk", folders[1].strListed);
 }
 
-TEST(StartFolders, OnlyTheLastPlusIsTakenOff)
+TEST(StartFolders, OnlyTheLastPlusIsTakenOffAndALonePlusIsSkipped)
 {
-    const std::vector<StartFolder> folders = ParseStartFolders("C:\\A +,+,c:\\b++");
-    ASSERT_EQ(3u, folders.size());
+    const std::vector<StartFolder> folders = ParseStartFolders("C:\\A +,+, + ,c:\\b++");
+    ASSERT_EQ(2u, folders.size());
     EXPECT_EQ("c:\\a ", folders[0].strFolder);  // the blank before "+" stays
     EXPECT_TRUE(folders[0].bSubfolders);
-    EXPECT_EQ("", folders[1].strFolder);
+    EXPECT_EQ("c:\\b+", folders[1].strFolder);
     EXPECT_TRUE(folders[1].bSubfolders);
-    EXPECT_EQ("c:\\b+", folders[2].strFolder);
 }
 
 TEST(StartFolders, EmptySettingGivesNothing)
