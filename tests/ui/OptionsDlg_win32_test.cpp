@@ -30,6 +30,13 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
             EXPECT_EQ("100000", ItemText(options, IDC_OPT_MAX_SIZE));
             EXPECT_EQ("30", ItemText(options, IDC_OPT_MODIFIED));
             EXPECT_EQ("7", ItemText(options, IDC_OPT_ACCESSED));
+            // Only the two text fields scroll sideways as typing passes their end.
+            for (int id : {IDC_OPT_START, IDC_OPT_EXT, IDC_OPT_MIN_SIZE, IDC_OPT_MAX_SIZE,
+                           IDC_OPT_ACCESSED, IDC_OPT_MODIFIED}) {
+                const LONG style = GetWindowLongA(GetDlgItem(options, id), GWL_STYLE);
+                EXPECT_EQ(id == IDC_OPT_START || id == IDC_OPT_EXT, (style & ES_AUTOHSCROLL) != 0)
+                    << id;
+            }
             // The arrow keys step the day fields within 0 to 500.
             SendDlgItemMessageA(options, IDC_OPT_ACCESSED, WM_KEYDOWN, VK_UP, 0);
             EXPECT_EQ("8", ItemText(options, IDC_OPT_ACCESSED));
