@@ -55,8 +55,12 @@ public:
 
     // Depth-first: a subfolder is scanned to the end when it is met. No folder is
     // scanned twice, which ends any cycle of links leading back into the tree.
-    void Scan(const std::string& folder)
+    void Scan(std::string folder)
     {
+        // "C:\" is read as "C:", listed as "C:\*.*", so that its entries' paths
+        // hold one backslash; the same for a folder shortcut's target.
+        if (!folder.empty() && folder.back() == '\\')
+            folder.pop_back();
         if (!m_scanned.insert(ScanKey(folder)).second)
             return;
         const std::size_t folderLength = platform::PathLength(folder);
@@ -124,10 +128,7 @@ int CFileList::AddFile(const std::string& path)
 
 void CFileList::AddFolder(const std::string& folder, int withSubfolders, CReadProgress* progress)
 {
-    std::string start(folder);
-    if (!start.empty() && start.back() == '\\')
-        start.pop_back();  // "C:\" becomes "C:", listed as "C:\*.*"
-    FolderScan(*this, withSubfolders != 0, progress).Scan(start);
+    FolderScan(*this, withSubfolders != 0, progress).Scan(folder);
 }
 
 void CFileList::AddPlaylist(const std::string& path, CReadProgress* progress)

@@ -25,7 +25,8 @@ struct FolderItem {
 bool ListFolder(const std::string& folder, const std::function<bool(const FolderItem&)>& visit);
 
 // A name for the folder itself that does not depend on how its path is spelled
-// (volume and file index, device and inode); false when it cannot be told.
+// (volume and file index, device and inode); false when it cannot be told, as
+// where the file index reads 0.
 bool FolderIdentity(const std::string& folder, std::string& identity);
 
 struct FileFacts {
@@ -34,13 +35,16 @@ struct FileFacts {
     int32_t writeSeconds = 0;     // last write, likewise
 };
 
+// Only files on disk are read: a device, a pipe or a folder is refused, where its
+// name or type tells so in advance without being opened.
+
 // Opens an existing file for reading, shared with other readers, and reports its
 // size and, when asked, its last-access and last-write times. False when it cannot
-// be opened (missing, locked, a folder, an empty path).
+// be opened (missing, locked, no file on disk, an empty path).
 bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts);
 
 // Opens an existing file for reading its bytes exactly as stored; null when it
-// cannot be opened. The caller closes it with fclose.
+// cannot be opened or is no file on disk. The caller closes it with fclose.
 std::FILE* OpenForReading(const std::string& path);
 
 // Replaces the bytes of an existing, writable file: they go to path + ".new"

@@ -2,6 +2,7 @@
 // here each backslash becomes "/" before the system sees the path.
 #include "platform/FileSystem.h"
 
+#include "platform/FileIdentity.h"
 #include "platform/LocalTime.h"
 
 #include <dirent.h>
@@ -73,6 +74,17 @@ const OpenListing* ListedEntry(const std::string& path, const char** name)
     return &listing;
 }
 
+// Opens `path` for reading when it is a regular file, told before opening, since
+// opening a device or a pipe can stall or disturb it; -1 otherwise. Non-blocking,
+// should the path turn into a pipe in between; the caller checks the type again.
+int OpenRegularFile(const std::string& path)
+{
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return -1;
+    return open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+
 // Like opening the file for reading: follows links, and refuses what is no
 // regular file or what this process may not read.
 bool StatReadableFile(const std::string& path, struct stat& status)
@@ -86,8 +98,7 @@ bool StatReadableFile(const std::string& path, struct stat& status)
         return (status.st_uid == listing->user && (status.st_mode & S_IRUSR)) ||
                faccessat(listing->fd, name, R_OK, AT_EACCESS) == 0;
     }
-    // Non-blocking, so that a named pipe cannot stall the caller.
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = OpenRegularFile(path);
     if (fd < 0)
         return false;
     const bool isFile = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
@@ -144,8 +155,7 @@ bool FolderIdentity(const std::string& folder, std::string& identity)
     struct stat facts;
     if (stat(NativeFolder(folder).c_str(), &facts) != 0 || !S_ISDIR(facts.st_mode))
         return false;
-    identity = std::to_string(facts.st_dev) + ':' + std::to_string(facts.st_ino);
-    return true;
+    return IdentityFromFileNumber(facts.st_dev, facts.st_ino, identity);
 }
 
 bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
@@ -163,8 +173,7 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
 
 std::FILE* OpenForReading(const std::string& path)
 {
-    // Regular files only, checked before any read, so a named pipe cannot stall us.
-    const int fd = open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = OpenRegularFile(NativePath(path));
     if (fd < 0)
         return nullptr;
     struct stat status;

@@ -3,6 +3,8 @@
 // page is UTF-8, so they carry any name.
 #include "platform/FileSystem.h"
 
+#include "platform/DeviceNames.h"
+#include "platform/FileIdentity.h"
 #include "platform/LocalTime.h"
 #include "platform/WideText_win32.h"
 
@@ -47,6 +49,15 @@ int32_t LocalSeconds(const FILETIME& stored)
                                   fields.wMinute, fields.wSecond);
 }
 
+// True when what was opened is a file on a disk: devices, pipes and consoles
+// have no volume and file index to tell. (GetFileType would tell as well, but
+// Wine answers it by reading the file's first bytes, which stamps its last access.)
+bool DescribeFileOnDisk(HANDLE handle, BY_HANDLE_FILE_INFORMATION& info)
+{
+    return GetFileInformationByHandle(handle, &info) &&
+           (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+}
+
 }  // namespace
 
 bool ListFolder(const std::string& folder, const std::function<bool(const FolderItem&)>& visit)
@@ -79,38 +90,41 @@ bool FolderIdentity(const std::string& folder, std::string& identity)
     if (!GetFileInformationByHandle(handle.get(), &info) ||
         !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
-    identity = std::to_string(info.dwVolumeSerialNumber) + ':' +
-               std::to_string(info.nFileIndexHigh) + ':' + std::to_string(info.nFileIndexLow);
-    return true;
+    return IdentityFromFileNumber(info.dwVolumeSerialNumber,
+                                  (uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow,
+                                  identity);
 }
 
 bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
 {
+    // Opening a device can stall or disturb it, so a device name is never opened.
+    if (NamesWindowsDevice(path))
+        return false;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid())
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!file.valid() || !DescribeFileOnDisk(file.get(), info))
         return false;
-    // Only the low part counts; asking for the high part tells a size of
-    // 0xFFFFFFFF apart from a failure.
-    DWORD sizeHigh = 0;
-    SetLastError(NO_ERROR);
-    const DWORD sizeLow = GetFileSize(file.get(), &sizeHigh);
-    if (sizeLow == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
-        return false;
-    facts.sizeLow = sizeLow;
+    facts.sizeLow = info.nFileSizeLow;  // only the low part counts
     if (withTimes) {
-        FILETIME accessed, written;
-        if (!GetFileTime(file.get(), nullptr, &accessed, &written))
-            return false;
-        facts.accessSeconds = LocalSeconds(accessed);
-        facts.writeSeconds = LocalSeconds(written);
+        facts.accessSeconds = LocalSeconds(info.ftLastAccessTime);
+        facts.writeSeconds = LocalSeconds(info.ftLastWriteTime);
     }
     return true;
 }
 
 std::FILE* OpenForReading(const std::string& path)
 {
-    return std::fopen(path.c_str(), "rb");
+    if (NamesWindowsDevice(path))
+        return nullptr;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    BY_HANDLE_FILE_INFORMATION info;
+    if (file != nullptr &&
+        !DescribeFileOnDisk(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))), info)) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
 }
 
 bool ReplaceFileBytes(const std::string& path, const std::string& bytes)

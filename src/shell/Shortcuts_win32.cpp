@@ -3,6 +3,7 @@
 // wide interface: the narrow one holds at most 260 bytes of a UTF-8 path.
 #include "shell/Shortcuts.h"
 
+#include "platform/DeviceNames.h"
 #include "platform/WideText_win32.h"
 #include "shell/ShortcutName.h"
 
@@ -73,7 +74,8 @@ bool ResolveShortcut(const std::string& linkPath, std::string& target)
     if (!Started())
         return false;
     std::wstring wide;
-    if (!ToWidePath(linkPath, wide))
+    // A device named like a shortcut ("con.lnk") is not read.
+    if (platform::NamesWindowsDevice(linkPath) || !ToWidePath(linkPath, wide))
         return false;
     if (FAILED(g_pPersistFile->Load(wide.c_str(), STGM_READ)))
         return false;

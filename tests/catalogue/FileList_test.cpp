@@ -119,6 +119,11 @@ TEST(FileList, OnlyAsciiLettersFoldInNames)
     list.AddEntry("", "\xC4" "BC.mp3", 1000);
     EXPECT_EQ(1, list.Contains("\xC4" "bc.MP3"));
     EXPECT_EQ(0, list.Contains("\xE4" "bc.mp3"));
+    // A to Z fold, and nothing just outside them.
+    list.AddEntry("", "Za@[.mp3", 1000);
+    EXPECT_EQ(1, list.Contains("zA@[.mp3"));
+    EXPECT_EQ(0, list.Contains("za`[.mp3"));
+    EXPECT_EQ(0, list.Contains("za@{.mp3"));
 }
 
 TEST(FileList, CopyFromRefiltersWithCopiedLimitsAndOwnExtensions)
@@ -149,6 +154,16 @@ TEST(FileList, CopyFromRefiltersWithCopiedLimitsAndOwnExtensions)
     source.CopyFrom(sample);
     EXPECT_EQ(0, source.GetCount());
     EXPECT_EQ(-1, source.AddEntry("", "small.mp3", 999));
+}
+
+TEST(FileList, CopyFromKeepsAMaximumAboveTheDefault)
+{
+    CFileList source(50, 50);
+    source.SetMaxKB(3000000);
+    ASSERT_EQ(0, source.AddEntry("a", "long.mp3", 2000000));
+    CFileList target(50, 50);
+    target.CopyFrom(source);
+    EXPECT_EQ(1, target.GetCount());
 }
 
 TEST(FileList, CopyFromItselfChangesNothing)

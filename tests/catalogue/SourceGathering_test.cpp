@@ -126,6 +126,8 @@ TEST(AddFile, DayFiltersCountTheBoundaryDayDifferently)
         {0, 1, justNow, 49 * kHour, false},
         {0, 7, justNow, 7 * kDay + 23 * kHour, true},
         {0, 7, justNow, 8 * kDay + kHour, false},
+        // Each filter alone, whatever the other time says.
+        {1, 0, 3 * kDay, 30 * kDay, true},
         // Times in the future are zero days old or less.
         {1, 0, -3 * kDay, justNow, false},
         {0, 1, justNow, -3 * kDay, true},

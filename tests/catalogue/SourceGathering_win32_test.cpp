@@ -1,10 +1,14 @@
 // Shortcut files met while gathering, with the real shell link object.
 #include "catalogue/FileList.h"
+#include "platform/FileSystem.h"
 #include "shell/Shortcuts.h"
+#include "support/BoundedRead.h"
 #include "support/ListNames.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <vector>
 
@@ -38,6 +42,13 @@ protected:
     }
     void TearDown() override { InitShortcuts(false); }
 
+    void ReadWithSubfolders(const std::string& folder)
+    {
+        fixtures::BoundedRead bound(1000);
+        list.AddFolder(folder, 1, &bound);
+        ASSERT_FALSE(bound.Stopped()) << "a folder was read more than once";
+    }
+
     TempFolder temp;
     std::string root;
     std::string outside;
@@ -46,7 +57,7 @@ protected:
 
 TEST_F(ShortcutTree, ShortcutsBackIntoTheTreeEndTheScanWithEveryFolderReadOnce)
 {
-    list.AddFolder(root, 1);
+    ReadWithSubfolders(root);
     EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3"}), SortedNamesOf(list));
 }
 
@@ -63,6 +74,36 @@ TEST_F(ShortcutTree, ShortcutToAFileAdmitsTheTarget)
     EXPECT_EQ(outside, list.GetFolder(0));
     EXPECT_EQ(3001u, list.GetSizeKB(0));
     EXPECT_EQ(-1, list.AddFile(JoinPath(root, "again.lnk")));
+}
+
+TEST_F(ShortcutTree, AShortcutTargetEndingInABackslashGivesPathsWithOneBackslash)
+{
+    // As a drive root's target does ("D:\\"); Wine keeps the backslash on any folder.
+    ASSERT_TRUE(CreateShortcut(JoinPath(root, "outside.lnk"), "outside", outside + "\\"));
+    ReadWithSubfolders(root);
+    std::vector<std::string> folders;
+    for (int i = 0; i < list.GetCount(); ++i) {
+        if (list.GetName(static_cast<uint32_t>(i)) == "c.mp3")
+            folders.push_back(list.GetFolder(static_cast<uint32_t>(i)));
+    }
+    EXPECT_EQ(std::vector<std::string>(2, outside), folders);  // also through song.lnk
+}
+
+TEST(AddFile, DevicesAreNeverRead)
+{
+    TempFolder temp;
+    const std::string playlist = temp.Join("devices.m3u");
+    ASSERT_TRUE(fixtures::WriteBytes(playlist, "NUL\r\n\\\\.\\NUL\r\nnul.mp3\r\nCONIN$\r\n"
+                                               "\\\\.\\COM1\r\nZ:\\dev\\null\r\n"));
+    CFileList list(50, 50);
+    list.SetMinKB(0);
+    list.SetExtensions("");
+    list.AddPlaylist(playlist);
+    // Under Wine a Unix device is no device name; it is told once opened.
+    for (const char* device : {"NUL", "Z:\\dev\\null", "\\\\.\\NUL"})
+        EXPECT_EQ(-1, list.AddFile(device)) << device;
+    EXPECT_EQ(0, list.GetCount());
+    EXPECT_EQ(nullptr, platform::OpenForReading("Z:\\dev\\null"));
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include "platform/DeviceNames.h"
+#include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "support/TestFiles.h"
 
@@ -43,6 +45,26 @@ TEST(FileSystem, FolderIdentityDoesNotDependOnTheSpelling)
     EXPECT_NE(plain, sub);
     EXPECT_FALSE(platform::FolderIdentity(temp.Join("a.mp3"), unused));
     EXPECT_FALSE(platform::FolderIdentity(temp.Join("missing"), unused));
+}
+
+TEST(FileSystem, AFileNumberOfZeroIdentifiesNoFolder)
+{
+    std::string high, low, none;
+    ASSERT_TRUE(platform::IdentityFromFileNumber(7, uint64_t(1) << 32, high));
+    ASSERT_TRUE(platform::IdentityFromFileNumber(7, 1, low));
+    EXPECT_NE(high, low);
+    EXPECT_FALSE(platform::IdentityFromFileNumber(7, 0, none));
+}
+
+TEST(FileSystem, DeviceNamesAreToldFromFileNames)
+{
+    for (const char* device : {"CON", "nul", "C:\\Music\\Aux.mp3", "d:/x/prn .txt", "C:LPT1",
+                               "COM9:", "conout$", "\\\\.\\COM1", "//./pipe/x", "\\\\?\\GLOBALROOT\\x",
+                               "\\\\.\\C:"})
+        EXPECT_TRUE(platform::NamesWindowsDevice(device)) << device;
+    for (const char* file : {"", "CONSOLE.mp3", "C:\\NUL\\a.mp3", "COM0", "LPT10", "my con.mp3",
+                             "\\\\.\\C:\\a.mp3", "\\\\?\\UNC\\server\\share\\a.mp3", "\\\\server\\share\\a"})
+        EXPECT_FALSE(platform::NamesWindowsDevice(file)) << file;
 }
 
 }  // namespace

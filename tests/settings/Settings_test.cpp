@@ -137,6 +137,12 @@ TEST_F(SettingsTest, FlagAndDayKeysUseTheIntegerRead)
     EXPECT_EQ(-2, settings.Modified);
     EXPECT_EQ(1, settings.Child);
     EXPECT_EQ(7, settings.LicenseMessage);
+
+    // Where the integer read and the size keys' read disagree.
+    UseFileWith("days.ini", "[General]\r\nAccessed=0x1E\r\nModified=4294967295\r\n");
+    settings.Load();
+    EXPECT_EQ(30, settings.Accessed);
+    EXPECT_EQ(-1, settings.Modified);
 }
 
 TEST_F(SettingsTest, AStartLongerThan4095CharactersIsCut)

@@ -27,7 +27,7 @@ TEST_F(ShortcutPathsTest, PathsThatDoNotEndInLnkAreHandedBackUnchanged)
 
 TEST_F(ShortcutPathsTest, AShortcutThatCannotBeLoadedLeavesNothingToFollow)
 {
-    for (const std::string path : {"C:\\Missing\\Album.LNK", "Z:\\nowhere\\x.lnk", ".lnk"}) {
+    for (const std::string path : {"C:\\Missing\\Album.LNK", "Z:\\nowhere\\x.lnk", ".lnk", "C:\\my.album.lnk"}) {
         std::string out = "previous";
         EXPECT_FALSE(IsFolderShortcut(path, out)) << path;
         EXPECT_EQ("", out);

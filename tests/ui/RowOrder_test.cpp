@@ -80,3 +80,24 @@ TEST(RowOrder, EachKeyGivesItsOrder)
               Sorted(list, -2));
     EXPECT_EQ(Sorted(list, -2), Sorted(list, 99));
 }
+
+TEST(RowOrder, TiesAndPrefixes)
+{
+    CFileList list(50, 50);
+    list.AddEntry("", "Zeta", 2000);
+    list.AddEntry("", "zeta", 2000);
+    list.AddEntry("", "alph", 1500);
+    list.AddEntry("", "alpha", 1500);
+    struct Case {
+        int key;
+        intptr_t a, b;
+        int answer;
+    };
+    const Case cases[] = {
+        {1, 0, 1, 0},  {1, 1, 0, 0},  {-1, 0, 1, 1}, {-1, 1, 0, 1},  // equal but for case
+        {1, 3, 2, 1},  {1, 2, 3, 0},  {-1, 2, 3, 1}, {-1, 3, 2, 0},  // a prefix is the smaller
+        {2, 0, 1, 1},  {2, 2, 3, 1},  {-2, 0, 1, 0}, {-2, 2, 3, 0},  // equal sizes
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.answer, CompareEntries(list, c.a, c.b, c.key)) << c.key << ": " << c.a << ", " << c.b;
+}
