@@ -40,7 +40,10 @@ bool ConvertLegacyProfile()
     if (std::ferror(file.get()))
         return false;
     file.reset();
-    if (IsValidUtf8(bytes))
+    // The profile functions read a file that starts with a UTF-16 byte order mark
+    // as UTF-16; such a file is no legacy one.
+    if (IsValidUtf8(bytes) || bytes.compare(0, 2, "\xFF\xFE") == 0 ||
+        bytes.compare(0, 2, "\xFE\xFF") == 0)
         return true;
     const std::string converted = NarrowFromLegacy(bytes);
     return converted == bytes || ReplaceFileBytes(ProfilePath(), converted);

@@ -214,4 +214,10 @@ TEST_F(SettingsTest, ALegacyFileReadsUnchangedAndIsWrittenBackAsUtf8)
               "MaxFileSize=100000\r\n",
               ReadBytes(ini));
     EXPECT_EQ(settings.Start, CSettings(true).Start);
+
+    // A file in UTF-16 is not valid UTF-8 either, yet no legacy one.
+    const std::string utf16("\xFF\xFE[\0G\0]\0\r\0\n\0", 12);
+    const std::string wide = UseFileWith("utf16.ini", utf16);
+    CSettings ignored(true);
+    EXPECT_EQ(utf16, ReadBytes(wide));
 }
