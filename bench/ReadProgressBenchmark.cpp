@@ -31,20 +31,11 @@ private:
     std::string m_shown;
 };
 
-std::string ProgramPath(std::string path)
-{
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
-}
-
 int ScanCount(const std::string& tree, CReadProgress* progress)
 {
     CFileList list(500, 500);
     list.SetExtensions("mp3");
-    list.AddFolder(ProgramPath(tree), 1, progress);
+    list.AddFolder(tree, 1, progress);
     return list.GetCount();
 }
 

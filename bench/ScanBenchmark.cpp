@@ -19,15 +19,6 @@ namespace {
 const int kRounds = 7;
 const double kTargetRatio = 1.5;
 
-std::string ProgramPath(std::string path)
-{
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
-}
-
 bool RunFind(const std::string& tree)
 {
     posix_spawn_file_actions_t actions;
@@ -48,7 +39,7 @@ int ScanCount(const std::string& tree)
 {
     CFileList list(500, 500);
     list.SetExtensions("mp3");
-    list.AddFolder(ProgramPath(tree), 1);
+    list.AddFolder(tree, 1);
     return list.GetCount();
 }
 
@@ -80,7 +71,7 @@ int main(int argc, char** argv)
     for (int round = 0; round < kRounds; ++round) {
         playlists.push_back(MillisecondsOf([&] {
             CFileList list(500, 500);
-            list.AddPlaylist(ProgramPath(tree + "/list.m3u"));
+            list.AddPlaylist(tree + "/list.m3u");
             admitted = list.GetCount();
         }));
     }

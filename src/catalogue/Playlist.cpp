@@ -3,6 +3,7 @@
 #include "catalogue/FileUri.h"
 #include "catalogue/NameCompare.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 
 #include <cstring>
@@ -144,12 +145,8 @@ void ReadPlaylistPaths(std::FILE* file, const std::string& baseFolder, PlaylistT
         // A decoded NUL would end the path early and name another file.
         if (text.empty() || text.find('\0') != std::string::npos)
             continue;
-        for (char& c : text) {
-            if (c == '/')
-                c = '\\';
-        }
-        const bool absolute = text[0] == '\\' || (text.size() > 1 && text[1] == ':');
-        std::string path = absolute ? text : baseFolder + text;
+        text = platform::SystemSeparators(text);
+        const std::string path = platform::IsAbsolutePath(text) ? text : baseFolder + text;
         // Cutting a long path would name a different file; leave it out instead.
         if (platform::PathLength(path) > platform::kMaxPathLength)
             continue;

@@ -6,6 +6,7 @@
 #include "catalogue/Playlist.h"
 #include "catalogue/ReadProgress.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 #include "shell/Shortcuts.h"
 
@@ -58,8 +59,8 @@ public:
     void Scan(std::string folder)
     {
         // "C:\" is read as "C:", listed as "C:\*.*", so that its entries' paths
-        // hold one backslash; the same for a folder shortcut's target.
-        if (!folder.empty() && folder.back() == '\\')
+        // hold one separator; the same for a folder shortcut's target. "/" is "".
+        if (!folder.empty() && folder.back() == platform::kPathSeparator)
             folder.pop_back();
         if (!m_scanned.insert(ScanKey(folder)).second)
             return;
@@ -80,7 +81,7 @@ private:
         // A path cut to the limit would name something else: leave the entry out.
         if (folderLength + 1 + platform::PathLength(item.name) > platform::kMaxPathLength)
             return;
-        const std::string entryPath = folder + '\\' + item.name;
+        const std::string entryPath = platform::JoinPath(folder, item.name);
         std::string followed;
         const bool folderShortcut = IsFolderShortcut(entryPath, followed);
         if (folderShortcut || item.isFolder) {
@@ -116,7 +117,7 @@ int CFileList::AddFile(const std::string& path)
         RefusedByDayFilters(m_nAccessedDays, m_nModifiedDays, facts, platform::CurrentTime()))
         return -1;
 
-    std::string::size_type separator = filePath.rfind('\\');
+    std::string::size_type separator = filePath.rfind(platform::kPathSeparator);
     if (separator == std::string::npos)
         separator = filePath.rfind('/');
     const std::string folder =
@@ -137,7 +138,7 @@ void CFileList::AddPlaylist(const std::string& path, CReadProgress* progress)
                                                           &std::fclose);
     if (!file)
         return;
-    const std::string::size_type slash = path.rfind('\\');
+    const std::string::size_type slash = path.rfind(platform::kPathSeparator);
     const std::string baseFolder =
         slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     const int countBefore = m_nCount;

@@ -1,4 +1,4 @@
-#include "output/CopyToDest_win32.h"
+#include "output/CopyToDest.h"
 
 #include <windows.h>
 

@@ -1,20 +1,22 @@
 #include "output/DestPaths.h"
 
 #include "catalogue/NameCompare.h"
+#include "output/LinkFile.h"
+#include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 
 std::optional<std::string> MakeDestFolder(const std::string& text)
 {
     if (platform::PathLength(text) > kMaxPathChars)
         return std::nullopt;
-    if (text.size() > 1 && text.back() != '\\')
-        return text + '\\';
+    if (text.size() > 1 && text.back() != platform::kPathSeparator)
+        return text + platform::kPathSeparator;
     return text;
 }
 
 std::string FullPath(const std::string& folder, const std::string& name)
 {
-    return folder + '\\' + name;
+    return platform::JoinPath(folder, name);
 }
 
 std::string LinkName(const std::string& name)
@@ -28,13 +30,15 @@ SaveStep PlanSave(const std::string& destFolder, const std::string& folder,
     SaveStep step;
     step.strSource = FullPath(folder, name);
     step.strDest = destFolder + name;
-    // Tested on the name as it stands, so shortcuts into a file's own folder are
-    // refused as copies are. Paths fold A to Z only, as file names do.
-    if (SameFileName(step.strDest, step.strSource)) {
+    // Tested on the name as it stands, so links into a file's own folder are
+    // refused as copies are. Where case does not matter paths fold A to Z only,
+    // as file names do.
+    if (platform::kPathsIgnoreCase ? SameFileName(step.strDest, step.strSource)
+                                   : step.strDest == step.strSource) {
         step.outcome = SaveStep::kSameAsSource;
         return step;
     }
-    const std::string written = links ? destFolder + LinkName(name) : step.strDest;
+    const std::string written = links ? destFolder + LinkFileName(name) : step.strDest;
     if (platform::PathLength(written) > kMaxPathChars) {
         step.outcome = SaveStep::kTooLong;
         return step;

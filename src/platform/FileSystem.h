@@ -6,7 +6,7 @@
 #include <string>
 
 // The narrow seam between the portable code and the operating system's files.
-// Paths use the backslash as separator everywhere; the POSIX side maps it to "/".
+// Paths are spelled as the system spells them (platform/Paths.h).
 namespace platform {
 
 // The longest path the program forms or follows, in UTF-16 units as Windows
@@ -20,8 +20,9 @@ struct FolderItem {
 
 // Lists every entry of `folder` (its "." and ".." included), in the order the
 // system gives, calling `visit` for each while the listing is open, until it
-// answers false; `folder` is listed as folder + "\*.*", so "" is the root and "C:"
-// the root of drive C. False when the folder cannot be listed.
+// answers false; `folder` is listed as folder + "\*.*" (folder + "/" on POSIX),
+// so "" is the root and "C:" the root of drive C. False when the folder cannot be
+// listed.
 bool ListFolder(const std::string& folder, const std::function<bool(const FolderItem&)>& visit);
 
 // A name for the folder itself that does not depend on how its path is spelled

@@ -1,5 +1,5 @@
-// The file seam on POSIX systems. The program spells every path with backslashes;
-// here each backslash becomes "/" before the system sees the path.
+// The file seam on POSIX systems: paths are the system's own, "/" separating
+// folders.
 #include "platform/FileSystem.h"
 
 #include "platform/FileIdentity.h"
@@ -18,20 +18,10 @@
 namespace platform {
 namespace {
 
-std::string NativePath(const std::string& path)
-{
-    std::string native(path);
-    for (char& c : native) {
-        if (c == '\\')
-            c = '/';
-    }
-    return native;
-}
-
 // The folder as the listing sees it: "" is the root, like "\*.*" on Windows.
 std::string NativeFolder(const std::string& folder)
 {
-    return NativePath(folder) + '/';
+    return folder + '/';
 }
 
 struct DirCloser {
@@ -161,7 +151,7 @@ bool FolderIdentity(const std::string& folder, std::string& identity)
 bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
 {
     struct stat status;
-    if (!StatReadableFile(NativePath(path), status))
+    if (!StatReadableFile(path, status))
         return false;
     facts.sizeLow = static_cast<uint32_t>(status.st_size);
     if (withTimes) {
@@ -173,7 +163,7 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
 
 std::FILE* OpenForReading(const std::string& path)
 {
-    const int fd = OpenRegularFile(NativePath(path));
+    const int fd = OpenRegularFile(path);
     if (fd < 0)
         return nullptr;
     struct stat status;
@@ -188,7 +178,7 @@ std::FILE* OpenForReading(const std::string& path)
 bool ReplaceFileBytes(const std::string& path, const std::string& bytes)
 {
     // A linked file is replaced where it lives, and the link stays.
-    std::unique_ptr<char, void (*)(void*)> target(realpath(NativePath(path).c_str(), nullptr),
+    std::unique_ptr<char, void (*)(void*)> target(realpath(path.c_str(), nullptr),
                                                   &std::free);
     struct stat status;
     if (!target || stat(target.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
@@ -221,7 +211,7 @@ int32_t CurrentTime()
 
 bool PathExists(const std::string& path)
 {
-    return !path.empty() && access(NativePath(path).c_str(), F_OK) == 0;
+    return !path.empty() && access(path.c_str(), F_OK) == 0;
 }
 
 }  // namespace platform

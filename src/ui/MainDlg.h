@@ -3,8 +3,8 @@
 // that works on them (Windows only).
 //
 // Commands reach the dialog through OnCommand (buttons) and OnNotify (the list
-// view); each is a member function. The saving commands live in
-// src/output/*_win32.cpp as further members of this class.
+// view); each is a member function. The saving commands call the saving steps
+// of src/output/.
 #include "catalogue/FileList.h"
 #include "settings/Settings.h"
 #include "ui/Dialog.h"
@@ -67,7 +67,7 @@ private:
     // Keeps the list view and status lines right when the source is the list shown.
     void ShowSourceChange();
 
-    // Saving the sample and the commands on single files (src/output).
+    // Saving the sample and the commands on single files.
     // The destination folder from the Dest field, or picked when it is empty;
     // false, with `folder` empty, when cancelled or not accessible.
     BOOL GetDestFolder(std::string& folder);

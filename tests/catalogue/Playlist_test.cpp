@@ -1,5 +1,6 @@
 #include "catalogue/FileList.h"
 #include "catalogue/Playlist.h"
+#include "platform/Paths.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ std::vector<std::string> Offered(const std::string& bytes, const std::string& ba
     TempFolder temp;
     const std::string path = temp.Join("list.m3u");
     EXPECT_TRUE(fixtures::WriteBytes(path, bytes));
-    std::FILE* file = std::fopen(fixtures::NativePath(path).c_str(), "rb");
+    std::FILE* file = std::fopen(path.c_str(), "rb");
     EXPECT_NE(nullptr, file);
     std::vector<std::string> offered;
     if (file) {
@@ -39,11 +40,19 @@ using Paths = std::vector<std::string>;
 
 TEST(ReadPlaylistPaths, RelativeLinesJoinTheBaseAndAbsoluteOnesStand)
 {
+    const std::string lines =
+        "a.mp3\n/music/b.mp3\nC:\\x\\c.mp3\n\\\\server\\share\\d.mp3\nsub/e.mp3\nx:\n#EXTM3U\n";
+#ifdef _WIN32
     EXPECT_EQ((Paths{"D:\\lists\\a.mp3", "\\music\\b.mp3", "C:\\x\\c.mp3",
                      "\\\\server\\share\\d.mp3", "D:\\lists\\sub\\e.mp3", "x:", "D:\\lists\\#EXTM3U"}),
-              Offered("a.mp3\n/music/b.mp3\nC:\\x\\c.mp3\n\\\\server\\share\\d.mp3\nsub/e.mp3\n"
-                      "x:\n#EXTM3U\n",
-                      "D:\\lists\\"));
+              Offered(lines, "D:\\lists\\"));
+#else
+    // "/" alone separates and begins an absolute path; a "\" is part of a name.
+    EXPECT_EQ((Paths{"/lists/a.mp3", "/music/b.mp3", "/lists/C:\\x\\c.mp3",
+                     "/lists/\\\\server\\share\\d.mp3", "/lists/sub/e.mp3", "/lists/x:",
+                     "/lists/#EXTM3U"}),
+              Offered(lines, "/lists/"));
+#endif
     EXPECT_EQ((Paths{"a.mp3"}), Offered("a.mp3\n", ""));
 }
 
@@ -80,9 +89,10 @@ TEST(ReadPlaylistPaths, LongLinesAreReadIn259CharacterPieces)
 
 TEST(ReadPlaylistPaths, PathsLongerThanTheLimitArePassedOver)
 {
-    const std::string base = std::string(245, 'd') + "\\";
-    EXPECT_EQ((Paths{base + "short.mp3", "C:\\absolute.mp3"}),
-              Offered("short.mp3\nmuch-too-long.mp3\nC:\\absolute.mp3\n", base));
+    const std::string base = std::string(245, 'd') + platform::kPathSeparator;
+    const std::string absolute = platform::kPathSeparator + std::string("absolute.mp3");
+    EXPECT_EQ((Paths{base + "short.mp3", absolute}),
+              Offered("short.mp3\nmuch-too-long.mp3\n" + absolute + "\n", base));
 }
 
 TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
@@ -107,6 +117,7 @@ TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
         {"UTF-8 and legacy lines", kMixed, hoer + "\nh\xF6r.mp3\n" + nichi + ".mp3\n",
          {"B\\" + hoer, "B\\" + hoer, "B\\" + nichi + ".mp3"}},
         {".m3u8 is UTF-8 only", kUtf8, "h\xF6r.mp3\n", {"B\\h\xF6r.mp3"}},
+#ifdef _WIN32
         {"file URIs", kMixed,
          "file:///C:/Music/a%20b.mp3\nFILE://server/share/x.mp3\nfile://localhost/D:/y.mp3\n"
          "file:///C|/%C3%A9.mp3\nfile:///C:/%E9.mp3\n",
@@ -114,9 +125,18 @@ TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
           "C:\\\xC3\xA9.mp3"}},
         {"other URLs and a NUL", kMixed, "http://host/a.mp3\nHTTPS://h/b.mp3\nfile:///C:/a%00b.mp3\nc:d\n",
          {"c:d"}},
+        {"a long URI is one line", kMixed, "file:///C:/" + escaped + ".mp3\n", {"C:\\" + nichi100 + ".mp3"}},
+#else
+        {"file URIs", kMixed,
+         "file:///music/a%20b.mp3\nFILE://localhost/srv/y.mp3\nfile:///%C3%A9.mp3\nfile:///%E9.mp3\n",
+         {"/music/a b.mp3", "/srv/y.mp3", "/\xC3\xA9.mp3", "/\xC3\xA9.mp3"}},
+        // "c:" names no drive here.
+        {"other URLs and a NUL", kMixed, "http://host/a.mp3\nHTTPS://h/b.mp3\nfile:///a%00b.mp3\nc:d\n",
+         {"B\\c:d"}},
+        {"a long URI is one line", kMixed, "file:///" + escaped + ".mp3\n", {"/" + nichi100 + ".mp3"}},
+#endif
         {"cut between characters", kUtf8, a258 + nichi + hon + "\n" + a258 + note + "x\n",
          {"B\\" + hon, "B\\" + note + "x"}},  // the first pieces, with the base, are too long
-        {"a long URI is one line", kMixed, "file:///C:/" + escaped + ".mp3\n", {"C:\\" + nichi100 + ".mp3"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.offered, Offered(c.bytes, "B\\", c.kind)) << c.what;
@@ -139,7 +159,7 @@ TEST(AddPlaylist, AdmitsTheFilesItNames)
     const std::string playlist = JoinPath(lists, "mix.m3u");
     ASSERT_TRUE(fixtures::WriteBytes(
         playlist, "#EXTM3U\r\n#EXTINF:1,x\r\nnear.mp3\r\n" + absolute +
-                      "\r\n..\\music\\small.mp3\r\nmissing.mp3\r\n\r\n..\\music\\far.mp3"));
+                      "\r\n../music/small.mp3\r\nmissing.mp3\r\n\r\n../music/far.mp3"));
 
     CFileList list(50, 50);
     list.AddPlaylist(playlist);
@@ -147,7 +167,7 @@ TEST(AddPlaylist, AdmitsTheFilesItNames)
     EXPECT_EQ("near.mp3", list.GetName(0));
     EXPECT_EQ(lists, list.GetFolder(0));
     EXPECT_EQ("far.mp3", list.GetName(1));
-    EXPECT_EQ(JoinPath(lists, "..\\music"), list.GetFolder(2));
+    EXPECT_EQ(JoinPath(JoinPath(lists, ".."), "music"), list.GetFolder(2));
     EXPECT_EQ(2001u + 3001u + 3001u, list.GetTotalKB());
 
     list.AddPlaylist(JoinPath(lists, "missing.m3u"));

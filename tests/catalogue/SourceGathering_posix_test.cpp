@@ -21,18 +21,17 @@ namespace {
 using fixtures::CreateSizedFile;
 using fixtures::JoinPath;
 using fixtures::MakeFolder;
-using fixtures::NativePath;
 using fixtures::TempFolder;
 
 bool Link(const std::string& target, const std::string& link)
 {
-    return symlink(NativePath(target).c_str(), NativePath(link).c_str()) == 0;
+    return symlink(target.c_str(), link.c_str()) == 0;
 }
 
 using fixtures::SortedNamesOf;
 
-// root\a.mp3 and root\sub\b.mp3, with links leading back: root\sub\up -> root,
-// root\again -> root\sub, and root\self -> "." (relative).
+// root/a.mp3 and root/sub/b.mp3, with links leading back: root/sub/up -> root,
+// root/again -> root/sub, and root/self -> "." (relative).
 class LinkedTree : public ::testing::Test {
 protected:
     void SetUp() override
@@ -41,8 +40,8 @@ protected:
         ASSERT_TRUE(MakeFolder(root));
         ASSERT_TRUE(MakeFolder(JoinPath(root, "sub")));
         ASSERT_TRUE(CreateSizedFile(JoinPath(root, "a.mp3"), 2000000));
-        ASSERT_TRUE(CreateSizedFile(JoinPath(root, "sub\\b.mp3"), 2000000));
-        ASSERT_TRUE(Link(root, JoinPath(root, "sub\\up")));
+        ASSERT_TRUE(CreateSizedFile(JoinPath(root, "sub/b.mp3"), 2000000));
+        ASSERT_TRUE(Link(root, JoinPath(root, "sub/up")));
         ASSERT_TRUE(Link(JoinPath(root, "sub"), JoinPath(root, "again")));
         ASSERT_TRUE(Link(".", JoinPath(root, "self")));
     }
@@ -65,7 +64,7 @@ TEST_F(LinkedTree, LinksBackIntoTheTreeEndTheScanWithEveryFolderReadOnce)
     EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3"}), SortedNamesOf(list));
 
     // A second call is a new scan and reads the tree again.
-    ReadWithSubfolders(root + "\\");
+    ReadWithSubfolders(root + "/");
     EXPECT_EQ((std::vector<std::string>{"a.mp3", "a.mp3", "b.mp3", "b.mp3"}), SortedNamesOf(list));
 }
 
@@ -90,15 +89,27 @@ TEST_F(LinkedTree, LinkToAFolderOutsideIsFollowedOnlyWithSubfolders)
     }
 }
 
+TEST(AddFolder, BackslashIsPartOfANameAndNeverAFolder)
+{
+    TempFolder temp;
+    ASSERT_TRUE(MakeFolder(temp.Join("a")));
+    ASSERT_TRUE(CreateSizedFile(temp.Join("a\\b.mp3"), 2000000));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(temp.Join("a"), "b.mp3"), 3000000));
+    CFileList list(50, 50);
+    list.AddFolder(temp.Path(), 1);
+    ASSERT_EQ((std::vector<std::string>{"a\\b.mp3", "b.mp3"}), SortedNamesOf(list));
+    EXPECT_EQ(2001u + 3001u, list.GetTotalKB());
+}
+
 TEST(AddFolder, NamedPipeIsNeverOpened)
 {
     TempFolder temp;
-    ASSERT_EQ(0, mkfifo(NativePath(temp.Join("pipe.mp3")).c_str(), 0644));
+    ASSERT_EQ(0, mkfifo(temp.Join("pipe.mp3").c_str(), 0644));
     ASSERT_TRUE(CreateSizedFile(temp.Join("real.mp3"), 2000000));
     // Opening a device or pipe can stall or disturb it: watch for any open.
     const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     ASSERT_GE(watch, 0);
-    ASSERT_GE(inotify_add_watch(watch, NativePath(temp.Join("pipe.mp3")).c_str(), IN_OPEN), 0);
+    ASSERT_GE(inotify_add_watch(watch, temp.Join("pipe.mp3").c_str(), IN_OPEN), 0);
     CFileList list(50, 50);
     list.SetMinKB(0);
     list.AddFolder(temp.Path(), 0);
@@ -116,10 +127,10 @@ TEST(AddFolder, AgreesWithOpeningTheFileOnWhetherItCanBeRead)
     TempFolder temp;
     for (const char* name : {"locked.mp3", "open.mp3"})
         ASSERT_TRUE(CreateSizedFile(temp.Join(name), 2000000));
-    ASSERT_EQ(0, chmod(NativePath(temp.Join("locked.mp3")).c_str(), 0));
-    ASSERT_EQ(0, chmod(NativePath(temp.Join("open.mp3")).c_str(), 0004));
+    ASSERT_EQ(0, chmod(temp.Join("locked.mp3").c_str(), 0));
+    ASSERT_EQ(0, chmod(temp.Join("open.mp3").c_str(), 0004));
     for (const char* name : {"locked.mp3", "open.mp3"}) {
-        const int fd = open(NativePath(temp.Join(name)).c_str(), O_RDONLY);
+        const int fd = open(temp.Join(name).c_str(), O_RDONLY);
         const bool readable = fd >= 0;
         if (fd >= 0)
             close(fd);

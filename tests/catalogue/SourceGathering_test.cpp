@@ -1,6 +1,7 @@
 #include "catalogue/FileList.h"
 #include "catalogue/ReadProgress.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "support/ListNames.h"
 #include "support/TestFiles.h"
 
@@ -21,6 +22,13 @@ const int64_t kHour = 3600;
 const int64_t kDay = 24 * kHour;
 
 using fixtures::SortedNamesOf;
+
+// A relative path written with "/", spelled with the system's separator.
+std::string Local(std::string relative)
+{
+    std::replace(relative.begin(), relative.end(), '/', platform::kPathSeparator);
+    return relative;
+}
 
 // Lets small test files count.
 void AdmitAnySize(CFileList& list)
@@ -61,19 +69,22 @@ TEST(AddFile, PassesThroughTheListsExtensionAndSizeFilters)
     EXPECT_EQ(1000u, list.GetTotalKB());
 }
 
-TEST(AddFile, SplitsAtTheLastBackslashElseTheLastSlash)
+TEST(AddFile, SplitsAtTheLastSeparator)
 {
     TempFolder temp;
-    ASSERT_TRUE(MakeFolder(temp.Join("sub")));
-    ASSERT_TRUE(CreateSizedFile(temp.Join("sub\\a.mp3"), 10));
+    const std::string sub = temp.Join("sub");
+    ASSERT_TRUE(MakeFolder(sub));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(sub, "a.mp3"), 10));
     CFileList list(50, 50);
     AdmitAnySize(list);
 
-    ASSERT_EQ(0, list.AddFile(temp.Join("sub\\a.mp3")));
+    ASSERT_EQ(0, list.AddFile(JoinPath(sub, "a.mp3")));
     EXPECT_EQ("a.mp3", list.GetName(0));
-    EXPECT_EQ(temp.Join("sub"), list.GetFolder(0));
+    EXPECT_EQ(sub, list.GetFolder(0));
 
-    std::string slashed = temp.Join("sub\\a.mp3");
+#ifdef _WIN32
+    // The last backslash, else the last slash.
+    std::string slashed = JoinPath(sub, "a.mp3");
     std::replace(slashed.begin(), slashed.end(), '\\', '/');
     ASSERT_EQ(1, list.AddFile(slashed));
     EXPECT_EQ("a.mp3", list.GetName(1));
@@ -82,9 +93,18 @@ TEST(AddFile, SplitsAtTheLastBackslashElseTheLastSlash)
     ASSERT_EQ(2, list.AddFile(temp.Join("sub/a.mp3")));
     EXPECT_EQ("sub/a.mp3", list.GetName(2));
     EXPECT_EQ(temp.Path(), list.GetFolder(2));
+#else
+    // A backslash is a character of the name, never a folder.
+    ASSERT_TRUE(CreateSizedFile(temp.Join("sub\\b.mp3"), 10));
+    ASSERT_EQ(1, list.AddFile(temp.Join("sub\\b.mp3")));
+    EXPECT_EQ("sub\\b.mp3", list.GetName(1));
+    EXPECT_EQ(temp.Path(), list.GetFolder(1));
+    EXPECT_EQ(-1, list.AddFile(JoinPath(sub, "b.mp3")));
+    ASSERT_EQ(2, list.AddFile(JoinPath(sub, "a.mp3")));
+#endif
 
     const std::filesystem::path before = std::filesystem::current_path();
-    std::filesystem::current_path(fixtures::NativePath(temp.Join("sub")));
+    std::filesystem::current_path(sub);
     const int bare = list.AddFile("a.mp3");
     std::filesystem::current_path(before);
     ASSERT_EQ(3, bare);
@@ -150,8 +170,8 @@ TEST(AddFile, DayFiltersCountTheBoundaryDayDifferently)
     }
 }
 
-// music\a.mp3, music\.hidden.mp3, music\notes.txt, music\sub\b.mp3,
-// music\sub\deeper\d.mp3 and music\.cache\c.mp3.
+// music/a.mp3, music/.hidden.mp3, music/notes.txt, music/sub/b.mp3,
+// music/sub/deeper/d.mp3 and music/.cache/c.mp3.
 class AddFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -159,11 +179,11 @@ protected:
         music = temp.Join("music");
         ASSERT_TRUE(MakeFolder(music));
         ASSERT_TRUE(MakeFolder(JoinPath(music, "sub")));
-        ASSERT_TRUE(MakeFolder(JoinPath(music, "sub\\deeper")));
+        ASSERT_TRUE(MakeFolder(JoinPath(music, Local("sub/deeper"))));
         ASSERT_TRUE(MakeFolder(JoinPath(music, ".cache")));
-        for (const char* file : {"a.mp3", ".hidden.mp3", "notes.txt", "sub\\b.mp3",
-                                 "sub\\deeper\\d.mp3", ".cache\\c.mp3"})
-            ASSERT_TRUE(CreateSizedFile(JoinPath(music, file), 2000000));
+        for (const char* file : {"a.mp3", ".hidden.mp3", "notes.txt", "sub/b.mp3",
+                                 "sub/deeper/d.mp3", ".cache/c.mp3"})
+            ASSERT_TRUE(CreateSizedFile(JoinPath(music, Local(file)), 2000000));
         list.SetExtensions("mp3");
     }
 
@@ -174,7 +194,7 @@ protected:
 
 TEST_F(AddFolderTest, WithoutSubfoldersTakesOnlyTheFolderItself)
 {
-    list.AddFolder(music + "\\", 0);
+    list.AddFolder(music + platform::kPathSeparator, 0);
     EXPECT_EQ((std::vector<std::string>{".hidden.mp3", "a.mp3"}), SortedNamesOf(list));
     for (int i = 0; i < list.GetCount(); ++i)
         EXPECT_EQ(music, list.GetFolder(static_cast<uint32_t>(i)));
@@ -187,7 +207,7 @@ TEST_F(AddFolderTest, WithSubfoldersSkipsFoldersWhoseNamesBeginWithADot)
     EXPECT_EQ((std::vector<std::string>{".hidden.mp3", "a.mp3", "b.mp3", "d.mp3"}), SortedNamesOf(list));
     for (int i = 0; i < list.GetCount(); ++i) {
         if (list.GetName(static_cast<uint32_t>(i)) == "d.mp3") {
-            EXPECT_EQ(JoinPath(music, "sub\\deeper"), list.GetFolder(static_cast<uint32_t>(i)));
+            EXPECT_EQ(JoinPath(music, Local("sub/deeper")), list.GetFolder(static_cast<uint32_t>(i)));
         }
     }
 }
@@ -219,7 +239,7 @@ TEST(AddFolder, LeavesOutEntriesWhosePathWouldBeTooLong)
     ASSERT_TRUE(CreateSizedFile(temp.Join(fits), 2000000));
     ASSERT_TRUE(CreateSizedFile(temp.Join(tooLong), 2000000));
     ASSERT_TRUE(MakeFolder(temp.Join(std::string(room - 1, 's'))));
-    ASSERT_TRUE(CreateSizedFile(temp.Join(std::string(room - 1, 's') + "\\x.mp3"), 2000000));
+    ASSERT_TRUE(CreateSizedFile(temp.Join(Local(std::string(room - 1, 's') + "/x.mp3")), 2000000));
 
     CFileList list(50, 50);
     list.AddFolder(temp.Path(), 1);
@@ -247,10 +267,10 @@ TEST(ReadProgress, ReportsEachEntryAndAStopKeepsWhatWasAdmitted)
 {
     TempFolder temp;
     ASSERT_TRUE(MakeFolder(temp.Join("sub")));
-    const char* files[] = {"a.mp3", "b.mp3", "sub\\c.mp3", "sub\\d.mp3"};
+    const char* files[] = {"a.mp3", "b.mp3", "sub/c.mp3", "sub/d.mp3"};
     std::string playlistText;
     for (const char* file : files) {
-        ASSERT_TRUE(CreateSizedFile(temp.Join(file), 2000000));
+        ASSERT_TRUE(CreateSizedFile(temp.Join(Local(file)), 2000000));
         playlistText += std::string(file) + "\n";
     }
     ASSERT_TRUE(fixtures::WriteBytes(temp.Join("list.m3u"), playlistText));

@@ -12,14 +12,13 @@
 #include <functional>
 #include <iterator>
 
-using fixtures::NativePath;
 using fixtures::WriteBytes;
 
 namespace {
 
 std::string ReadBytes(const std::string& path)
 {
-    std::ifstream in(fixtures::NativePath(path), std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -45,8 +44,8 @@ TEST(IniFilePosix, WritingIsDecidedByTheSystemAndAClosedFolderIsWrittenInPlace)
 {
     namespace fs = std::filesystem;
     fixtures::TempFolder folder;
-    const std::string open = NativePath(folder.Join("open"));
-    const std::string closed = NativePath(folder.Join("closed"));
+    const std::string open = folder.Join("open");
+    const std::string closed = folder.Join("closed");
     fs::create_directory(open);
     fs::create_directory(closed);
     const std::string foreign = open + "/foreign.ini";
@@ -60,7 +59,7 @@ TEST(IniFilePosix, WritingIsDecidedByTheSystemAndAClosedFolderIsWrittenInPlace)
     fs::permissions(inClosed, fs::perms(0666));
     fs::permissions(open, fs::perms(0777));
     fs::permissions(closed, fs::perms(0555));
-    fs::permissions(NativePath(folder.Path()), fs::perms(0755));
+    fs::permissions(folder.Path(), fs::perms(0755));
 
     EXPECT_EQ(0, CallWithoutPrivileges([&] {
         return platform::IniWriteString(foreign, "General", "Start", "changed");
@@ -76,7 +75,7 @@ TEST(IniFilePosix, WritingIsDecidedByTheSystemAndAClosedFolderIsWrittenInPlace)
 TEST(IniFilePosix, AnUnreadableFileIsNotReplaced)
 {
     fixtures::TempFolder folder;
-    const std::string ini = fixtures::NativePath(folder.Join("Tarrowby.ini"));
+    const std::string ini = folder.Join("Tarrowby.ini");
     WriteBytes(ini, "[General]\r\nStart=keep\r\n");
     std::filesystem::permissions(ini, std::filesystem::perms::owner_write);
     if (access(ini.c_str(), R_OK) == 0)
@@ -91,8 +90,8 @@ TEST(IniFilePosix, AnUnreadableFileIsNotReplaced)
 TEST(IniFilePosix, ALinkedFileIsUpdatedWhereItLivesAndKeepsItsPermissions)
 {
     fixtures::TempFolder folder;
-    const std::string real = fixtures::NativePath(folder.Join("real.ini"));
-    const std::string link = fixtures::NativePath(folder.Join("Tarrowby.ini"));
+    const std::string real = folder.Join("real.ini");
+    const std::string link = folder.Join("Tarrowby.ini");
     WriteBytes(real, "[General]\r\nStart=old\r\n");
     std::filesystem::permissions(real, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::owner_write);

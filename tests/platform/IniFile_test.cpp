@@ -21,7 +21,7 @@ namespace {
 
 std::string ReadBytes(const std::string& path)
 {
-    std::ifstream in(fixtures::NativePath(path), std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -152,7 +152,7 @@ TEST(IniInt, ReadsLikeTheWindowsIntegerRead)
 class IniFileTest : public ::testing::Test {
 protected:
     fixtures::TempFolder folder;
-    std::string ini = fixtures::NativePath(folder.Join("Tarrowby.ini"));
+    std::string ini = folder.Join("Tarrowby.ini");
 };
 
 TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheFallback)

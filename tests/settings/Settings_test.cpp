@@ -16,7 +16,7 @@ namespace {
 
 std::string ReadBytes(const std::string& path)
 {
-    std::ifstream in(fixtures::NativePath(path), std::ios::binary);
+    std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -76,7 +76,7 @@ TEST_F(SettingsTest, WithoutAFileEveryFieldHasItsDefault)
     EXPECT_EQ(2, settings.Child);
     EXPECT_EQ(0, settings.Modified);
     EXPECT_EQ(0, settings.Accessed);
-    EXPECT_FALSE(std::filesystem::exists(fixtures::NativePath(ini)));
+    EXPECT_FALSE(std::filesystem::exists(ini));
 }
 
 TEST_F(SettingsTest, AFreshSaveWritesThirteenKeysInOrder)

@@ -2,17 +2,11 @@
 #include <cstdint>
 #include <string>
 
-// Fixtures that build files and folders on the fly. Paths are spelled the way the
-// program spells them, with backslashes; on POSIX the fixtures, like the
-// program's own file seam, turn each backslash into "/" before the system sees it.
+// Fixtures that build files and folders on the fly. Paths are the system's own.
 namespace fixtures {
 
-// folder + "\" + name.
+// folder + the system's separator + name.
 std::string JoinPath(const std::string& folder, const std::string& name);
-
-// The path as the system's C library wants it (backslashes become "/" on POSIX),
-// for tests that open files with std::fopen or the like.
-std::string NativePath(const std::string& path);
 
 // A fresh, empty folder in the system's temporary folder, removed with all it
 // holds when the object goes (links inside are removed, never followed).

@@ -14,16 +14,6 @@
 namespace fixtures {
 namespace {
 
-std::string ProgramPath(const std::string& native)
-{
-    std::string path(native);
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
-}
-
 int RemoveOne(const char* path, const struct stat*, int, struct FTW*)
 {
     std::remove(path);
@@ -40,16 +30,6 @@ timespec SecondsAgo(int64_t seconds)
 
 }  // namespace
 
-std::string NativePath(const std::string& path)
-{
-    std::string native(path);
-    for (char& c : native) {
-        if (c == '\\')
-            c = '/';
-    }
-    return native;
-}
-
 TempFolder::TempFolder()
 {
     const char* base = std::getenv("TMPDIR");
@@ -58,22 +38,22 @@ TempFolder::TempFolder()
     buffer.push_back('\0');
     if (!mkdtemp(buffer.data()))
         throw std::runtime_error("cannot create a temporary folder");
-    m_path = ProgramPath(buffer.data());
+    m_path = buffer.data();
 }
 
 TempFolder::~TempFolder()
 {
-    nftw(NativePath(m_path).c_str(), RemoveOne, 16, FTW_DEPTH | FTW_PHYS);
+    nftw(m_path.c_str(), RemoveOne, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 bool MakeFolder(const std::string& path)
 {
-    return mkdir(NativePath(path).c_str(), 0755) == 0;
+    return mkdir(path.c_str(), 0755) == 0;
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes)
 {
-    std::FILE* file = std::fopen(NativePath(path).c_str(), "wb");
+    std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
@@ -82,7 +62,7 @@ bool WriteBytes(const std::string& path, const std::string& bytes)
 
 bool CreateSizedFile(const std::string& path, uint64_t bytes)
 {
-    const int fd = open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
     const bool sized = ftruncate(fd, static_cast<off_t>(bytes)) == 0;
@@ -92,7 +72,7 @@ bool CreateSizedFile(const std::string& path, uint64_t bytes)
 bool SetFileTimes(const std::string& path, int64_t accessedSecondsAgo, int64_t writtenSecondsAgo)
 {
     const timespec times[2] = {SecondsAgo(accessedSecondsAgo), SecondsAgo(writtenSecondsAgo)};
-    return utimensat(AT_FDCWD, NativePath(path).c_str(), times, 0) == 0;
+    return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
 }
 
 }  // namespace fixtures

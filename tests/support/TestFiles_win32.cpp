@@ -69,11 +69,6 @@ HANDLE OpenForWriting(const std::string& path, DWORD access, DWORD disposition)
 
 }  // namespace
 
-std::string NativePath(const std::string& path)
-{
-    return path;
-}
-
 TempFolder::TempFolder()
 {
     char base[MAX_PATH + 1];

@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+// The name of the link that saving writes for a file named `name`: a shortcut,
+// "song.lnk", on Windows; elsewhere a symbolic link of the file's own name.
+std::string LinkFileName(const std::string& name);
+
+// Writes the link at `linkPath` to `target`, replacing a file of that name, with
+// `description` where the link can hold one; false when it was not written.
+bool WriteLink(const std::string& linkPath, const std::string& description,
+               const std::string& target);

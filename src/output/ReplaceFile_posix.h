@@ -1,0 +1,17 @@
+#pragma once
+#include <functional>
+#include <string>
+
+// Writing a file in the destination so that it appears whole or not at all: the
+// new file is made under a hidden temporary name beside `dest` and then renamed
+// over it, and removed when anything failed.
+
+// True when both paths exist and name the same file, however they are spelled.
+bool IsSameFile(const std::string& a, const std::string& b);
+
+// Calls `make` with a fresh temporary path beside `dest` until it makes the file
+// there (it answers false when the name was taken, and sets `failed` when it
+// cannot make the file at all); then renames that file over `dest`. False, with
+// nothing left behind, when making or renaming failed.
+bool ReplaceFile(const std::string& dest,
+                 const std::function<bool(const std::string& temp, bool& failed)>& make);

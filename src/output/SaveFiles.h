@@ -1,0 +1,30 @@
+#pragma once
+#include "catalogue/FileList.h"
+
+#include <string>
+
+// What a save tells the one who started it: the window shows the path in its
+// "Copying ..." window and each refusal in a message box, the command-line
+// program writes lines.
+class CSaveReport {
+public:
+    virtual ~CSaveReport() = default;
+    // Entry `index` of `count` is about to be saved as `destPath` (the path
+    // before any link name change). False stops the save before this entry.
+    virtual bool Saving(int index, int count, const std::string& destPath) = 0;
+    // The entry was not saved: `prefix` is one of the fixed texts of SaveTexts.h
+    // and `path` the file it names.
+    virtual void NotSaved(const char* prefix, const std::string& path) = 0;
+};
+
+// The destination folder made from `text`, a typed or picked folder. False when
+// it is too long to hold or does not exist; `folder` then holds the path that the
+// "Cannot access folder:" message names.
+bool ReachDestFolder(const std::string& text, std::string& folder);
+
+// Saves the entries of `list` into `destFolder` (as ReachDestFolder made it), in
+// list order, as copies or as links. A file that would replace itself, or cannot
+// be saved, is reported and the rest are saved. The count is read at every step,
+// as the window serves messages between files. Returns the number not saved.
+int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
+              CSaveReport& report);
