@@ -1,5 +1,7 @@
 #include "catalogue/NameCompare.h"
 
+#include <algorithm>
+
 namespace {
 char FoldAsciiChar(char c)
 {
@@ -24,4 +26,18 @@ bool SameFileName(const std::string& a, const std::string& b)
             return false;
     }
     return true;
+}
+
+int CompareFileNames(const std::string& a, const std::string& b)
+{
+    const std::string::size_type common = std::min(a.size(), b.size());
+    for (std::string::size_type i = 0; i < common; ++i) {
+        const unsigned char x = static_cast<unsigned char>(FoldAsciiChar(a[i]));
+        const unsigned char y = static_cast<unsigned char>(FoldAsciiChar(b[i]));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
 }

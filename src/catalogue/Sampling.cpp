@@ -3,6 +3,7 @@
 #include "catalogue/NameCompare.h"
 #include "catalogue/RandomGenerator.h"
 
+#include <cstdio>
 #include <unordered_set>
 
 namespace {
@@ -78,4 +79,13 @@ bool DrawSample(SampleLists lists, int maxKB, bool resample)
     }
     lists.current.CopyFrom(lists.best);
     return true;
+}
+
+std::string SampleTotalsText(const CFileList& sample, bool externalMem)
+{
+    char text[100];
+    std::snprintf(text, sizeof(text), "%d files, %u KB for %s", sample.GetCount(),
+                  static_cast<unsigned>(sample.GetTotalKB()),
+                  externalMem ? "external mem" : "internal mem");
+    return text;
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include "catalogue/FileList.h"
 
+#include <string>
+
 // The lists one sampling works on: it draws from `source` into `current` (the
 // shown sample), never taking a name that `other` (the other view's sample) holds,
 // and uses `trial` and `best` as work lists.
@@ -18,3 +20,7 @@ struct SampleLists {
 // attempts is kept. False when nothing was done (sample full or source empty),
 // in which case the caller refreshes nothing.
 bool DrawSample(SampleLists lists, int maxKB, bool resample);
+
+// The status line of a sample: "7 files, 32781 KB for internal mem", or "external
+// mem" for the external memory's.
+std::string SampleTotalsText(const CFileList& sample, bool externalMem);

@@ -59,4 +59,8 @@ int32_t CurrentTime();
 // True when the path exists (file or folder).
 bool PathExists(const std::string& path);
 
+// `path` made absolute against the current folder, spelled as given otherwise
+// (no links resolved); unchanged when it cannot be made so.
+std::string AbsolutePath(const std::string& path);
+
 }  // namespace platform

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
@@ -212,6 +213,22 @@ int32_t CurrentTime()
 bool PathExists(const std::string& path)
 {
     return !path.empty() && access(path.c_str(), F_OK) == 0;
+}
+
+std::string AbsolutePath(const std::string& path)
+{
+    if (!path.empty() && path[0] == '/')
+        return path;
+    std::vector<char> buffer(4096);
+    while (!getcwd(buffer.data(), buffer.size())) {
+        if (errno != ERANGE)
+            return path;
+        buffer.resize(buffer.size() * 2);
+    }
+    const std::string folder = buffer.data();
+    if (path.empty())
+        return folder;
+    return folder == "/" ? folder + path : folder + '/' + path;
 }
 
 }  // namespace platform

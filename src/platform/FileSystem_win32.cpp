@@ -163,4 +163,13 @@ bool PathExists(const std::string& path)
     return _access(path.c_str(), 0) == 0;
 }
 
+std::string AbsolutePath(const std::string& path)
+{
+    char buffer[MAX_PATH + 1];
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    if (length == 0 || length >= sizeof buffer)
+        return path;
+    return std::string(buffer, length);
+}
+
 }  // namespace platform

@@ -53,11 +53,8 @@ void CMainDlg::ShowSourceCount()
 
 void CMainDlg::ShowSampleTotals()
 {
-    char text[100];
-    snprintf(text, sizeof(text), "%d files, %u KB for %s", g_pCurrent->GetCount(),
-             static_cast<unsigned>(g_pCurrent->GetTotalKB()),
-             IsDlgButtonChecked(IDC_EXTERNAL_MEM) ? "external mem" : "internal mem");
-    SetDlgItemText(IDC_SAMPLE_TOTALS, text);
+    SetDlgItemText(IDC_SAMPLE_TOTALS,
+                   SampleTotalsText(*g_pCurrent, IsDlgButtonChecked(IDC_EXTERNAL_MEM)));
 }
 
 void CMainDlg::ShowSourceChange()

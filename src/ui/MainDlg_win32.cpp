@@ -8,7 +8,7 @@
 #include "ui/RowOrder.h"
 #include "ui/RowText.h"
 #include "ui/SampleListView.h"
-#include "ui/StartFolders.h"
+#include "settings/StartFolders.h"
 #include "ui/StartupDialogs.h"
 
 #include <cstdint>

@@ -1,6 +1,7 @@
-#include "ui/StartFolders.h"
+#include "settings/StartFolders.h"
 
 #include "catalogue/NameCompare.h"
+#include "platform/Paths.h"
 
 namespace {
 const char kWhiteSpace[] = " \t\n\r\v\f";
@@ -9,7 +10,7 @@ const char kWhiteSpace[] = " \t\n\r\v\f";
 std::vector<StartFolder> ParseStartFolders(const std::string& start)
 {
     std::vector<StartFolder> folders;
-    const std::string items = FoldAsciiCase(start) + ",";
+    const std::string items = start + ",";
     std::string::size_type begin = 0;
     for (std::string::size_type comma = items.find(',');
          comma != std::string::npos; begin = comma + 1, comma = items.find(',', begin)) {
@@ -19,9 +20,11 @@ std::vector<StartFolder> ParseStartFolders(const std::string& start)
             continue;
         item = item.substr(first, item.find_last_not_of(kWhiteSpace) - first + 1);
         StartFolder folder;
-        folder.strListed = item;
+        folder.strListed = FoldAsciiCase(item);
         folder.bSubfolders = item.back() == '+';
-        folder.strFolder = folder.bSubfolders ? item.substr(0, item.size() - 1) : item;
+        // Where case matters in paths, a lower-cased folder would be another one.
+        const std::string path = platform::kPathsIgnoreCase ? folder.strListed : item;
+        folder.strFolder = folder.bSubfolders ? path.substr(0, path.size() - 1) : path;
         // A lone "+" names no folder; read, the empty path would be the whole drive.
         if (folder.strFolder.empty())
             continue;

@@ -4,11 +4,12 @@
 
 // One folder of the "Start" setting, read into the source at every start.
 struct StartFolder {
-    std::string strFolder;    // the path handed to AddFolder
+    std::string strFolder;    // the path handed to AddFolder; lower case where case
+                              // does not matter in paths, as listed otherwise
     bool bSubfolders = false; // the item ended with "+"
     std::string strListed;    // the item as listed: trimmed, lower case, "+" kept
 };
 
-// Splits the comma-separated setting into its items, lower-cased and trimmed of
-// white space; empty items, and items that are only "+", are skipped.
+// Splits the comma-separated setting into its items, trimmed of white space;
+// empty items, and items that are only "+", are skipped.
 std::vector<StartFolder> ParseStartFolders(const std::string& start);

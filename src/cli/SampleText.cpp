@@ -1,0 +1,93 @@
+#include "cli/SampleText.h"
+
+#include "catalogue/NameCompare.h"
+#include "output/DestPaths.h"
+#include "platform/TextEncoding.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+
+namespace {
+
+std::string PathOf(const CFileList& sample, uint32_t index)
+{
+    return FullPath(sample.GetFolder(index), sample.GetName(index));
+}
+
+}  // namespace
+
+std::vector<uint32_t> NameOrder(const CFileList& sample)
+{
+    std::vector<uint32_t> order(static_cast<size_t>(sample.GetCount()));
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        return CompareFileNames(sample.GetName(a), sample.GetName(b)) < 0;
+    });
+    return order;
+}
+
+std::string SampleLines(const CFileList& sample, const std::vector<uint32_t>& order)
+{
+    std::string text;
+    for (uint32_t index : order)
+        text += std::to_string(sample.GetSizeKB(index)) + "\t" + PathOf(sample, index) + "\n";
+    return text;
+}
+
+std::string JsonString(const std::string& text)
+{
+    std::string json = "\"";
+    for (std::string::size_type at = 0; at < text.size();) {
+        const unsigned char byte = static_cast<unsigned char>(text[at]);
+        if (byte == '"' || byte == '\\') {
+            json += '\\';
+            json += static_cast<char>(byte);
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            json += escaped;
+        } else if (byte < 0x80) {
+            json += static_cast<char>(byte);
+        } else if (const std::size_t length = platform::Utf8CharLength(text, at)) {
+            json += text.substr(at, length);
+            at += length;
+            continue;
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            json += escaped;
+        }
+        ++at;
+    }
+    return json + "\"";
+}
+
+std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& order,
+                       uint32_t maxKB, bool externalMem)
+{
+    std::string json = "{\"files\": [";
+    const char* separator = "\n  ";
+    for (uint32_t index : order) {
+        json += separator;
+        json += "{\"name\": " + JsonString(sample.GetName(index)) +
+                ", \"folder\": " + JsonString(sample.GetFolder(index)) +
+                ", \"path\": " + JsonString(PathOf(sample, index)) +
+                ", \"kb\": " + std::to_string(sample.GetSizeKB(index)) + "}";
+        separator = ",\n  ";
+    }
+    json += order.empty() ? "]" : "\n]";
+    json += ",\n \"count\": " + std::to_string(sample.GetCount()) +
+            ",\n \"total_kb\": " + std::to_string(sample.GetTotalKB()) +
+            ",\n \"max_kb\": " + std::to_string(maxKB) +
+            ",\n \"view\": \"" + (externalMem ? "external" : "internal") + "\"}\n";
+    return json;
+}
+
+std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order)
+{
+    std::string text;
+    for (uint32_t index : order)
+        text += PathOf(sample, index) + "\n";
+    return text;
+}

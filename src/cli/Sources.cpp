@@ -1,0 +1,60 @@
+#include "cli/Sources.h"
+
+#include "catalogue/NameCompare.h"
+#include "platform/FileSystem.h"
+
+#include <cstdio>
+
+namespace {
+
+bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() &&
+           SameFileName(text.substr(text.size() - end.size()), end);
+}
+
+}  // namespace
+
+bool IsReadableFile(const std::string& path)
+{
+    std::FILE* opened = platform::OpenForReading(path);
+    if (opened)
+        std::fclose(opened);
+    return opened != nullptr;
+}
+
+bool IsReadableFolder(const std::string& path)
+{
+    return platform::ListFolder(path, [](const platform::FolderItem&) { return false; });
+}
+
+SourceSpec ParseSource(const std::string& text)
+{
+    SourceSpec source;
+    std::string path = text;
+    if (EndsWithIgnoringCase(path, ".m3u") || EndsWithIgnoringCase(path, ".m3u8")) {
+        source.kind = SourceSpec::kPlaylist;
+    } else if (!path.empty() && path.back() == '+') {
+        source.kind = SourceSpec::kFolderTree;
+        path.pop_back();
+    }
+    source.path = platform::AbsolutePath(path);
+    return source;
+}
+
+std::string SourceProblem(const SourceSpec& source)
+{
+    if (!platform::PathExists(source.path))
+        return "does not exist";
+    if (source.kind == SourceSpec::kPlaylist)
+        return IsReadableFile(source.path) ? "" : "cannot be read as a playlist";
+    return IsReadableFolder(source.path) ? "" : "cannot be read as a folder";
+}
+
+void ReadSource(CFileList& list, const SourceSpec& source, CReadProgress* progress)
+{
+    if (source.kind == SourceSpec::kPlaylist)
+        list.AddPlaylist(source.path, progress);
+    else
+        list.AddFolder(source.path, source.kind == SourceSpec::kFolderTree ? 1 : 0, progress);
+}

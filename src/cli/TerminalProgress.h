@@ -1,0 +1,40 @@
+#pragma once
+#include "catalogue/ReadProgress.h"
+#include "output/SaveFiles.h"
+
+#include <chrono>
+#include <string>
+
+// Progress on standard error while reading and saving: one line rewritten in
+// place, at most ten times a second, shown only where standard error is a
+// terminal. Files that are not saved get a line of their own in any case.
+class CTerminalProgress : public CReadProgress, public CSaveReport {
+public:
+    explicit CTerminalProgress(bool show);
+    ~CTerminalProgress() override;
+
+    // The word that leads the line while saving: "Copying" or "Linking".
+    void SetSaveVerb(const std::string& verb) { m_verb = verb; }
+    // Removes the progress line, so that the next text starts on a clean line.
+    void Clear();
+
+    bool KeepReading(const std::string& source, int admitted) override;
+    bool Saving(int index, int count, const std::string& destPath) override;
+    void NotSaved(const char* prefix, const std::string& path) override;
+
+private:
+    void Show(const std::string& text, bool now);
+
+    bool m_show;
+    std::string m_verb = "Copying";
+    std::string::size_type m_shownLength = 0;
+    std::chrono::steady_clock::time_point m_lastShown;
+    bool m_shownOnce = false;
+};
+
+// "12345" as "12,345".
+std::string GroupedNumber(long long number);
+
+// A message text of the window ("Save failed: ", "Destination and source
+// same:\r") followed by its path, as one line.
+std::string MessageLine(const char* prefix, const std::string& path);

@@ -1,0 +1,268 @@
+// Runs the built tarrowby-cli on trees made for each test.
+#include "RunProgram.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <dirent.h>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+namespace {
+
+using fixtures::CreateSizedFile;
+using fixtures::JoinPath;
+using fixtures::MakeFolder;
+using fixtures::SetFileTimes;
+using fixtures::TempFolder;
+using fixtures::WriteBytes;
+
+const int64_t kDay = 86400;
+using Names = std::vector<std::string>;
+
+// The names the program printed, one line per file: KB, a tab, the full path.
+Names PrintedNames(const std::string& out)
+{
+    Names names;
+    std::string::size_type start = 0;
+    for (std::string::size_type end; (end = out.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        const std::string line = out.substr(start, end - start);
+        names.push_back(line.substr(line.rfind('/') + 1));
+    }
+    return names;
+}
+
+bool Has(const std::vector<std::string>& args, const std::string& option)
+{
+    return std::find(args.begin(), args.end(), option) != args.end();
+}
+
+std::set<std::string> FolderContents(const std::string& folder)
+{
+    std::set<std::string> names;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
+                names.insert(entry->d_name);
+        }
+        closedir(dir);
+    }
+    return names;
+}
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// music: a.mp3 (2001 KB), b.wav (2001), small.mp3 (501), large.mp3 (120001),
+// old.mp3 (4001, written and read 30 days ago), sub/c.mp3 (3001);
+// other: A.MP3; list.m3u naming music/a.mp3 and music/sub/c.mp3; an INI file.
+class CliTree : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        music = temp.Join("music");
+        dest = temp.Join("dest");
+        for (const std::string& folder : {music, JoinPath(music, "sub"), temp.Join("other"), dest})
+            ASSERT_TRUE(MakeFolder(folder));
+        const std::pair<const char*, uint64_t> files[] = {
+            {"a.mp3", 2000000}, {"b.wav", 2000000}, {"small.mp3", 500000},
+            {"large.mp3", 120000000}, {"old.mp3", 4000000}, {"sub/c.mp3", 3000000}};
+        for (const auto& file : files) {
+            ASSERT_TRUE(CreateSizedFile(JoinPath(music, file.first), file.second));
+            ASSERT_TRUE(SetFileTimes(JoinPath(music, file.first), 0, 0));
+        }
+        ASSERT_TRUE(SetFileTimes(JoinPath(music, "old.mp3"), 30 * kDay, 30 * kDay));
+        ASSERT_TRUE(CreateSizedFile(temp.Join("other/A.MP3"), 10));
+        ASSERT_TRUE(WriteBytes(temp.Join("list.m3u"), "#EXTM3U\nmusic/a.mp3\r\nmusic/sub/c.mp3\n"));
+        ASSERT_TRUE(WriteBytes(temp.Join("my.ini"),
+                               "[General]\r\nStart=" + music + "+\r\nModified=10\r\nMaxView1=999999\r\n"
+                               "MaxView2=2500\r\nBestFit=0\r\nDest2=" + dest + "\r\n"));
+    }
+
+    TempFolder temp;
+    std::string music, dest;
+};
+
+TEST_F(CliTree, SourcesFiltersSettingsAndAvoidShapeTheSample)
+{
+    // Five attempts over a capacity that holds everything take every file that
+    // may be taken, whatever the draws.
+    const struct {
+        std::vector<std::string> args;
+        Names names;
+    } cases[] = {
+        {{music}, {"a.mp3", "old.mp3"}},
+        {{music + "+"}, {"a.mp3", "c.mp3", "old.mp3"}},
+        {{temp.Join("list.m3u")}, {"a.mp3", "c.mp3"}},
+        {{music, "--ext", "wav"}, {"b.wav"}},
+        {{music, "--ext", ""}, {"a.mp3", "b.wav", "old.mp3"}},
+        {{music, "--min-file-kb", "2500"}, {"old.mp3"}},
+        {{music, "--max-file-kb", "200000"}, {"a.mp3", "large.mp3", "old.mp3"}},
+        {{music, "--modified-days", "10"}, {"a.mp3"}},
+        {{music, "--accessed-days", "10"}, {"old.mp3"}},
+        {{music + "+", "--avoid", temp.Join("other")}, {"c.mp3", "old.mp3"}},
+        {{music + "+", "--avoid", temp.Join("list.m3u")}, {"old.mp3"}},
+        // Start (with its "+") and Modified from the file; options override them.
+        {{"--settings", temp.Join("my.ini")}, {"a.mp3", "c.mp3"}},
+        {{"--settings", temp.Join("my.ini"), "--modified-days", "0"}, {"a.mp3", "c.mp3", "old.mp3"}},
+        {{"--settings", temp.Join("my.ini"), "--external"}, {"a.mp3"}},
+        {{"--settings", temp.Join("my.ini"), "--max-kb", "2500"}, {"a.mp3"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.push_back("--resample");
+        if (!Has(c.args, "--external") && !Has(c.args, "--max-kb"))
+            args.insert(args.end(), {"--max-kb", "999999"});
+        const ProgramRun run = RunCli(args);
+        EXPECT_EQ(0, run.status) << c.args.back() << run.err;
+        EXPECT_EQ(c.names, PrintedNames(run.out)) << c.args.back();
+    }
+}
+
+TEST_F(CliTree, LinesStatusAndTheSameSampleForTheSameSeed)
+{
+    for (int i = 0; i < 40; ++i)
+        ASSERT_TRUE(CreateSizedFile(temp.Join("many" + std::to_string(i) + ".mp3"), 1000000 + i * 1000));
+    const std::vector<std::string> args = {temp.Path(), "--max-kb", "9000", "--seed", "7"};
+    const ProgramRun first = RunCli(args), again = RunCli(args);
+    ASSERT_EQ(0, first.status) << first.err;
+    EXPECT_EQ(first.out, again.out);
+    EXPECT_NE(first.out, RunCli({temp.Path(), "--max-kb", "9000", "--seed", "8"}).out);
+
+    // KB, a tab, the full path, by name; then the status line and nothing else,
+    // as standard error is no terminal.
+    unsigned total = 0;
+    std::string previous;
+    const Names names = PrintedNames(first.out);
+    for (const std::string& name : names) {
+        const int number = std::stoi(name.substr(4));
+        const std::string line = std::to_string(1001 + number) + "\t" + temp.Join(name) + "\n";
+        EXPECT_NE(std::string::npos, first.out.find(line)) << line;
+        EXPECT_LT(previous, name);
+        previous = name;
+        total += 1001 + number;
+    }
+    EXPECT_LE(total, 9000u);
+    EXPECT_EQ(std::to_string(names.size()) + " files, " + std::to_string(total) +
+                  " KB for internal mem\n",
+              first.err);
+}
+
+TEST_F(CliTree, JsonReadsBackInAJsonParser)
+{
+    if (std::system("python3 -c 'import json' 2>/dev/null") != 0)
+        GTEST_SKIP() << "no python3";
+    const std::string odd = std::string("q\"uo\\te\t\xE9") + "\xC3\xA9.mp3";
+    ASSERT_TRUE(CreateSizedFile(JoinPath(music, odd), 1500000));
+    const ProgramRun run = RunCli({music, "--json", "--resample", "--max-kb", "999999", "--quiet"});
+    ASSERT_EQ(0, run.status) << run.err;
+    ASSERT_TRUE(WriteBytes(temp.Join("out.json"), run.out));
+    const std::string check =
+        "python3 -c 'import json,sys; d=json.load(open(sys.argv[1], encoding=\"utf-8\")); "
+        "f=d[\"files\"]; assert d[\"count\"]==len(f)==3 and d[\"total_kb\"]==sum(x[\"kb\"] for x in f); "
+        "assert d[\"max_kb\"]==999999 and d[\"view\"]==\"internal\"; "
+        "assert [x[\"name\"] for x in f]==[\"a.mp3\",\"old.mp3\",\"q\\\"uo\\\\te\\t\\u00e9\\u00e9.mp3\"], f; "
+        "assert all(x[\"path\"]==x[\"folder\"]+\"/\"+x[\"name\"] for x in f)' " +
+        temp.Join("out.json");
+    EXPECT_EQ(0, std::system(check.c_str())) << run.out;
+}
+
+TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
+{
+    // A folder in the way of b's copy and link makes that one file fail.
+    const std::string links = temp.Join("links");
+    ASSERT_TRUE(MakeFolder(links));
+    ASSERT_TRUE(MakeFolder(JoinPath(dest, "b.wav")));
+    ASSERT_TRUE(MakeFolder(JoinPath(links, "b.wav")));
+    ASSERT_TRUE(WriteBytes(JoinPath(dest, "a.mp3"), "an older file"));
+    const ProgramRun run = RunCli({music, "--ext", "", "--resample", "--max-kb", "999999",
+                                   "--copy-to", dest, "--links-to", links, "--m3u",
+                                   temp.Join("out.m3u")});
+    EXPECT_EQ(1, run.status);
+    EXPECT_EQ("3 files, 8003 KB for internal mem\nSave failed: " + JoinPath(music, "b.wav") +
+                  "\nSave failed: " + JoinPath(music, "b.wav") + "\n",
+              run.err);
+    // The rest are saved whole, and no temporary file is left behind.
+    EXPECT_EQ((std::set<std::string>{"a.mp3", "b.wav", "old.mp3"}), FolderContents(dest));
+    EXPECT_EQ((std::set<std::string>{"a.mp3", "b.wav", "old.mp3"}), FolderContents(links));
+    struct stat copied;
+    ASSERT_EQ(0, stat(JoinPath(dest, "a.mp3").c_str(), &copied));
+    EXPECT_EQ(2000000, copied.st_size);
+    char target[4096] = {};
+    ASSERT_LT(0, readlink(JoinPath(links, "old.mp3").c_str(), target, sizeof target - 1));
+    EXPECT_EQ(JoinPath(music, "old.mp3"), target);
+    const std::string playlist = ReadAll(temp.Join("out.m3u"));
+    EXPECT_EQ(JoinPath(music, "a.mp3") + "\n" + JoinPath(music, "b.wav") + "\n" +
+                  JoinPath(music, "old.mp3") + "\n",
+              playlist);
+
+    // The written playlist is a source like any other; saving files onto
+    // themselves is refused, file by file.
+    const ProgramRun again = RunCli({temp.Join("out.m3u"), "--ext", "", "--resample",
+                                     "--max-kb", "999999", "--copy-to", music});
+    EXPECT_EQ(1, again.status);
+    EXPECT_NE(std::string::npos,
+              again.err.find("Destination and source same: " + JoinPath(music, "old.mp3") + "\n"));
+    EXPECT_EQ(PrintedNames(run.out), PrintedNames(again.out));
+}
+
+TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
+{
+    const std::string missing = temp.Join("missing");
+    const std::string m3u = JoinPath(dest, "out.m3u");
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string message;
+    } cases[] = {
+        {{missing}, 2, missing + ": does not exist"},
+        {{JoinPath(music, "a.mp3")}, 2, JoinPath(music, "a.mp3") + ": cannot be read as a folder"},
+        {{music, "--avoid", missing + ".m3u"}, 2, missing + ".m3u: does not exist"},
+        {{music, "--settings", missing}, 2, missing + ": settings file does not exist"},
+        {{}, 2, "no source given"},
+        {{music, "--copy-to", missing}, 2, "Cannot access folder: " + missing + "/"},
+        {{music, "--links-to"}, 2, "--links-to: no folder given"},
+        {{music, "--m3u", JoinPath(missing, "x.m3u")}, 2, JoinPath(missing, "x.m3u") + ": its folder does not exist"},
+        {{music, "--max-kb", "12abc"}, 2, "--max-kb"},
+        {{music, "--seed", "-1"}, 2, "--seed"},
+        {{music, "--bogus"}, 2, "--bogus"},
+        // Nothing admitted, or nothing fits: said, and nothing written either.
+        {{temp.Join("other")}, 0, "Nothing sampled: the sources hold no admitted file."},
+        {{music, "--max-kb", "1500"}, 0, "Nothing sampled: none of the 2 admitted files"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        if (!Has(c.args, "--m3u"))
+            args.insert(args.end(), {"--m3u", m3u});
+        if (!Has(c.args, "--copy-to"))
+            args.insert(args.end(), {"--copy-to", dest});
+        const ProgramRun run = RunCli(args);
+        EXPECT_EQ(c.status, run.status) << c.message;
+        EXPECT_EQ("", run.out) << c.message;
+        EXPECT_EQ(1, std::count(run.err.begin(), run.err.end(), '\n')) << run.err;
+        EXPECT_NE(std::string::npos, run.err.find(c.message)) << run.err;
+        EXPECT_TRUE(FolderContents(dest).empty()) << c.message;
+    }
+}
+
+TEST(Cli, HelpAndVersion)
+{
+    const ProgramRun help = RunCli({"--help"});
+    EXPECT_EQ(0, help.status);
+    EXPECT_NE(std::string::npos, help.out.find("--links-to DIR"));
+    const ProgramRun version = RunCli({"--version"});
+    EXPECT_EQ(0, version.status);
+    EXPECT_EQ(0u, version.out.find("tarrowby-cli "));
+}
+
+}  // namespace
