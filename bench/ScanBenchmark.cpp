@@ -3,16 +3,11 @@
 // see the same warm caches. Also reads the tree's 10,000-line playlist.
 // Usage: tarrowby_scan_bench TREE
 #include "BenchClock.h"
+#include "RunQuietly.h"
 #include "catalogue/FileList.h"
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <string>
-
-extern char** environ;
 
 namespace {
 
@@ -21,18 +16,7 @@ const double kTargetRatio = 1.5;
 
 bool RunFind(const std::string& tree)
 {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    std::string treeArg = tree;
-    const char* argv[] = {"find", treeArg.c_str(), "-type", "f", "-printf", "%s\n", nullptr};
-    pid_t pid;
-    const int failed = posix_spawnp(&pid, "find", &actions, nullptr,
-                                    const_cast<char* const*>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    return failed == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
+    return RunQuietly({"find", tree, "-type", "f", "-printf", "%s\n"});
 }
 
 int ScanCount(const std::string& tree)
