@@ -157,7 +157,8 @@ void SetFilters(const CliOptions& options, const CSettings& settings, CFileList&
 
 bool WriteTextFile(const std::string& path, const std::string& text)
 {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    // Text mode: the system's own line ends.
+    std::FILE* file = std::fopen(path.c_str(), "w");
     if (!file)
         return false;
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();

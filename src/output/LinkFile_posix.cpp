@@ -14,8 +14,9 @@ std::string LinkFileName(const std::string& name)
 // A symbolic link holds no description.
 bool WriteLink(const std::string& linkPath, const std::string&, const std::string& target)
 {
-    // A link replacing its own target would leave a link to nothing.
-    if (IsSameFile(linkPath, target))
+    // A link replacing its own target would leave a link to nothing; a link
+    // saved before is replaced.
+    if (IsSameFile(target, linkPath))
         return false;
     return ReplaceFile(linkPath, [&](const std::string& temp, bool& failed) {
         if (symlink(target.c_str(), temp.c_str()) == 0)

@@ -20,10 +20,10 @@ std::string TempPath(const std::string& dest, int attempt)
 
 }  // namespace
 
-bool IsSameFile(const std::string& a, const std::string& b)
+bool IsSameFile(const std::string& file, const std::string& dest)
 {
     struct stat first, second;
-    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
+    return stat(file.c_str(), &first) == 0 && lstat(dest.c_str(), &second) == 0 &&
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 

@@ -6,8 +6,9 @@
 // new file is made under a hidden temporary name beside `dest` and then renamed
 // over it, and removed when anything failed.
 
-// True when both paths exist and name the same file, however they are spelled.
-bool IsSameFile(const std::string& a, const std::string& b);
+// True when `dest` itself (a link there is not followed) is the file `file`,
+// however the two paths are spelled.
+bool IsSameFile(const std::string& file, const std::string& dest);
 
 // Calls `make` with a fresh temporary path beside `dest` until it makes the file
 // there (it answers false when the name was taken, and sets `failed` when it

@@ -207,13 +207,24 @@ TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
               playlist);
 
     // The written playlist is a source like any other; saving files onto
-    // themselves is refused, file by file.
+    // themselves is refused, file by file; links saved before are replaced.
     const ProgramRun again = RunCli({temp.Join("out.m3u"), "--ext", "", "--resample",
-                                     "--max-kb", "999999", "--copy-to", music});
+                                     "--max-kb", "999999", "--copy-to", music, "--links-to", links});
     EXPECT_EQ(1, again.status);
     EXPECT_NE(std::string::npos,
               again.err.find("Destination and source same: " + JoinPath(music, "old.mp3") + "\n"));
+    EXPECT_EQ(std::string::npos, again.err.find("Save failed: " + JoinPath(music, "old.mp3")));
     EXPECT_EQ(PrintedNames(run.out), PrintedNames(again.out));
+
+    // Spelled another way, the source folder is refused too: no file is replaced
+    // by a copy of itself or a link to itself.
+    const std::string roundabout = JoinPath(JoinPath(music, "sub"), "..");
+    for (const char* save : {"--copy-to", "--links-to"}) {
+        EXPECT_EQ(1, RunCli({music, "--resample", "--max-kb", "999999", save, roundabout}).status);
+        struct stat kept;
+        ASSERT_EQ(0, lstat(JoinPath(music, "a.mp3").c_str(), &kept));
+        EXPECT_TRUE(S_ISREG(kept.st_mode) && kept.st_size == 2000000) << save;
+    }
 }
 
 TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
