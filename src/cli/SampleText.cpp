@@ -19,10 +19,13 @@ std::string PathOf(const CFileList& sample, uint32_t index)
 
 std::vector<uint32_t> NameOrder(const CFileList& sample)
 {
-    std::vector<uint32_t> order(static_cast<size_t>(sample.GetCount()));
+    std::vector<std::string> names;
+    for (int index = 0; index < sample.GetCount(); ++index)
+        names.push_back(sample.GetName(static_cast<uint32_t>(index)));
+    std::vector<uint32_t> order(names.size());
     std::iota(order.begin(), order.end(), 0u);
     std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        return CompareFileNames(sample.GetName(a), sample.GetName(b)) < 0;
+        return CompareFileNames(names[a], names[b]) < 0;
     });
     return order;
 }

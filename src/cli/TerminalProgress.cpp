@@ -64,15 +64,20 @@ void CTerminalProgress::Clear()
     m_shownLength = 0;
 }
 
-void CTerminalProgress::Show(const std::string& text, bool now)
+bool CTerminalProgress::Due(bool now)
 {
     if (!m_show)
-        return;
+        return false;
     const auto time = std::chrono::steady_clock::now();
     if (!now && m_shownOnce && time - m_lastShown < kShortestInterval)
-        return;
+        return false;
     m_shownOnce = true;
     m_lastShown = time;
+    return true;
+}
+
+void CTerminalProgress::Show(const std::string& text)
+{
     // Blanks cover what is left of a longer line shown before.
     const int cover = m_shownLength > text.size() ? static_cast<int>(m_shownLength - text.size()) : 0;
     std::fprintf(stderr, "\r%s%*s", text.c_str(), cover, "");
@@ -84,15 +89,17 @@ void CTerminalProgress::Show(const std::string& text, bool now)
 
 bool CTerminalProgress::KeepReading(const std::string& source, int admitted)
 {
-    Show(FitLine("Reading ", source, "  " + GroupedNumber(admitted) + " files"), false);
+    // Called for every entry of a large tree: the line is made only when shown.
+    if (Due(false))
+        Show(FitLine("Reading ", source, "  " + GroupedNumber(admitted) + " files"));
     return true;
 }
 
 bool CTerminalProgress::Saving(int index, int count, const std::string& destPath)
 {
-    Show(FitLine(m_verb + " " + std::to_string(index + 1) + "/" + std::to_string(count) + " ",
-                 NameOf(destPath), ""),
-         index == 0);
+    if (Due(index == 0))
+        Show(FitLine(m_verb + " " + std::to_string(index + 1) + "/" + std::to_string(count) + " ",
+                     NameOf(destPath), ""));
     return true;
 }
 

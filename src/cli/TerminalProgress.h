@@ -23,7 +23,10 @@ public:
     void NotSaved(const char* prefix, const std::string& path) override;
 
 private:
-    void Show(const std::string& text, bool now);
+    // Whether a line is to be shown now: on a terminal, and a tenth of a second
+    // after the last one unless `now`.
+    bool Due(bool now);
+    void Show(const std::string& text);
 
     bool m_show;
     std::string m_verb = "Copying";
