@@ -24,11 +24,6 @@ bool RunProgram(const std::string& tree, const char* capacityKB)
     return RunQuietly({TARROWBY_CLI, tree + "+", "--max-kb", capacityKB, "--quiet"});
 }
 
-bool RunFind(const std::string& tree)
-{
-    return RunQuietly({"find", tree, "-type", "f", "-printf", "%s\n"});
-}
-
 }  // namespace
 
 int main(int argc, char** argv)

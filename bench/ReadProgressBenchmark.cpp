@@ -3,7 +3,7 @@
 // caches; the progress's refresh formats its text as the window does.
 // Usage: tarrowby_progress_bench TREE
 #include "BenchClock.h"
-#include "catalogue/FileList.h"
+#include "ScanTree.h"
 #include "ui/CountText.h"
 #include "ui/ReadProgressPace.h"
 
@@ -30,14 +30,6 @@ protected:
 private:
     std::string m_shown;
 };
-
-int ScanCount(const std::string& tree, CReadProgress* progress)
-{
-    CFileList list(500, 500);
-    list.SetExtensions("mp3");
-    list.AddFolder(tree, 1, progress);
-    return list.GetCount();
-}
 
 }  // namespace
 

@@ -4,7 +4,7 @@
 // Usage: tarrowby_scan_bench TREE
 #include "BenchClock.h"
 #include "RunQuietly.h"
-#include "catalogue/FileList.h"
+#include "ScanTree.h"
 
 #include <cstdio>
 #include <string>
@@ -13,19 +13,6 @@ namespace {
 
 const int kRounds = 7;
 const double kTargetRatio = 1.5;
-
-bool RunFind(const std::string& tree)
-{
-    return RunQuietly({"find", tree, "-type", "f", "-printf", "%s\n"});
-}
-
-int ScanCount(const std::string& tree)
-{
-    CFileList list(500, 500);
-    list.SetExtensions("mp3");
-    list.AddFolder(tree, 1);
-    return list.GetCount();
-}
 
 }  // namespace
 

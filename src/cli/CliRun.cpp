@@ -44,8 +44,8 @@ struct SaveRequest {
 
 // Everything the run reads and writes, checked before anything is read.
 struct Plan {
-    std::vector<SourceSpec> sources;
-    std::vector<SourceSpec> avoid;
+    std::vector<SourceArgument> sources;
+    std::vector<SourceArgument> avoid;
     std::vector<SaveRequest> saves;
     std::string playlist;
 };
@@ -77,9 +77,9 @@ bool PlanSave(const char* option, const std::string& given, const std::string& d
     return true;
 }
 
-bool CheckSources(const std::vector<SourceSpec>& sources, std::string& problem)
+bool CheckSources(const std::vector<SourceArgument>& sources, std::string& problem)
 {
-    for (const SourceSpec& source : sources) {
+    for (const SourceArgument& source : sources) {
         const std::string why = SourceProblem(source);
         if (!why.empty()) {
             problem = source.path + ": " + why;
@@ -93,8 +93,8 @@ bool MakePlan(const CliOptions& options, const CSettings& settings, Plan& plan,
               std::string& problem)
 {
     for (const StartFolder& start : ParseStartFolders(settings.Start)) {
-        SourceSpec source;
-        source.kind = start.bSubfolders ? SourceSpec::kFolderTree : SourceSpec::kFolder;
+        SourceArgument source;
+        source.kind = start.bSubfolders ? SourceArgument::kFolderTree : SourceArgument::kFolder;
         source.path = platform::AbsolutePath(start.strFolder);
         plan.sources.push_back(source);
     }
@@ -184,15 +184,15 @@ int RunCli(const CliOptions& options)
     CTerminalProgress progress(!options.quiet && platform::StandardErrorIsTerminal());
     CFileList source(500, 500);
     SetFilters(options, settings, source);
-    for (const SourceSpec& spec : plan.sources)
-        ReadSource(source, spec, &progress);
+    for (const SourceArgument& named : plan.sources)
+        ReadSource(source, named, &progress);
     // Names only count here, as in the other memory's sample, so every file is
     // taken whatever its size or extension.
     CFileList avoided(50, 50);
     avoided.SetMinKB(0);
     avoided.SetMaxKB(0xFFFFFFFFu);
-    for (const SourceSpec& spec : plan.avoid)
-        ReadSource(avoided, spec, &progress);
+    for (const SourceArgument& named : plan.avoid)
+        ReadSource(avoided, named, &progress);
     progress.Clear();
 
     SeedRandom(options.hasSeed ? options.seed

@@ -28,33 +28,33 @@ bool IsReadableFolder(const std::string& path)
     return platform::ListFolder(path, [](const platform::FolderItem&) { return false; });
 }
 
-SourceSpec ParseSource(const std::string& text)
+SourceArgument ParseSource(const std::string& text)
 {
-    SourceSpec source;
+    SourceArgument source;
     std::string path = text;
     if (EndsWithIgnoringCase(path, ".m3u") || EndsWithIgnoringCase(path, ".m3u8")) {
-        source.kind = SourceSpec::kPlaylist;
+        source.kind = SourceArgument::kPlaylist;
     } else if (!path.empty() && path.back() == '+') {
-        source.kind = SourceSpec::kFolderTree;
+        source.kind = SourceArgument::kFolderTree;
         path.pop_back();
     }
     source.path = platform::AbsolutePath(path);
     return source;
 }
 
-std::string SourceProblem(const SourceSpec& source)
+std::string SourceProblem(const SourceArgument& source)
 {
     if (!platform::PathExists(source.path))
         return "does not exist";
-    if (source.kind == SourceSpec::kPlaylist)
+    if (source.kind == SourceArgument::kPlaylist)
         return IsReadableFile(source.path) ? "" : "cannot be read as a playlist";
     return IsReadableFolder(source.path) ? "" : "cannot be read as a folder";
 }
 
-void ReadSource(CFileList& list, const SourceSpec& source, CReadProgress* progress)
+void ReadSource(CFileList& list, const SourceArgument& source, CReadProgress* progress)
 {
-    if (source.kind == SourceSpec::kPlaylist)
+    if (source.kind == SourceArgument::kPlaylist)
         list.AddPlaylist(source.path, progress);
     else
-        list.AddFolder(source.path, source.kind == SourceSpec::kFolderTree ? 1 : 0, progress);
+        list.AddFolder(source.path, source.kind == SourceArgument::kFolderTree ? 1 : 0, progress);
 }

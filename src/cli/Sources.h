@@ -6,17 +6,17 @@
 
 // A source as the command line names it: a folder, a folder followed by "+"
 // (with all its subfolders), or an M3U playlist (.m3u, .m3u8, any case).
-struct SourceSpec {
+struct SourceArgument {
     enum Kind { kFolder, kFolderTree, kPlaylist };
     Kind kind = kFolder;
     std::string path;  // absolute, without the "+"
 };
 
-SourceSpec ParseSource(const std::string& text);
+SourceArgument ParseSource(const std::string& text);
 
 // Why the source cannot be read (it does not exist, or is no readable folder or
 // playlist); empty when it can.
-std::string SourceProblem(const SourceSpec& source);
+std::string SourceProblem(const SourceArgument& source);
 
 // True when `path` names a file that can be opened for reading.
 bool IsReadableFile(const std::string& path);
@@ -26,4 +26,4 @@ bool IsReadableFolder(const std::string& path);
 
 // Reads the source into `list` through its filters, as the window's Add Folder,
 // Add Folder/Subs and Add Playlist do.
-void ReadSource(CFileList& list, const SourceSpec& source, CReadProgress* progress);
+void ReadSource(CFileList& list, const SourceArgument& source, CReadProgress* progress);
