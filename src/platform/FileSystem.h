@@ -50,7 +50,8 @@ std::FILE* OpenForReading(const std::string& path);
 
 // Replaces the bytes of an existing, writable file: they go to path + ".new"
 // first, which then takes the file's place, so a crash never leaves half a file.
-// False, with the file as it was, when it is read-only or cannot be replaced.
+// False, with the file as it was, when it is read-only or cannot be replaced. On
+// POSIX a folder that takes no new file gets the bytes written in place.
 bool ReplaceFileBytes(const std::string& path, const std::string& bytes);
 
 // The current time in seconds since 1970.

@@ -4,6 +4,7 @@
 
 #include "platform/FileIdentity.h"
 #include "platform/LocalTime.h"
+#include "platform/WholeFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,7 +12,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <ctime>
 #include <memory>
 #include <vector>
@@ -178,31 +178,9 @@ std::FILE* OpenForReading(const std::string& path)
 
 bool ReplaceFileBytes(const std::string& path, const std::string& bytes)
 {
-    // A linked file is replaced where it lives, and the link stays.
-    std::unique_ptr<char, void (*)(void*)> target(realpath(path.c_str(), nullptr),
-                                                  &std::free);
     struct stat status;
-    if (!target || stat(target.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        access(target.get(), W_OK) != 0)
-        return false;
-    const std::string temporary = std::string(target.get()) + ".new";
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                        status.st_mode & 07777);
-    if (fd < 0)
-        return false;
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t count = write(fd, bytes.data() + written, bytes.size() - written);
-        if (count <= 0)
-            break;
-        written += static_cast<std::size_t>(count);
-    }
-    const bool complete = close(fd) == 0 && written == bytes.size();
-    if (!complete || rename(temporary.c_str(), target.get()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           WriteWholeFile(path, bytes);
 }
 
 int32_t CurrentTime()

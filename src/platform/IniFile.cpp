@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include "platform/TextEncoding.h"
+#include "platform/WholeFile.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -135,23 +136,6 @@ bool ReadWholeFile(const fs::path& path, std::string& text)
         return false;
     text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return !in.bad();
-}
-
-// Asks the system rather than reading permission bits, which tell nothing about
-// other owners, groups, access lists or privileges. A missing file may be made.
-bool CanWrite(const fs::path& path)
-{
-    std::error_code error;
-    if (!fs::exists(path, error))
-        return !error;
-    return std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).is_open();
-}
-
-bool WriteAll(std::ofstream& out, const std::string& text)
-{
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return static_cast<bool>(out);
 }
 
 // What a Windows string read with a buffer of `bufferSize` characters returns.
@@ -308,42 +292,13 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
 {
     if (!IsStorableIniEntry(section, key, value))
         return false;
-    std::error_code error;
-    // Replacing a linked settings file must replace the file it leads to.
-    fs::path target(path);
-    if (fs::is_symlink(fs::symlink_status(target, error))) {
-        target = fs::canonical(target, error);
-        if (error)
-            return false;
-    }
     std::string text;
-    if (!ReadWholeFile(target, text) || !CanWrite(target))
+    if (!ReadWholeFile(fs::path(path), text))
         return false;
     const std::string updated = WithIniValue(text, section, key, value);
     if (updated == text)
-        return true;
-
-    fs::path temporary = target;
-    temporary += ".new";
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) {
-        // A folder that takes no new file may still hold a file we may write.
-        std::ofstream inPlace(target, std::ios::binary | std::ios::trunc);
-        return inPlace.is_open() && WriteAll(inPlace, updated);
-    }
-    if (!WriteAll(out, updated)) {
-        fs::remove(temporary, error);
-        return false;
-    }
-    const fs::file_status old = fs::status(target, error);
-    if (fs::exists(old))
-        fs::permissions(temporary, old.permissions(), error);
-    fs::rename(temporary, target, error);
-    if (error) {
-        fs::remove(temporary, error);
-        return false;
-    }
-    return true;
+        return CanWriteFile(path);
+    return WriteWholeFile(path, updated);
 }
 
 }  // namespace platform
