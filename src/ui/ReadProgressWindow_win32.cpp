@@ -1,6 +1,6 @@
 #include "ui/ReadProgressWindow.h"
 
-#include "output/PumpPendingMessages_win32.h"
+#include "ui/PumpPendingMessages_win32.h"
 #include "ui/App.h"
 #include "ui/CountText.h"
 #include "ui/resource.h"

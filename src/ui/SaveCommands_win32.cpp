@@ -1,6 +1,6 @@
 // The main window's commands that save the shown list into the destination
 // folder, and the Dest field's Browse button.
-#include "output/PumpPendingMessages_win32.h"
+#include "ui/PumpPendingMessages_win32.h"
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
 #include "ui/CopyProgressDlg.h"

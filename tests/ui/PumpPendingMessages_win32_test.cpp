@@ -1,4 +1,4 @@
-#include "output/PumpPendingMessages_win32.h"
+#include "ui/PumpPendingMessages_win32.h"
 
 #include <gtest/gtest.h>
 
