@@ -12,16 +12,21 @@ CFileList::CFileList(int reserve, int growBy) : m_nGrowBy(growBy > 0 ? growBy : 
 
 CFileList::~CFileList() = default;
 
-int CFileList::AddEntry(const std::string& folder, const std::string& name, uint32_t sizeKB)
+bool CFileList::Admits(const std::string& name, uint32_t sizeKB) const
 {
     if (!m_strExtensions.empty()) {
         const std::string::size_type dot = name.rfind('.');
         // Deliberately a substring test: "mp3,wav" also lets "mp", "3,w" and "" through.
         if (dot != std::string::npos &&
             m_strExtensions.find(FoldAsciiCase(name.substr(dot + 1))) == std::string::npos)
-            return -1;
+            return false;
     }
-    if (sizeKB < m_nMinKB || sizeKB > m_nMaxKB)
+    return sizeKB >= m_nMinKB && sizeKB <= m_nMaxKB;
+}
+
+int CFileList::AddEntry(const std::string& folder, const std::string& name, uint32_t sizeKB)
+{
+    if (!Admits(name, sizeKB))
         return -1;
 
     if (m_entries.size() == m_entries.capacity()) {

@@ -21,6 +21,9 @@ public:
     virtual ~CFileList();
 
     int AddEntry(const std::string& folder, const std::string& name, uint32_t sizeKB);
+    // Whether AddEntry would take a file of this name and size: its extension and
+    // size filters.
+    bool Admits(const std::string& name, uint32_t sizeKB) const;
     int AddFile(const std::string& path);
     // A long read tells `progress` (when given) how it goes, and stops when told.
     void AddFolder(const std::string& folder, int withSubfolders,

@@ -1,34 +1,25 @@
 #include "catalogue/Sampling.h"
 
-#include "catalogue/NameCompare.h"
+#include "catalogue/NameIndex.h"
 #include "catalogue/RandomGenerator.h"
+#include "catalogue/SpaceTaken.h"
+#include "catalogue/TopUp.h"
 
 #include <cstdio>
-#include <unordered_set>
+#include <optional>
 
 namespace {
 
 const int kRefusalsToStop = 20;
 const int kResampleAttempts = 5;
 
-// The names a list holds, folded the way CFileList::Contains compares them, so a
-// draw costs one lookup rather than a walk through a list of thousands.
-class NameIndex {
-public:
-    void Fill(const CFileList& list)
-    {
-        m_names.clear();
-        const uint32_t count = static_cast<uint32_t>(list.GetCount());
-        m_names.reserve(count);
-        for (uint32_t i = 0; i < count; ++i)
-            m_names.insert(FoldAsciiCase(list.GetName(i)));
-    }
-    bool Holds(const std::string& name) const { return m_names.count(FoldAsciiCase(name)) != 0; }
-    void Add(const std::string& name) { m_names.insert(FoldAsciiCase(name)); }
-
-private:
-    std::unordered_set<std::string> m_names;
-};
+uint64_t SpaceOf(const CFileList& list, uint32_t allocationUnit)
+{
+    uint64_t space = 0;
+    for (uint32_t i = 0; i < static_cast<uint32_t>(list.GetCount()); ++i)
+        space += SpaceTaken(list.GetSizeKB(i), allocationUnit);
+    return space;
+}
 
 uint32_t PickIndex(int random, uint32_t count)
 {
@@ -38,44 +29,58 @@ uint32_t PickIndex(int random, uint32_t count)
 
 }  // namespace
 
-bool DrawSample(SampleLists lists, int maxKB, bool resample)
+bool DrawSample(SampleLists lists, int maxKB, bool resample, FillRules fill)
 {
     uint32_t capacity = static_cast<uint32_t>(maxKB);
     if (capacity == 0)
         capacity = 1;
-    if (capacity <= lists.current.GetTotalKB())
+    const uint64_t capacitySpace = SpaceTaken(capacity, 0);
+    const uint64_t held = SpaceOf(lists.current, fill.allocationUnit);
+    if (capacitySpace <= held)
         return false;
-    const uint32_t budget = capacity - lists.current.GetTotalKB();
+    const uint64_t budget = capacitySpace - held;
     const int attempts = resample ? kResampleAttempts : 1;
     if (lists.source.GetCount() <= 0)
         return false;
     const uint32_t sourceCount = static_cast<uint32_t>(lists.source.GetCount());
 
     lists.best.CopyFrom(lists.current);
+    uint64_t bestSpace = SpaceOf(lists.best, fill.allocationUnit);
     NameIndex otherNames;
     otherNames.Fill(lists.other);
     NameIndex trialNames;
+    std::optional<CTopUp> topUp;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         // Every attempt starts from the sample as it was, not from an earlier one.
         lists.trial.CopyFrom(lists.current);
         trialNames.Fill(lists.trial);
-        uint32_t remaining = budget;
+        const int firstDrawn = lists.trial.GetCount();
+        uint64_t remaining = budget;
         int refused = 0;
         do {
             const uint32_t index = PickIndex(NextRandom(), sourceCount);
             ++refused;
             const std::string name = lists.source.GetName(index);
             const uint32_t size = lists.source.GetSizeKB(index);
-            if (size <= remaining && !trialNames.Holds(name) && !otherNames.Holds(name) &&
+            const uint64_t space = SpaceTaken(size, fill.allocationUnit);
+            if (space <= remaining && !trialNames.Holds(name) && !otherNames.Holds(name) &&
                 lists.trial.AddEntry(lists.source.GetFolder(index), name, size) >= 0) {
                 trialNames.Add(name);
                 refused = 0;
-                remaining -= size;
+                remaining -= space;
             }
         } while (refused < kRefusalsToStop);
+        if (fill.topUp) {
+            // The trial list's filters are the same in every attempt.
+            if (!topUp)
+                topUp.emplace(lists.source, lists.trial, fill.allocationUnit, budget);
+            topUp->Fill(DrawnSample{lists.trial, trialNames, otherNames, firstDrawn}, remaining);
+        }
         // Strictly greater: on equal totals the earlier attempt stays.
-        if (lists.trial.GetTotalKB() > lists.best.GetTotalKB())
+        if (SpaceOf(lists.trial, fill.allocationUnit) > bestSpace) {
             lists.best.CopyFrom(lists.trial);
+            bestSpace = SpaceOf(lists.best, fill.allocationUnit);
+        }
     }
     lists.current.CopyFrom(lists.best);
     return true;

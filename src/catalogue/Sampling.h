@@ -14,12 +14,22 @@ struct SampleLists {
     CFileList& best;
 };
 
+// How a sampling counts the room and fills it beyond the random draw.
+struct FillRules {
+    // After an attempt's twenty refusals, fill the room left with the files that
+    // fit it best (TopUp.h).
+    bool topUp = false;
+    // The destination's allocation unit in bytes: each file counts as the space it
+    // takes there (SpaceTaken.h). 0 counts the files' KB.
+    uint32_t allocationUnit = 0;
+};
+
 // Adds random files from the source to the current sample within `maxKB` (the
 // "Max KB:" figure as the dialog reads it; taken as unsigned, 0 counts as 1),
 // until 20 draws in a row add nothing; with `resample` the fullest of five
 // attempts is kept. False when nothing was done (sample full or source empty),
 // in which case the caller refreshes nothing.
-bool DrawSample(SampleLists lists, int maxKB, bool resample);
+bool DrawSample(SampleLists lists, int maxKB, bool resample, FillRules fill = FillRules());
 
 // The status line of a sample: "7 files, 32781 KB for internal mem", or "external
 // mem" for the external memory's.

@@ -49,6 +49,7 @@ void CSettings::Load()
     BestFit = platform::ReadProfileInt(kSection, "BestFit", 1);
     LicenseMessage = platform::ReadProfileInt(kSection, "LicenseMessage", 1);
     Child = platform::ReadProfileInt(kSection, "Child", 2);
+    TopUp = platform::ReadProfileInt(kSection, "TopUp", 0);
 }
 
 // Caption and Child are only ever written by hand; their lines stay as they are.
@@ -68,4 +69,5 @@ void CSettings::Save()
     WriteNumber("Modified", Modified);
     WriteNumber("MinFileSize", MinFileSize);
     WriteNumber("MaxFileSize", MaxFileSize);
+    WriteNumber("TopUp", TopUp);
 }

@@ -26,4 +26,5 @@ public:
     int Child = 2;
     int Modified = 0;
     int Accessed = 0;
+    int TopUp = 0;
 };

@@ -180,7 +180,8 @@ void CMainDlg::OnSample()
 {
     CFileList& other = g_pCurrent == m_pInternal.get() ? *m_pExternal : *m_pInternal;
     const SampleLists lists = {*m_pSource, *g_pCurrent, other, *m_pTrial, *m_pBest};
-    if (DrawSample(lists, GetDlgItemInt(IDC_MAX_KB), IsDlgButtonChecked(IDC_RESAMPLE)))
+    const FillRules fill{m_pSettings->TopUp != 0, 0};
+    if (DrawSample(lists, GetDlgItemInt(IDC_MAX_KB), IsDlgButtonChecked(IDC_RESAMPLE), fill))
         RefillListView();
 }
 

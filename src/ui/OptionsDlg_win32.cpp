@@ -30,6 +30,7 @@ BOOL COptionsDlg::OnInitDialog()
     SendDlgItemMessage(IDC_SPIN_MODIFIED, UDM_SETPOS, 0,
                        MAKELPARAM(LOWORD(m_pSettings->Modified), 0));
     SetDlgItemInt(IDC_OPT_MODIFIED, m_pSettings->Modified);
+    CheckDlgButton(IDC_OPT_TOP_UP, m_pSettings->TopUp != 0);
     return TRUE;
 }
 
@@ -41,6 +42,7 @@ void COptionsDlg::OnOK()
     m_pSettings->MaxFileSize = GetDlgItemInt(IDC_OPT_MAX_SIZE);
     m_pSettings->Accessed = GetDlgItemInt(IDC_OPT_ACCESSED);
     m_pSettings->Modified = GetDlgItemInt(IDC_OPT_MODIFIED);
+    m_pSettings->TopUp = IsDlgButtonChecked(IDC_OPT_TOP_UP) ? 1 : 0;
     CDialog::OnOK();
 }
 

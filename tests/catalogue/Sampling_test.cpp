@@ -96,10 +96,13 @@ TEST(DrawSample, AttemptEndsAfterTwentyRefusalsInARow)
     EXPECT_EQ(5000u, lists.internal.GetTotalKB());
     EXPECT_EQ(draws[21], NextRandom());
 
-    lists.internal.RemoveAll();
-    draws = DrawsAfter(78, 200);
-    ASSERT_TRUE(DrawSample(lists.Internal(), 100000, true));
-    EXPECT_EQ(draws[5 * 21], NextRandom());
+    // The top-up takes no random numbers.
+    for (bool topUp : {false, true}) {
+        lists.internal.RemoveAll();
+        draws = DrawsAfter(78, 200);
+        ASSERT_TRUE(DrawSample(lists.Internal(), 100000, true, FillRules{topUp, 0}));
+        EXPECT_EQ(draws[5 * 21], NextRandom());
+    }
 
     // Files under 1000 KB never enter a sample, whatever the source admits.
     Lists small;
@@ -125,7 +128,7 @@ TEST(DrawSample, NamesAreNeverDoubledNorTakenFromTheOtherView)
     for (uint32_t seed = 1; seed <= 20; ++seed) {
         lists.internal.RemoveAll();
         SeedRandom(seed);
-        ASSERT_TRUE(DrawSample(lists.Internal(), INT_MAX, true));
+        ASSERT_TRUE(DrawSample(lists.Internal(), INT_MAX, true, FillRules{seed % 2 == 0, 0}));
         const std::vector<std::string> names = NamesOf(lists.internal);
         ASSERT_FALSE(names.empty());
         for (int i = 0; i < 20; ++i)
@@ -189,6 +192,57 @@ TEST(DrawSample, SourceShownAsTheSampleGetsNothingNew)
     ASSERT_TRUE(DrawSample(sameList, INT_MAX, true));
     EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3"}), NamesOf(lists.source));
     EXPECT_EQ(2000u, lists.source.GetTotalKB());
+}
+
+TEST(DrawSample, EachFileCountsTheSpaceItTakesInWholeAllocationUnits)
+{
+    // 2 KB takes 4096 bytes: two such files fit in 10 KB, where the KB rule fits five.
+    for (uint32_t unit : {0u, 4096u}) {
+        Lists lists;
+        lists.source.SetMinKB(1);
+        lists.internal.SetMinKB(1);
+        for (int i = 0; i < 10; ++i)
+            lists.source.AddEntry("src", "s" + std::to_string(i) + ".mp3", 2);
+        SeedRandom(3);
+        ASSERT_TRUE(DrawSample(lists.Internal(), 10, true, FillRules{false, unit}));
+        EXPECT_EQ(unit ? 2 : 5, lists.internal.GetCount());
+        // What the sample held counts the same way: 4096 bytes fill 4 KB.
+        lists.internal.RemoveAll();
+        lists.internal.AddEntry("held", "held.mp3", 2);
+        EXPECT_EQ(unit == 0, DrawSample(lists.Internal(), 4, true, FillRules{false, unit}));
+    }
+}
+
+TEST(DrawSample, TopUpFillsTheRoomTheDrawLeftAndKeepsItsFiles)
+{
+    std::mt19937 random(9);
+    std::uniform_int_distribution<uint32_t> sizeKB(2001, 12001);
+    Lists lists;
+    for (int i = 0; i < 300; ++i)
+        lists.source.AddEntry("lib", "t" + std::to_string(i) + ".mp3", sizeKB(random));
+    for (bool resample : {false, true}) {
+        for (uint32_t seed = 1; seed <= 10; ++seed) {
+            lists.internal.RemoveAll();
+            SeedRandom(seed);
+            DrawSample(lists.Internal(), 32600, resample);
+            const std::vector<std::string> drawn = NamesOf(lists.internal);
+            const uint32_t drawnKB = lists.internal.GetTotalKB();
+
+            lists.internal.RemoveAll();
+            SeedRandom(seed);
+            DrawSample(lists.Internal(), 32600, resample, FillRules{true, 0});
+            EXPECT_LE(lists.internal.GetTotalKB(), 32600u);
+            EXPECT_GE(lists.internal.GetTotalKB(), 32600u * 995 / 1000) << seed;
+            EXPECT_GE(lists.internal.GetTotalKB(), drawnKB);
+            if (!resample) {
+                // At most one file of the draw is swapped out.
+                int kept = 0;
+                for (const std::string& name : drawn)
+                    kept += lists.internal.Contains(name);
+                EXPECT_GE(kept + 1, static_cast<int>(drawn.size())) << seed;
+            }
+        }
+    }
 }
 
 // The sampling exactly as described, searching the lists one entry at a time.

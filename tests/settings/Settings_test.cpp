@@ -34,7 +34,8 @@ const char kFreshFile[] =
     "Accessed=0\r\n"
     "Modified=0\r\n"
     "MinFileSize=1000\r\n"
-    "MaxFileSize=100000\r\n";
+    "MaxFileSize=100000\r\n"
+    "TopUp=0\r\n";
 
 class SettingsTest : public ::testing::Test {
 protected:
@@ -76,10 +77,11 @@ TEST_F(SettingsTest, WithoutAFileEveryFieldHasItsDefault)
     EXPECT_EQ(2, settings.Child);
     EXPECT_EQ(0, settings.Modified);
     EXPECT_EQ(0, settings.Accessed);
+    EXPECT_EQ(0, settings.TopUp);
     EXPECT_FALSE(std::filesystem::exists(ini));
 }
 
-TEST_F(SettingsTest, AFreshSaveWritesThirteenKeysInOrder)
+TEST_F(SettingsTest, AFreshSaveWritesFourteenKeysInOrder)
 {
     const std::string ini = UseFile("Tarrowby.ini");
     CSettings(true).Save();
@@ -103,7 +105,8 @@ TEST_F(SettingsTest, HandWrittenCaptionAndChildAreReadButNeverWritten)
     settings.Save();
     EXPECT_EQ("[General]\r\nCaption=My Player\r\nStart=D:\\New+\r\nLicenseMessage=0\r\nChild=0\r\n"
               "Ext=mp3\r\nDest1=\r\nDest2=\r\nMaxView1=32600\r\nMaxView2=32600\r\nQuickStart=1\r\n"
-              "BestFit=1\r\nAccessed=0\r\nModified=0\r\nMinFileSize=1000\r\nMaxFileSize=100000\r\n",
+              "BestFit=1\r\nAccessed=0\r\nModified=0\r\nMinFileSize=1000\r\nMaxFileSize=100000\r\n"
+              "TopUp=0\r\n",
               ReadBytes(ini));
 }
 
@@ -129,7 +132,7 @@ TEST_F(SettingsTest, SizeKeysAreReadAsTextAndConvertedLikeAtoi)
 TEST_F(SettingsTest, FlagAndDayKeysUseTheIntegerRead)
 {
     UseFileWith("flags.ini", "[general]\r\nquickstart=0\r\nBestFit=\r\nAccessed=30\r\n"
-                             "Modified=-2\r\nCHILD=1\r\nLicenseMessage=7days\r\n");
+                             "Modified=-2\r\nCHILD=1\r\nLicenseMessage=7days\r\nTopUp=1\r\n");
     CSettings settings(true);
     EXPECT_EQ(0, settings.QuickStart);
     EXPECT_EQ(1, settings.BestFit);
@@ -137,6 +140,7 @@ TEST_F(SettingsTest, FlagAndDayKeysUseTheIntegerRead)
     EXPECT_EQ(-2, settings.Modified);
     EXPECT_EQ(1, settings.Child);
     EXPECT_EQ(7, settings.LicenseMessage);
+    EXPECT_EQ(1, settings.TopUp);
 
     // Where the integer read and the size keys' read disagree.
     UseFileWith("days.ini", "[General]\r\nAccessed=0x1E\r\nModified=4294967295\r\n");
@@ -175,6 +179,7 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     saved.LicenseMessage = 1;
     saved.Accessed = 365;
     saved.Modified = -7;
+    saved.TopUp = 1;
     saved.Save();
 
     CSettings loaded(true);
@@ -191,6 +196,7 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     EXPECT_EQ(0, loaded.LicenseMessage);
     EXPECT_EQ(365, loaded.Accessed);
     EXPECT_EQ(-7, loaded.Modified);
+    EXPECT_EQ(1, loaded.TopUp);
     EXPECT_EQ("Media Memory", loaded.Caption);
     EXPECT_EQ(2, loaded.Child);
 }
@@ -211,7 +217,7 @@ TEST_F(SettingsTest, ALegacyFileReadsUnchangedAndIsWrittenBackAsUtf8)
               "Caption=Medi\xC3\xA4\r\nChild=1\r\n; \xE2\x82\xAC \xC2\xA7\r\nDest1=E:\\Rio\r\n"
               "Ext=mp3\r\nDest2=\r\nMaxView1=32600\r\nMaxView2=32600\r\nQuickStart=1\r\n"
               "BestFit=1\r\nLicenseMessage=0\r\nAccessed=0\r\nModified=0\r\nMinFileSize=1000\r\n"
-              "MaxFileSize=100000\r\n",
+              "MaxFileSize=100000\r\nTopUp=0\r\n",
               ReadBytes(ini));
     EXPECT_EQ(settings.Start, CSettings(true).Start);
 

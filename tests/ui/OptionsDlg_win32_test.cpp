@@ -1,4 +1,4 @@
-// The Options dialog run from the main dialog: OK stores all six fields, Cancel
+// The Options dialog run from the main dialog: OK stores all its fields, Cancel
 // none; the size limits and extensions apply to the source at once.
 #include "MainDlgHarness.h"
 
@@ -20,7 +20,7 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
                                            20 * kDay, kDay));
     const std::string lib = harness.folder.Join("Lib");
     harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=C:\\Music+,", "Ext=MP3",
-                      "Modified=30", "Accessed=7"});
+                      "Modified=30", "Accessed=7", "TopUp=1"});
     harness.prompts.folderAnswers = {std::string("D:\\Picked"), lib, lib};
     harness.Run([&](HWND dialog) {
         harness.driver.Expect(kOptionsCaption, [](HWND options) {
@@ -30,6 +30,7 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
             EXPECT_EQ("100000", ItemText(options, IDC_OPT_MAX_SIZE));
             EXPECT_EQ("30", ItemText(options, IDC_OPT_MODIFIED));
             EXPECT_EQ("7", ItemText(options, IDC_OPT_ACCESSED));
+            EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(options, IDC_OPT_TOP_UP));
             // Only the two text fields scroll sideways as typing passes their end.
             for (int id : {IDC_OPT_START, IDC_OPT_EXT, IDC_OPT_MIN_SIZE, IDC_OPT_MAX_SIZE,
                            IDC_OPT_ACCESSED, IDC_OPT_MODIFIED}) {
@@ -55,6 +56,7 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
             SetDlgItemTextA(options, IDC_OPT_MAX_SIZE, "90000");
             SetDlgItemTextA(options, IDC_OPT_ACCESSED, "");  // switches the filter off
             SetDlgItemTextA(options, IDC_OPT_MODIFIED, "900");  // the range binds only the arrows
+            ToggleCheckBox(options, IDC_OPT_TOP_UP);
             PostMessageA(options, WM_COMMAND, IDOK, 0);
         });
         ClickButton(dialog, IDC_OPTIONS);
@@ -67,7 +69,9 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
             EXPECT_EQ("wav", ItemText(options, IDC_OPT_EXT));
             EXPECT_EQ("0", ItemText(options, IDC_OPT_ACCESSED));
             EXPECT_EQ("900", ItemText(options, IDC_OPT_MODIFIED));
+            EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(options, IDC_OPT_TOP_UP));
             SetDlgItemTextA(options, IDC_OPT_EXT, "ogg");
+            ToggleCheckBox(options, IDC_OPT_TOP_UP);
             SetDlgItemTextA(options, IDC_OPT_MIN_SIZE, "5");
             PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
         });
@@ -88,7 +92,7 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
     // Keys the file held are rewritten in place, new ones appended in order.
     EXPECT_EQ(
         "[General]\nLicenseMessage=0\nQuickStart=0\nStart=C:\\Music+,D:\\Picked\nExt=wav\n"
-        "Modified=900\nAccessed=0\nDest1=\nDest2=\nMaxView1=32600\nMaxView2=32600\nBestFit=1\n"
-        "MinFileSize=200\nMaxFileSize=90000\n",
+        "Modified=900\nAccessed=0\nTopUp=0\nDest1=\nDest2=\nMaxView1=32600\nMaxView2=32600\n"
+        "BestFit=1\nMinFileSize=200\nMaxFileSize=90000\n",
         harness.ReadIni());
 }

@@ -1,0 +1,26 @@
+#pragma once
+#include "catalogue/FileList.h"
+#include "catalogue/NameCompare.h"
+
+#include <string>
+#include <unordered_set>
+
+// The names a list holds, folded the way CFileList::Contains compares them, so a
+// draw costs one lookup rather than a walk through a list of thousands.
+class NameIndex {
+public:
+    void Fill(const CFileList& list)
+    {
+        m_names.clear();
+        const uint32_t count = static_cast<uint32_t>(list.GetCount());
+        m_names.reserve(count);
+        for (uint32_t i = 0; i < count; ++i)
+            m_names.insert(FoldAsciiCase(list.GetName(i)));
+    }
+    bool Holds(const std::string& name) const { return m_names.count(FoldAsciiCase(name)) != 0; }
+    void Add(const std::string& name) { m_names.insert(FoldAsciiCase(name)); }
+    void Remove(const std::string& name) { m_names.erase(FoldAsciiCase(name)); }
+
+private:
+    std::unordered_set<std::string> m_names;
+};
