@@ -1,10 +1,12 @@
 #include "platform/DeviceNames.h"
+#include "platform/DiskSpace.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 namespace {
@@ -54,6 +56,29 @@ TEST(FileSystem, AFileNumberOfZeroIdentifiesNoFolder)
     ASSERT_TRUE(platform::IdentityFromFileNumber(7, 1, low));
     EXPECT_NE(high, low);
     EXPECT_FALSE(platform::IdentityFromFileNumber(7, 0, none));
+}
+
+TEST(FileSystem, DiskSpaceAndTheSpaceAFileGivesBack)
+{
+    TempFolder temp;
+    platform::DiskSpace space;
+    ASSERT_TRUE(platform::ReadDiskSpace(temp.Path(), space));
+    EXPECT_GT(space.freeBytes, 0u);
+    EXPECT_GE(space.allocationUnit, 512u);
+    EXPECT_FALSE(platform::ReadDiskSpace(temp.Join("missing"), space));
+
+    // Whole units; nothing for a file another name links to, or for what is no file.
+    ASSERT_TRUE(fixtures::WriteBytes(temp.Join("a.mp3"), std::string(5000, 'x')));
+    uint64_t freed = 0;
+    ASSERT_TRUE(platform::ReadSpaceFreedByRemoving(temp.Join("a.mp3"), freed));
+    EXPECT_GE(freed, 5000u);
+    EXPECT_EQ(0u, freed % space.allocationUnit);
+    std::filesystem::create_hard_link(temp.Join("a.mp3"), temp.Join("b.mp3"));
+    ASSERT_TRUE(platform::ReadSpaceFreedByRemoving(temp.Join("b.mp3"), freed));
+    EXPECT_EQ(0u, freed);
+    ASSERT_TRUE(fixtures::MakeFolder(temp.Join("sub")));
+    EXPECT_FALSE(platform::ReadSpaceFreedByRemoving(temp.Join("sub"), freed));
+    EXPECT_FALSE(platform::ReadSpaceFreedByRemoving(temp.Join("missing"), freed));
 }
 
 TEST(FileSystem, DeviceNamesAreToldFromFileNames)
