@@ -1,6 +1,6 @@
 #pragma once
 #include "catalogue/FileList.h"
-#include "catalogue/NameCompare.h"
+#include "platform/NameCompare.h"
 
 #include <string>
 #include <unordered_set>
@@ -15,11 +15,11 @@ public:
         const uint32_t count = static_cast<uint32_t>(list.GetCount());
         m_names.reserve(count);
         for (uint32_t i = 0; i < count; ++i)
-            m_names.insert(FoldAsciiCase(list.GetName(i)));
+            m_names.insert(platform::FoldAsciiCase(list.GetName(i)));
     }
-    bool Holds(const std::string& name) const { return m_names.count(FoldAsciiCase(name)) != 0; }
-    void Add(const std::string& name) { m_names.insert(FoldAsciiCase(name)); }
-    void Remove(const std::string& name) { m_names.erase(FoldAsciiCase(name)); }
+    bool Holds(const std::string& name) const { return m_names.count(platform::FoldAsciiCase(name)) != 0; }
+    void Add(const std::string& name) { m_names.insert(platform::FoldAsciiCase(name)); }
+    void Remove(const std::string& name) { m_names.erase(platform::FoldAsciiCase(name)); }
 
 private:
     std::unordered_set<std::string> m_names;
