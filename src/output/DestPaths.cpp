@@ -1,6 +1,5 @@
 #include "output/DestPaths.h"
 
-#include "output/LinkFile.h"
 #include "platform/NameCompare.h"
 #include "platform/Paths.h"
 #include "platform/TextEncoding.h"
@@ -25,7 +24,7 @@ std::string LinkName(const std::string& name)
 }
 
 SaveStep PlanSave(const std::string& destFolder, const std::string& folder,
-                  const std::string& name, bool links)
+                  const std::string& name, const std::string& writtenName)
 {
     SaveStep step;
     step.strSource = FullPath(folder, name);
@@ -38,7 +37,7 @@ SaveStep PlanSave(const std::string& destFolder, const std::string& folder,
         step.outcome = SaveStep::kSameAsSource;
         return step;
     }
-    const std::string written = links ? destFolder + LinkFileName(name) : step.strDest;
+    const std::string written = destFolder + writtenName;
     if (platform::PathLength(written) > platform::kMaxPathLength) {
         step.outcome = SaveStep::kTooLong;
         return step;

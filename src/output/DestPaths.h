@@ -25,11 +25,13 @@ struct SaveStep {
     Outcome outcome = kWrite;
     std::string strSource;   // FullPath: the copy's source, the link's target
     std::string strDest;     // destination folder + name, before any ".lnk" change
-    std::string strWritten;  // the file to write: strDest, or its link (LinkFileName)
+    std::string strWritten;  // the file to write: destination folder + writtenName
 };
 
+// Saving the file `name` of `folder` into `destFolder` as `writtenName` (its own
+// name, a link's name, or another that the save chose).
 SaveStep PlanSave(const std::string& destFolder, const std::string& folder,
-                  const std::string& name, bool links);
+                  const std::string& name, const std::string& writtenName);
 
 // The shell's delete request for every file of the destination folder: the
 // folder, "*.*", and the two zero characters that end the request's list.

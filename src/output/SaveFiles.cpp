@@ -3,6 +3,7 @@
 #include "output/CopyToDest.h"
 #include "output/DestPaths.h"
 #include "output/LinkFile.h"
+#include "output/SaveNames.h"
 #include "output/SaveTexts.h"
 #include "platform/FileSystem.h"
 
@@ -22,14 +23,30 @@ const char* FailurePrefix(const SaveFailure& failure)
     return failure.what == SaveFailure::kSameAsSource ? kDestSameAsSource : kSaveFailed;
 }
 
+namespace {
+
+platform::WriteResult WriteOne(const SaveStep& step, const std::string& name, bool links)
+{
+    return links ? WriteLink(step.strWritten, name, step.strSource)
+                 : CopyToDest(step.strSource, step.strWritten);
+}
+
+}  // namespace
+
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
               CSaveReport& report)
 {
+    CSaveNames names([&](const std::string& written) {
+        const std::string path = destFolder + written;
+        return platform::PathExists(path) && !report.MayReplace(path);
+    });
     int notSaved = 0;
     for (int index = 0; index < list.GetCount(); ++index) {
         const uint32_t entry = static_cast<uint32_t>(index);
         const std::string name = list.GetName(entry);
-        const SaveStep step = PlanSave(destFolder, list.GetFolder(entry), name, links);
+        const std::string folder = list.GetFolder(entry);
+        const std::string written = NameToTry(links ? LinkFileName(name) : name);
+        SaveStep step = PlanSave(destFolder, folder, name, names.Claim(written));
         if (!report.Saving(index, list.GetCount(), step.strDest))
             break;
         SaveFailure failure;
@@ -42,11 +59,16 @@ int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
                                   "the destination path would be too long"};
             break;
         case SaveStep::kWrite: {
-            const platform::WriteResult saved =
-                links ? WriteLink(step.strWritten, name, step.strSource)
-                      : CopyToDest(step.strSource, step.strWritten);
-            if (saved)
+            platform::WriteResult saved = WriteOne(step, name, links);
+            if (!saved && CardRefusesName(written)) {
+                step = PlanSave(destFolder, folder, name, names.Claim(CardSafeName(written)));
+                if (step.outcome == SaveStep::kWrite)
+                    saved = WriteOne(step, name, links);
+            }
+            if (saved) {
+                report.Saved(index, step.strWritten);
                 continue;
+            }
             failure = SaveFailure{SaveFailure::kNotWritten, step.strSource, saved.Reason()};
             break;
         }

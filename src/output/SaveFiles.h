@@ -29,6 +29,11 @@ public:
     virtual bool Saving(int index, int count, const std::string& destPath) = 0;
     // The entry was not saved.
     virtual void NotSaved(const SaveFailure& failure) = 0;
+    // The entry was saved as `destPath`, under its own name or another (SaveNames.h).
+    virtual void Saved(int /*index*/, const std::string& /*destPath*/) {}
+    // Whether a file already at `destPath` may be replaced; where not, the entry
+    // is saved under a numbered name.
+    virtual bool MayReplace(const std::string& /*destPath*/) const { return true; }
 };
 
 // The fixed text (SaveTexts.h) that starts the message of a failure.
@@ -41,7 +46,10 @@ bool ReachDestFolder(const std::string& text, std::string& folder);
 
 // Saves the entries of `list` into `destFolder` (as ReachDestFolder made it), in
 // list order, as copies or as links. A file that would replace itself, or cannot
-// be saved, is reported and the rest are saved. The count is read at every step,
-// as the window serves messages between files. Returns the number not saved.
+// be saved, is reported and the rest are saved. Each file gets a name of its own
+// in this save (a numbered one where another took it), and where the destination
+// refuses a name, the name a card takes (CardSafeName). The count is read at
+// every step, as the window serves messages between files. Returns the number
+// not saved.
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
               CSaveReport& report);

@@ -16,6 +16,11 @@ std::string P(std::string path)
     return path;
 }
 
+std::string Written(const std::string& name, bool links)
+{
+    return links ? LinkFileName(name) : name;
+}
+
 }  // namespace
 
 TEST(DestFolder, SeparatorAddedOnlyWhereMissingAndLongerThanOneCharacter)
@@ -44,46 +49,46 @@ TEST(LinkName, ReplacesTheTextFromTheLastDot)
 
 TEST(SavePlan, CopyAndShortcutPaths)
 {
-    SaveStep copy = PlanSave(P("D:/Rio/"), P("C:/Music"), "song.mp3", false);
+    SaveStep copy = PlanSave(P("D:/Rio/"), P("C:/Music"), "song.mp3", "song.mp3");
     EXPECT_EQ(SaveStep::kWrite, copy.outcome);
     EXPECT_EQ(P("C:/Music/song.mp3"), copy.strSource);
     EXPECT_EQ(P("D:/Rio/song.mp3"), copy.strDest);
     EXPECT_EQ(P("D:/Rio/song.mp3"), copy.strWritten);
 
-    SaveStep link = PlanSave(P("D:/Rio/"), P("C:/Music"), "song.mp3", true);
+    SaveStep link = PlanSave(P("D:/Rio/"), P("C:/Music"), "song.mp3", LinkFileName("song.mp3"));
     EXPECT_EQ(SaveStep::kWrite, link.outcome);
     EXPECT_EQ(P("D:/Rio/song.mp3"), link.strDest);
     EXPECT_EQ(P("D:/Rio/") + LinkFileName("song.mp3"), link.strWritten);
 
     // The folder's own dot is not the name's extension.
     EXPECT_EQ(P("D:/My.Rio/") + LinkFileName("track"),
-              PlanSave(P("D:/My.Rio/"), P("C:/Music"), "track", true).strWritten);
+              PlanSave(P("D:/My.Rio/"), P("C:/Music"), "track", LinkFileName("track")).strWritten);
 }
 
 TEST(SavePlan, SavingIntoTheSourceFolderIsRefused)
 {
     for (bool links : {false, true}) {
         EXPECT_EQ(SaveStep::kSameAsSource,
-                  PlanSave(P("C:/Music/"), P("C:/Music"), "song.mp3", links).outcome);
+                  PlanSave(P("C:/Music/"), P("C:/Music"), "song.mp3", Written("song.mp3", links)).outcome);
         // Where letter case does not matter, another case is the same file.
-        SaveStep step = PlanSave(P("c:/MUSIC/"), P("C:/Music"), "Song.mp3", links);
+        SaveStep step = PlanSave(P("c:/MUSIC/"), P("C:/Music"), "Song.mp3", Written("Song.mp3", links));
         EXPECT_EQ(platform::kPathsIgnoreCase ? SaveStep::kSameAsSource : SaveStep::kWrite,
                   step.outcome)
             << links;
         EXPECT_EQ(P("c:/MUSIC/Song.mp3"), step.strDest);
     }
-    EXPECT_EQ(SaveStep::kWrite, PlanSave(P("C:/Music/"), P("C:/Music2"), "x.mp3", false).outcome);
+    EXPECT_EQ(SaveStep::kWrite, PlanSave(P("C:/Music/"), P("C:/Music2"), "x.mp3", "x.mp3").outcome);
     // Only A to Z fold: accented letters of the ANSI code page stay distinct.
-    EXPECT_EQ(SaveStep::kWrite, PlanSave(P("C:/\xC9/"), P("C:/\xE9"), "x.mp3", false).outcome);
+    EXPECT_EQ(SaveStep::kWrite, PlanSave(P("C:/\xC9/"), P("C:/\xE9"), "x.mp3", "x.mp3").outcome);
 }
 
 TEST(SavePlan, OverlongDestinationIsRefusedNotCut)
 {
     // Leaves room for a name of seven characters.
     const std::string folder = P("D:/") + std::string(platform::kMaxPathLength - 4 - 7, 'f') + P("/");
-    EXPECT_EQ(SaveStep::kWrite, PlanSave(folder, P("C:/M"), "song.mp", false).outcome);
+    EXPECT_EQ(SaveStep::kWrite, PlanSave(folder, P("C:/M"), "song.mp", "song.mp").outcome);
 
-    SaveStep step = PlanSave(folder, P("C:/M"), "song.mp3", false);
+    SaveStep step = PlanSave(folder, P("C:/M"), "song.mp3", "song.mp3");
     EXPECT_EQ(SaveStep::kTooLong, step.outcome);
     EXPECT_EQ(P("C:/M/song.mp3"), step.strSource);
     EXPECT_TRUE(step.strWritten.empty());
@@ -92,7 +97,7 @@ TEST(SavePlan, OverlongDestinationIsRefusedNotCut)
     for (const char* name : {"songs", "son.mpeg"}) {
         const bool fits = LinkFileName(name).size() <= 7;
         EXPECT_EQ(fits ? SaveStep::kWrite : SaveStep::kTooLong,
-                  PlanSave(folder, P("C:/M"), name, true).outcome)
+                  PlanSave(folder, P("C:/M"), name, LinkFileName(name)).outcome)
             << name;
     }
 }
