@@ -30,11 +30,11 @@ std::vector<uint32_t> NameOrder(const CFileList& sample)
     return order;
 }
 
-std::string SampleLines(const CFileList& sample, const std::vector<uint32_t>& order)
+std::string SampleLines(const CFileList& sample, const std::vector<uint32_t>& order, char lineEnd)
 {
     std::string text;
     for (uint32_t index : order)
-        text += std::to_string(sample.GetSizeKB(index)) + "\t" + PathOf(sample, index) + "\n";
+        text += std::to_string(sample.GetSizeKB(index)) + "\t" + PathOf(sample, index) + lineEnd;
     return text;
 }
 
@@ -67,7 +67,7 @@ std::string JsonString(const std::string& text)
 }
 
 std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& order,
-                       uint32_t maxKB, bool externalMem)
+                       uint32_t maxKB, bool externalMem, uint32_t seed)
 {
     std::string json = "{\"files\": [";
     const char* separator = "\n  ";
@@ -83,7 +83,8 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
     json += ",\n \"count\": " + std::to_string(sample.GetCount()) +
             ",\n \"total_kb\": " + std::to_string(sample.GetTotalKB()) +
             ",\n \"max_kb\": " + std::to_string(maxKB) +
-            ",\n \"view\": \"" + (externalMem ? "external" : "internal") + "\"}\n";
+            ",\n \"view\": \"" + (externalMem ? "external" : "internal") + "\"" +
+            ",\n \"seed\": " + std::to_string(seed) + "}\n";
     return json;
 }
 

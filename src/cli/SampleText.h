@@ -9,13 +9,13 @@
 // the case of A to Z.
 std::vector<uint32_t> NameOrder(const CFileList& sample);
 
-// One line per file: its KB, a tab, its full path.
-std::string SampleLines(const CFileList& sample, const std::vector<uint32_t>& order);
+// One line per file: its KB, a tab, its full path, and `lineEnd`.
+std::string SampleLines(const CFileList& sample, const std::vector<uint32_t>& order, char lineEnd);
 
 // One JSON object: "files" (each with "name", "folder", "path", "kb"), "count",
-// "total_kb", "max_kb" and "view" ("internal" or "external").
+// "total_kb", "max_kb", "view" ("internal" or "external") and "seed".
 std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& order,
-                       uint32_t maxKB, bool externalMem);
+                       uint32_t maxKB, bool externalMem, uint32_t seed);
 
 // An M3U playlist: each file's full path on a line of its own.
 std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order);

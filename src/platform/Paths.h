@@ -9,9 +9,11 @@ namespace platform {
 #ifdef _WIN32
 constexpr char kPathSeparator = '\\';
 constexpr bool kPathsIgnoreCase = true;  // of A to Z, as the program compares names
+constexpr bool kNamesAreBytes = false;   // names are characters, whatever the code page
 #else
 constexpr char kPathSeparator = '/';
 constexpr bool kPathsIgnoreCase = false;
+constexpr bool kNamesAreBytes = true;  // any bytes but "/" and NUL, UTF-8 or not
 #endif
 
 // folder + separator + name.
