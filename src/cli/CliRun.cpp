@@ -11,10 +11,13 @@
 #include "output/SaveTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
+#include "platform/WholeFile.h"
 #include "settings/Settings.h"
 #include "shell/Shortcuts.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -92,6 +95,15 @@ std::string SampleText(const RunConfig& config, const CFileList& sample)
     return SampleLines(sample, order, '\n');
 }
 
+// False, with the system's reason, when standard output does not take it all.
+bool WriteStandardOutput(const std::string& text, std::string& reason)
+{
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
+        return true;
+    reason = std::strerror(errno);
+    return false;
+}
+
 void ReportNothingSampled(const RunLists& lists)
 {
     std::string line = "Nothing sampled: ";
@@ -107,19 +119,6 @@ void ReportNothingSampled(const RunLists& lists)
     std::fprintf(stderr, "%s\n", line.c_str());
 }
 
-bool WriteTextFile(const std::string& path, const std::string& text)
-{
-    // Text mode: the system's own line ends.
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (std::fclose(file) == 0 && written)
-        return true;
-    std::remove(path.c_str());
-    return false;
-}
-
 // Returns the number of saves that failed.
 int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress)
 {
@@ -130,7 +129,8 @@ int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& pr
         progress.Clear();
     }
     if (!config.playlist.empty() &&
-        !WriteTextFile(config.playlist, SamplePlaylist(sample, NameOrder(sample)))) {
+        !platform::WriteWholeFile(config.playlist,
+                                  SamplePlaylist(sample, NameOrder(sample), platform::kLineEnd))) {
         progress.NotSaved(kSaveFailed, config.playlist);
         ++notSaved;
     }
@@ -159,14 +159,15 @@ int RunCli(const CliOptions& options)
     DrawSample(SampleLists{lists.source, sample, lists.avoided, trial, best},
                static_cast<int>(config.maxKB), config.resample);
 
-    const std::string text = SampleText(config, sample);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
+    if (!WriteStandardOutput(SampleText(config, sample), problem)) {
+        std::fprintf(stderr, "%s: standard output: %s\n", kProgramName, problem.c_str());
+        return kExitNotAllWritten;
+    }
     if (sample.GetCount() == 0) {
         ReportNothingSampled(lists);
         return kExitDone;
     }
     std::fprintf(stderr, "%s, seed %u\n", SampleTotalsText(sample, config.externalMem).c_str(),
                  static_cast<unsigned>(config.seed));
-    return Save(config, sample, progress) > 0 ? kExitNotAllSaved : kExitDone;
+    return Save(config, sample, progress) > 0 ? kExitNotAllWritten : kExitDone;
 }

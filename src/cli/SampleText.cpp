@@ -1,5 +1,6 @@
 #include "cli/SampleText.h"
 
+#include "catalogue/FileUri.h"
 #include "catalogue/NameCompare.h"
 #include "output/DestPaths.h"
 #include "platform/TextEncoding.h"
@@ -13,6 +14,18 @@ namespace {
 std::string PathOf(const CFileList& sample, uint32_t index)
 {
     return FullPath(sample.GetFolder(index), sample.GetName(index));
+}
+
+// A path as a line of a UTF-8 playlist that reads back whole: as it is where
+// it can be, else as a "file:" URI (a name that is not UTF-8, or holds a
+// control character, or ends in a space that reading would trim).
+std::string PlaylistLine(const std::string& path)
+{
+    const bool plain = platform::IsValidUtf8(path) && path.back() != ' ' &&
+                       std::none_of(path.begin(), path.end(), [](char c) {
+                           return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+                       });
+    return plain ? path : FileUriOfPath(path);
 }
 
 }  // namespace
@@ -57,8 +70,10 @@ std::string JsonString(const std::string& text)
             at += length;
             continue;
         } else {
+            // The surrogate escape of a byte that is no part of a UTF-8 character,
+            // which a reader turns back into that byte (Python's os.fsencode).
             char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            std::snprintf(escaped, sizeof escaped, "\\udc%02x", byte);
             json += escaped;
         }
         ++at;
@@ -88,10 +103,11 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
     return json;
 }
 
-std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order)
+std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order,
+                           const std::string& lineEnd)
 {
     std::string text;
     for (uint32_t index : order)
-        text += PathOf(sample, index) + "\n";
+        text += PlaylistLine(PathOf(sample, index)) + lineEnd;
     return text;
 }

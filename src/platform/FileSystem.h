@@ -13,6 +13,13 @@ namespace platform {
 // counts it (platform::PathLength).
 constexpr std::size_t kMaxPathLength = 259;
 
+// How the system's text files end their lines.
+#ifdef _WIN32
+constexpr char kLineEnd[] = "\r\n";
+#else
+constexpr char kLineEnd[] = "\n";
+#endif
+
 struct FolderItem {
     std::string name;
     bool isFolder = false;  // folders and links to folders

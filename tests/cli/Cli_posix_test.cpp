@@ -192,19 +192,54 @@ TEST_F(CliTree, JsonReadsBackInAJsonParser)
 {
     if (std::system("python3 -c 'import json' 2>/dev/null") != 0)
         GTEST_SKIP() << "no python3";
+    // Bytes that are not UTF-8 come back through os.fsencode, and "\xFF" is not
+    // the "\xC3\xBF" of y with diaeresis.
     const std::string odd = std::string("q\"uo\\te\t\xE9") + "\xC3\xA9.mp3";
-    ASSERT_TRUE(CreateSizedFile(JoinPath(music, odd), 1500000));
-    const ProgramRun run = RunCli({music, "--json", "--resample", "--max-kb", "999999", "--quiet"});
+    for (const std::string& name : {odd, std::string("\xFF.mp3"), std::string("\xC3\xBF.mp3")})
+        ASSERT_TRUE(CreateSizedFile(JoinPath(music, name), 1500000));
+    const ProgramRun run = RunCli({music, "--json", "--resample", "--max-kb", "999999", "--quiet",
+                                   "--seed", "06265"});
     ASSERT_EQ(0, run.status) << run.err;
     ASSERT_TRUE(WriteBytes(temp.Join("out.json"), run.out));
     const std::string check =
-        "python3 -c 'import json,sys; d=json.load(open(sys.argv[1], encoding=\"utf-8\")); "
-        "f=d[\"files\"]; assert d[\"count\"]==len(f)==3 and d[\"total_kb\"]==sum(x[\"kb\"] for x in f); "
-        "assert d[\"max_kb\"]==999999 and d[\"view\"]==\"internal\"; "
-        "assert [x[\"name\"] for x in f]==[\"a.mp3\",\"old.mp3\",\"q\\\"uo\\\\te\\t\\u00e9\\u00e9.mp3\"], f; "
-        "assert all(x[\"path\"]==x[\"folder\"]+\"/\"+x[\"name\"] for x in f)' " +
+        "python3 -c 'import json,os,sys; d=json.load(open(sys.argv[1], encoding=\"utf-8\")); "
+        "f=d[\"files\"]; assert d[\"count\"]==len(f)==5 and d[\"total_kb\"]==sum(x[\"kb\"] for x in f); "
+        "assert d[\"max_kb\"]==999999 and d[\"view\"]==\"internal\" and d[\"seed\"]==6265; "
+        "assert [x[\"name\"] for x in f]==[\"a.mp3\",\"old.mp3\",\"q\\\"uo\\\\te\\t\\udce9\\u00e9.mp3\","
+        "\"\\u00ff.mp3\",\"\\udcff.mp3\"], f; "
+        "assert all(x[\"path\"]==x[\"folder\"]+\"/\"+x[\"name\"] and "
+        "os.path.isfile(os.fsencode(x[\"path\"])) for x in f)' " +
         temp.Join("out.json");
     EXPECT_EQ(0, std::system(check.c_str())) << run.out;
+}
+
+TEST_F(CliTree, EveryNameIsCarriedByNulEndedLinesAndTheWrittenPlaylist)
+{
+    const Names odd = {"new\nline.mp3", "caf\xE9.mp3", "\xFF.mp3", "\xC3\xBF.mp3", "end.mp3 ",
+                       "100%.mp3", "back\\slash.mp3", "#tag.mp3"};
+    std::set<std::string> expected = {JoinPath(music, "a.mp3"), JoinPath(music, "b.wav"),
+                                      JoinPath(music, "old.mp3")};
+    for (const std::string& name : odd) {
+        ASSERT_TRUE(CreateSizedFile(JoinPath(music, name), 1500000));
+        expected.insert(JoinPath(music, name));
+    }
+    const std::string m3u = temp.Join("odd.m3u");
+    const ProgramRun run =
+        RunCli({music, "--ext", "", "--resample", "--max-kb", "999999", "-0", "--m3u", m3u});
+    ASSERT_EQ(0, run.status) << run.err;
+    std::set<std::string> printed;
+    std::string::size_type start = 0;
+    for (std::string::size_type end; (end = run.out.find('\0', start)) != std::string::npos;
+         start = end + 1)
+        printed.insert(run.out.substr(start, end - start).substr(5));  // after "1501\t"
+    EXPECT_EQ(start, run.out.size());
+    EXPECT_EQ(expected, printed);
+
+    // The playlist is UTF-8 and reads back to the very same files.
+    EXPECT_TRUE(platform::IsValidUtf8(ReadAll(m3u)));
+    const ProgramRun back = RunCli({m3u, "--ext", "", "--resample", "--max-kb", "999999", "--null"});
+    EXPECT_EQ(run.out, back.out);
+    EXPECT_EQ(0u, back.err.find("11 files, ")) << back.err;
 }
 
 TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
@@ -288,6 +323,15 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
         {{"--settings", temp.Join("my.ini"), "--copy-to"}, 2, "--copy-to: no folder given"},
         {{music, "--settings", ""}, 2, "--settings: an empty argument names no file"},
         {{music, "--m3u", ""}, 2, "--m3u: an empty argument names no file"},
+        {{music, "--m3u", fifo}, 2, fifo + ": is not a regular file"},
+        {{music, "--m3u", "/dev/null"}, 2, "/dev/null: is not a regular file"},
+        {{music, "--m3u", dest}, 2, dest + ": is a folder"},
+        {{temp.Join("list.m3u"), "--m3u", JoinPath(music, "../list.m3u")}, 2,
+         JoinPath(music, "../list.m3u") + ": is one of the run's sources"},
+        {{music, "--avoid", temp.Join("list.m3u8"), "--m3u", temp.Join("list.m3u8")}, 2,
+         temp.Join("list.m3u8") + ": is one of the run's sources"},
+        {{JoinPath(music, "a.mp3"), "--m3u", JoinPath(music, "a.mp3")}, 2,
+         JoinPath(music, "a.mp3") + ": is one of the run's sources"},
         {{music, "--m3u", JoinPath(missing, "x.m3u")}, 2, JoinPath(missing, "x.m3u") + ": its folder does not exist"},
         {{music, "--max-kb", "12abc"}, 2, kb + "\"12abc\""},
         {{music, "--max-kb", ""}, 2, kb + "\"\""},
@@ -316,6 +360,43 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
         EXPECT_NE(std::string::npos, run.err.find(c.message)) << run.err;
         EXPECT_TRUE(FolderContents(dest).empty()) << c.message;
     }
+}
+
+// Runs a shell command line; its exit status, or -1.
+int Shell(const std::string& command)
+{
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(CliTree, FailuresToWriteAreNeverSuccess)
+{
+    const std::string cli = std::string(TARROWBY_CLI) + " " + music + " --max-kb 999999 ";
+    const std::string err = temp.Join("err"), m3u = temp.Join("kept.m3u");
+    ASSERT_TRUE(WriteBytes(m3u, "old\n"));
+    EXPECT_EQ(1, Shell(cli + "--m3u " + m3u + " >/dev/full 2>" + err));
+    EXPECT_EQ("tarrowby-cli: standard output: No space left on device\n", ReadAll(err));
+    EXPECT_EQ("old\n", ReadAll(m3u));  // nothing saved after that
+
+    // A card that fills up: each save that fails says why, the playlist that
+    // was there stays as it was, and nothing half-written is left.
+    if (Shell("unshare -rm true 2>/dev/null") != 0)
+        GTEST_SKIP() << "no private mounts here: the full card is not tried";
+    const std::string card = temp.Join("card");
+    ASSERT_TRUE(MakeFolder(card));
+    const std::string onCard = JoinPath(card, "x.m3u");
+    EXPECT_EQ(1, Shell("unshare -rm sh -c 'mount -t tmpfs -o size=256k tarrowby " + card +
+                       " && printf old >" + onCard + " && (head -c 1000000 /dev/zero >" +
+                       JoinPath(card, "fill") + "; " + cli + "--copy-to " + card + " --m3u " +
+                       onCard + " >/dev/null 2>" + err + "; s=$?; ls -a " + card + " >" +
+                       temp.Join("left") + "; cat " + onCard + " >" + temp.Join("kept") +
+                       "; exit $s)' 2>/dev/null"));
+    for (const std::string& path : {JoinPath(music, "a.mp3"), JoinPath(music, "old.mp3"), onCard})
+        EXPECT_NE(std::string::npos,
+                  ReadAll(err).find("\nSave failed: " + path))
+            << ReadAll(err);
+    EXPECT_EQ(".\n..\nfill\nx.m3u\n", ReadAll(temp.Join("left")));
+    EXPECT_EQ("old", ReadAll(temp.Join("kept")));
 }
 
 TEST_F(CliTree, PlaylistsFromWindowsStandardInputAndLinesThatNamedNoFile)
