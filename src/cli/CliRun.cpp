@@ -128,11 +128,14 @@ int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& pr
         notSaved += SaveFiles(sample, save.folder, save.links, progress);
         progress.Clear();
     }
-    if (!config.playlist.empty() &&
-        !platform::WriteWholeFile(config.playlist,
-                                  SamplePlaylist(sample, NameOrder(sample), platform::kLineEnd))) {
-        progress.NotSaved(kSaveFailed, config.playlist);
-        ++notSaved;
+    if (!config.playlist.empty()) {
+        const platform::WriteResult written =
+            platform::WriteWholeFile(config.playlist, SamplePlaylist(sample, NameOrder(sample)));
+        if (!written) {
+            progress.NotSaved(
+                SaveFailure{SaveFailure::kNotWritten, config.playlist, written.Reason()});
+            ++notSaved;
+        }
     }
     return notSaved;
 }

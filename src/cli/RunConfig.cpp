@@ -32,14 +32,6 @@ uint32_t FreshSeed()
     }
 }
 
-std::string FolderOf(const std::string& path)
-{
-    const std::string::size_type separator = path.rfind(platform::kPathSeparator);
-    if (separator == std::string::npos)
-        return std::string();
-    return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
-}
-
 bool AddSources(const std::vector<std::string>& texts, std::vector<SourceArgument>& sources,
                 std::string& problem)
 {
@@ -144,7 +136,7 @@ bool ResolvePlaylist(const std::string& given, RunConfig& config, std::string& p
         problem = path + ": is a folder";
     else if (fs::exists(status) && !fs::is_regular_file(status))
         problem = path + ": is not a regular file";
-    else if (!IsReadableFolder(FolderOf(path)))
+    else if (!IsReadableFolder(platform::FolderOf(path)))
         problem = path + ": its folder does not exist";
     else if (IsSourceFile(path, config))
         problem = path + ": is one of the run's sources";

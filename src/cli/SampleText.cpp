@@ -1,8 +1,9 @@
 #include "cli/SampleText.h"
 
 #include "catalogue/FileUri.h"
-#include "catalogue/NameCompare.h"
 #include "output/DestPaths.h"
+#include "platform/NameCompare.h"
+#include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 
 #include <algorithm>
@@ -38,7 +39,7 @@ std::vector<uint32_t> NameOrder(const CFileList& sample)
     std::vector<uint32_t> order(names.size());
     std::iota(order.begin(), order.end(), 0u);
     std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        return CompareFileNames(names[a], names[b]) < 0;
+        return platform::CompareFileNames(names[a], names[b]) < 0;
     });
     return order;
 }
@@ -103,11 +104,10 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
     return json;
 }
 
-std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order,
-                           const std::string& lineEnd)
+std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order)
 {
     std::string text;
     for (uint32_t index : order)
-        text += PlaylistLine(PathOf(sample, index)) + lineEnd;
+        text += PlaylistLine(PathOf(sample, index)) + platform::kTextLineEnd;
     return text;
 }

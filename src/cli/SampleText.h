@@ -18,10 +18,9 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
                        uint32_t maxKB, bool externalMem, uint32_t seed);
 
 // An M3U playlist in UTF-8 that the program reads back to the same files: each
-// file's full path on a line of its own, ended by `lineEnd`; a name that a
-// plain line cannot carry is written as a "file:" URI.
-std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order,
-                           const std::string& lineEnd);
+// file's full path on a line of its own, with the system's line end; a name
+// that a plain line cannot carry is written as a "file:" URI.
+std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order);
 
 // `text` as a JSON string, quotes included. UTF-8 stays as it is; each byte
 // that is no part of a UTF-8 character is written "\udcXX", so any name gives

@@ -1,8 +1,8 @@
 #include "cli/Sources.h"
 
-#include "catalogue/NameCompare.h"
 #include "catalogue/Playlist.h"
 #include "platform/FileSystem.h"
+#include "platform/NameCompare.h"
 #include "platform/Paths.h"
 
 #include <cstdio>
@@ -14,7 +14,7 @@ const char kStandardInputName[] = "standard input";
 bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() &&
-           SameFileName(text.substr(text.size() - end.size()), end);
+           platform::SameFileName(text.substr(text.size() - end.size()), end);
 }
 
 bool HasSubfolders(const std::string& folder)

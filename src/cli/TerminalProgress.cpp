@@ -20,12 +20,6 @@ std::size_t LineWidth()
     return (columns > 0 ? columns : kUsualColumns) - 1;
 }
 
-std::string NameOf(const std::string& path)
-{
-    const std::string::size_type separator = path.rfind(platform::kPathSeparator);
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 }  // namespace
 
 std::string GroupedNumber(long long number)
@@ -97,13 +91,16 @@ bool CTerminalProgress::Saving(int index, int count, const std::string& destPath
 {
     if (Due(index == 0))
         Show(FitLine(m_verb + " " + std::to_string(index + 1) + "/" + std::to_string(count) + " ",
-                     NameOf(destPath), "", LineWidth()));
+                     platform::NameOf(destPath), "", LineWidth()));
     return true;
 }
 
-void CTerminalProgress::NotSaved(const char* prefix, const std::string& path)
+void CTerminalProgress::NotSaved(const SaveFailure& failure)
 {
     Clear();
-    std::fprintf(stderr, "%s\n", MessageLine(prefix, path).c_str());
+    std::string line = MessageLine(FailurePrefix(failure), failure.path);
+    if (!failure.reason.empty())
+        line += ": " + failure.reason;
+    std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
 }

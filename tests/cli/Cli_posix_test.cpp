@@ -253,8 +253,9 @@ TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
                                    "--copy-to", dest, "--links-to", links, "--m3u",
                                    temp.Join("out.m3u"), "--seed", "1"});
     EXPECT_EQ(1, run.status);
+    // Each failure ends with the system's reason.
     EXPECT_EQ("3 files, 8003 KB for internal mem, seed 1\nSave failed: " + JoinPath(music, "b.wav") +
-                  "\n",
+                  ": Is a directory\n",
               run.err);
     // The rest are saved whole, and no temporary file is left behind.
     EXPECT_EQ((std::set<std::string>{"a.mp3", "b.wav", "old.mp3"}), FolderContents(dest));
@@ -393,7 +394,7 @@ TEST_F(CliTree, FailuresToWriteAreNeverSuccess)
                        "; exit $s)' 2>/dev/null"));
     for (const std::string& path : {JoinPath(music, "a.mp3"), JoinPath(music, "old.mp3"), onCard})
         EXPECT_NE(std::string::npos,
-                  ReadAll(err).find("\nSave failed: " + path))
+                  ReadAll(err).find("\nSave failed: " + path + ": No space left on device\n"))
             << ReadAll(err);
     EXPECT_EQ(".\n..\nfill\nx.m3u\n", ReadAll(temp.Join("left")));
     EXPECT_EQ("old", ReadAll(temp.Join("kept")));
