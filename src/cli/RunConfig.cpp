@@ -14,8 +14,6 @@
 #include <random>
 #include <system_error>
 
-namespace fs = std::filesystem;
-
 namespace {
 
 // A seed from the system's random source, so that runs in the same second
@@ -116,7 +114,7 @@ bool IsSourceFile(const std::string& path, const RunConfig& config)
             std::error_code error;
             if ((source.kind == SourceArgument::kPlaylist ||
                  source.kind == SourceArgument::kFile) &&
-                fs::equivalent(path, source.path, error))
+                std::filesystem::equivalent(path, source.path, error))
                 return true;
         }
     }
@@ -130,11 +128,10 @@ bool ResolvePlaylist(const std::string& given, RunConfig& config, std::string& p
         return false;
     }
     const std::string path = platform::AbsolutePath(given);
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (fs::is_directory(status))
+    const platform::PathKind kind = platform::KindOfPath(path);
+    if (kind == platform::PathKind::kFolder)
         problem = path + ": is a folder";
-    else if (fs::exists(status) && !fs::is_regular_file(status))
+    else if (kind == platform::PathKind::kOther)
         problem = path + ": is not a regular file";
     else if (!IsReadableFolder(platform::FolderOf(path)))
         problem = path + ": its folder does not exist";

@@ -28,6 +28,15 @@ bool HasSubfolders(const std::string& folder)
     return found;
 }
 
+// The current folder, ending in a separator, as a playlist's base folder.
+std::string CurrentFolderBase()
+{
+    std::string folder = platform::AbsolutePath("");
+    if (folder.empty() || folder.back() != platform::kPathSeparator)
+        folder += platform::kPathSeparator;
+    return folder;
+}
+
 // Reads one source; returns the number of playlist lines that named no file.
 int ReadSource(CFileList& list, const SourceArgument& source, CReadProgress* progress)
 {
@@ -36,8 +45,7 @@ int ReadSource(CFileList& list, const SourceArgument& source, CReadProgress* pro
         return list.AddPlaylist(source.path, progress);
     case SourceArgument::kStandardInput:
         // A list of paths typed or piped in: relative ones are from here.
-        return list.AddPlaylistFrom(stdin, kStandardInputName,
-                                    platform::AbsolutePath("") + platform::kPathSeparator,
+        return list.AddPlaylistFrom(stdin, kStandardInputName, CurrentFolderBase(),
                                     PlaylistText::kMixed, progress);
     case SourceArgument::kFile:
         list.AddFile(source.path);
