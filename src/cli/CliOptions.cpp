@@ -82,6 +82,11 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
                  "use the external memory's values (MaxView2, Dest2) instead of the internal one's");
     AddNumber(app, "--max-kb", options.maxKB, 1, kLargestKB,
               "capacity in KB of 1000 bytes (default: the settings' value, else 32600)");
+    AddText(app, "--capacity", options.capacity,
+            "capacity as a size: 4G, 700M, 3.7GiB (K, M, G, T count powers of 1000; KiB, MiB, "
+            "GiB, TiB powers of 1024), or free: the free space of the destination folder; with "
+            "a destination each file counts the space it takes there")
+        ->type_name("SIZE");
     AddText(app, "--ext", options.extensions, "admitted extensions (default mp3; empty admits all)")
         ->type_name("LIST");
     AddNumber(app, "--min-file-kb", options.minFileKB, 0, kLargestKB,
@@ -102,6 +107,11 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
     CLI::Option* resample = app.add_flag("--resample,!--no-resample", keepFullest,
                                          "keep the fullest of five attempts, or make one "
                                          "(default: on, or the settings' BestFit)");
+    bool fillRoom = false;
+    CLI::Option* topUp = app.add_flag("--top-up,!--no-top-up", fillRoom,
+                                      "after the random draw, fill the room left with the files "
+                                      "that fit it best, or do not (default: the settings' TopUp, "
+                                      "else off)");
     AddNumber(app, "--seed", options.seed, 0, UINT32_MAX,
               "seed the generator: the same seed, sources and options draw the same sample "
               "(default: a fresh seed, shown at the end of the status line)");
@@ -115,7 +125,13 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
             "symbolic links elsewhere")
         ->type_name("DIR")
         ->expected(0, 1);
-    AddText(app, "--m3u", options.m3u, "write the sample as an M3U playlist in UTF-8 (full paths)")
+    app.add_flag("--replace", options.replace,
+                 "manage the --copy-to or --links-to folder: first remove the files of the last "
+                 "fill (those its Tarrowby.m3u8 lists), count their space as free, never replace "
+                 "another file there, and list the new fill in Tarrowby.m3u8");
+    AddText(app, "--m3u", options.m3u,
+            "write the sample as an M3U playlist in UTF-8: full paths, or with --copy-to or "
+            "--links-to the saved files, relative to FILE's folder where they lie below it")
         ->type_name("FILE");
     CLI::Option* json =
         app.add_flag("--json", options.json, "print the sample as JSON instead of lines");
@@ -138,5 +154,7 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
     }
     if (resample->count() > 0)
         options.resample = keepFullest;
+    if (topUp->count() > 0)
+        options.topUp = fillRoom;
     return ParseOutcome::kRun;
 }

@@ -12,6 +12,8 @@ struct CliOptions {
     std::optional<std::string> settingsFile;
     bool external = false;
     std::optional<uint32_t> maxKB;
+    std::optional<std::string> capacity;  // --capacity, as typed (cli/Capacity.h)
+    std::optional<bool> topUp;
     std::optional<std::string> extensions;
     std::optional<uint32_t> minFileKB, maxFileKB;
     std::optional<int> accessedDays, modifiedDays;
@@ -19,6 +21,7 @@ struct CliOptions {
     std::optional<uint32_t> seed;
     // An empty folder (the option given without one) means the settings' Dest.
     std::optional<std::string> copyTo, linksTo;
+    bool replace = false;  // the save folders are managed ones (cli/ManagedFolder.h)
     std::optional<std::string> m3u;
     bool json = false;
     bool nullEnds = false;  // -0: output lines end with a NUL byte

@@ -2,6 +2,7 @@
 
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/Sampling.h"
+#include "cli/ManagedFolder.h"
 #include "cli/ProgramInfo.h"
 #include "cli/RunConfig.h"
 #include "cli/SampleText.h"
@@ -10,7 +11,9 @@
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "platform/RemoveFile.h"
 #include "platform/WholeFile.h"
 #include "settings/Settings.h"
 #include "shell/Shortcuts.h"
@@ -119,23 +122,87 @@ void ReportNothingSampled(const RunLists& lists)
     std::fprintf(stderr, "%s\n", line.c_str());
 }
 
-// Returns the number of saves that failed.
+// Passes a save's report on to the terminal and notes where each file went. In
+// a managed folder no file already there is replaced: it is the user's own.
+class CSaveRecord : public CSaveReport {
+public:
+    CSaveRecord(CSaveReport& terminal, bool managed) : m_terminal(terminal), m_managed(managed) {}
+    bool Saving(int index, int count, const std::string& destPath) override
+    {
+        return m_terminal.Saving(index, count, destPath);
+    }
+    void NotSaved(const SaveFailure& failure) override { m_terminal.NotSaved(failure); }
+    void Saved(int, const std::string& destPath) override { saved.push_back(destPath); }
+    bool MayReplace(const std::string&) const override { return !m_managed; }
+
+    std::vector<std::string> saved;
+
+private:
+    CSaveReport& m_terminal;
+    bool m_managed;
+};
+
+// Removes the last fill's files; returns those still there.
+std::vector<std::string> RemoveLastFill(const std::vector<std::string>& files)
+{
+    std::vector<std::string> left;
+    for (const std::string& file : files) {
+        const platform::WriteResult removed = platform::RemoveFile(file);
+        if (!removed) {
+            std::fprintf(stderr, "%s: cannot remove %s: %s\n", kProgramName, file.c_str(),
+                         removed.Reason().c_str());
+            left.push_back(file);
+        }
+    }
+    return left;
+}
+
+// False, with the reason on standard error, when the playlist was not written.
+bool WritePlaylist(const std::string& path, const std::string& text, CSaveReport& report)
+{
+    const platform::WriteResult written = platform::WriteWholeFile(path, text);
+    if (!written)
+        report.NotSaved(SaveFailure{SaveFailure::kNotWritten, path, written.Reason()});
+    return static_cast<bool>(written);
+}
+
+// Saves in the order printed, so a player that plays a folder in the order its
+// files were written plays them sorted. A managed folder's playlist lists what
+// is there at every step: after the removal, and after the save. Returns the
+// number of files and playlists not written.
 int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress)
 {
+    CFileList ordered(sample.GetCount(), 50);
+    for (uint32_t index : NameOrder(sample))
+        ordered.AddEntry(sample.GetFolder(index), sample.GetName(index), sample.GetSizeKB(index));
     int notSaved = 0;
+    std::vector<std::string> firstSaved;
     for (const SaveRequest& save : config.saves) {
+        std::vector<std::string> there = RemoveLastFill(save.lastFill);
+        notSaved += static_cast<int>(there.size());
+        if (config.replace && !WritePlaylist(save.folder + kFillPlaylistName,
+                                             SavedFilesPlaylist(there, save.folder), progress))
+            ++notSaved;
+        CSaveRecord record(progress, config.replace);
         progress.SetSaveVerb(save.links ? "Linking" : "Copying");
-        notSaved += SaveFiles(sample, save.folder, save.links, progress);
+        notSaved += SaveFiles(ordered, save.folder, save.links, record);
         progress.Clear();
+        there.insert(there.end(), record.saved.begin(), record.saved.end());
+        if (config.replace && !WritePlaylist(save.folder + kFillPlaylistName,
+                                             SavedFilesPlaylist(there, save.folder), progress))
+            ++notSaved;
+        if (&save == &config.saves.front())
+            firstSaved = record.saved;
     }
     if (!config.playlist.empty()) {
-        const platform::WriteResult written =
-            platform::WriteWholeFile(config.playlist, SamplePlaylist(sample, NameOrder(sample)));
-        if (!written) {
-            progress.NotSaved(
-                SaveFailure{SaveFailure::kNotWritten, config.playlist, written.Reason()});
+        // With a save, the playlist lists the saved files, from its own folder.
+        const std::string text =
+            config.saves.empty()
+                ? SamplePlaylist(sample, NameOrder(sample))
+                : SavedFilesPlaylist(firstSaved, platform::FolderOf(config.playlist) +
+                                                     platform::kPathSeparator);
+        if (!WritePlaylist(config.playlist, text, progress))
             ++notSaved;
-        }
     }
     return notSaved;
 }
@@ -160,7 +227,8 @@ int RunCli(const CliOptions& options)
     SeedRandom(config.seed);
     CFileList sample(50, 50), trial(50, 50), best(50, 50);
     DrawSample(SampleLists{lists.source, sample, lists.avoided, trial, best},
-               static_cast<int>(config.maxKB), config.resample);
+               static_cast<int>(config.maxKB), config.resample,
+               FillRules{config.topUp, config.allocationUnit});
 
     if (!WriteStandardOutput(SampleText(config, sample), problem)) {
         std::fprintf(stderr, "%s: standard output: %s\n", kProgramName, problem.c_str());

@@ -1,10 +1,13 @@
 #include "cli/RunConfig.h"
 
 #include "catalogue/RandomGenerator.h"
+#include "cli/Capacity.h"
+#include "cli/ManagedFolder.h"
 #include "cli/TerminalProgress.h"
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
 #include "platform/Console.h"
+#include "platform/DiskSpace.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "settings/StartFolders.h"
@@ -141,6 +144,52 @@ bool ResolvePlaylist(const std::string& given, RunConfig& config, std::string& p
     return problem.empty();
 }
 
+// --replace reads what the last fill left in each save folder; --capacity gives
+// Max KB, and with a destination the unit each file's space is counted in.
+bool ResolveCapacity(const CliOptions& options, RunConfig& config, std::string& problem)
+{
+    if (options.replace && config.saves.empty()) {
+        problem = "--replace: name the folder it manages with --copy-to or --links-to";
+        return false;
+    }
+    config.replace = options.replace;
+    for (SaveRequest& save : config.saves) {
+        if (config.replace)
+            save.lastFill = ReadLastFill(save.folder);
+    }
+    if (!options.capacity)
+        return true;
+    if (options.maxKB) {
+        problem = "--capacity and --max-kb both give the capacity: give one of them";
+        return false;
+    }
+    Capacity capacity;
+    if (!ParseCapacity(*options.capacity, capacity, problem)) {
+        problem = "--capacity: " + problem;
+        return false;
+    }
+    if (config.saves.empty() && capacity.free) {
+        problem = "--capacity free: name the folder whose free space it is with --copy-to or "
+                  "--links-to";
+        return false;
+    }
+    if (config.saves.empty()) {
+        config.maxKB = CapacityKB(capacity.bytes);
+        return true;
+    }
+    const SaveRequest& dest = config.saves.front();
+    platform::DiskSpace space;
+    if (!platform::ReadDiskSpace(dest.folder, space)) {
+        problem = dest.folder + ": the system does not tell its free space";
+        return false;
+    }
+    config.allocationUnit = space.allocationUnit;
+    config.maxKB = CapacityKB(capacity.free ? FillableBytes(space.freeBytes + SpaceOfFiles(dest.lastFill),
+                                                            space.allocationUnit)
+                                            : capacity.bytes);
+    return true;
+}
+
 }  // namespace
 
 bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunConfig& config,
@@ -157,12 +206,15 @@ bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunC
     config.maxKB = options.maxKB.value_or(
         static_cast<uint32_t>(options.external ? settings.MaxView2 : settings.MaxView1));
     config.resample = options.resample.value_or(settings.BestFit != 0);
+    config.topUp = options.topUp.value_or(settings.TopUp != 0);
     config.seed = options.seed ? *options.seed : FreshSeed();
 
     const std::string& dest = options.external ? settings.Dest2 : settings.Dest1;
     if (options.copyTo && !AddSave("--copy-to", *options.copyTo, dest, false, config, problem))
         return false;
     if (options.linksTo && !AddSave("--links-to", *options.linksTo, dest, true, config, problem))
+        return false;
+    if (!ResolveCapacity(options, config, problem))
         return false;
     if (options.m3u && !ResolvePlaylist(*options.m3u, config, problem))
         return false;

@@ -11,6 +11,8 @@
 struct SaveRequest {
     bool links = false;
     std::string folder;  // as ReachDestFolder made it
+    // With --replace: the files of the last fill there (cli/ManagedFolder.h).
+    std::vector<std::string> lastFill;
 };
 
 enum class OutputForm { kLines, kNullEndedLines, kJson };
@@ -24,6 +26,11 @@ struct RunConfig {
     std::string extensions;
     int accessedDays = 0, modifiedDays = 0;
     uint32_t maxKB = 0;
+    // The first destination's allocation unit where --capacity was given with one:
+    // each file then counts the space it takes there. 0 counts KB.
+    uint32_t allocationUnit = 0;
+    bool topUp = false;
+    bool replace = false;
     bool externalMem = false;
     bool resample = true;
     uint32_t seed = 0;  // the one given, else a fresh one from the system

@@ -17,16 +17,18 @@ std::string PathOf(const CFileList& sample, uint32_t index)
     return FullPath(sample.GetFolder(index), sample.GetName(index));
 }
 
-// A path as a line of a UTF-8 playlist that reads back whole: as it is where
-// it can be, else as a "file:" URI (a name that is not UTF-8, or holds a
-// control character, or ends in a space that reading would trim).
-std::string PlaylistLine(const std::string& path)
+// `path` as a line of a UTF-8 playlist that reads back whole: spelled as given
+// (the path, or the part of it below the playlist's folder) where a plain line
+// carries it, else as a "file:" URI (a name that is not UTF-8, holds a control
+// character, ends in a space that reading would trim, or would read as a comment).
+std::string PlaylistLine(const std::string& path, const std::string& spelled)
 {
-    const bool plain = platform::IsValidUtf8(path) && path.back() != ' ' &&
-                       std::none_of(path.begin(), path.end(), [](char c) {
+    const bool plain = platform::IsValidUtf8(spelled) && !spelled.empty() &&
+                       spelled.back() != ' ' && spelled.front() != ' ' && spelled.front() != '#' &&
+                       std::none_of(spelled.begin(), spelled.end(), [](char c) {
                            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
                        });
-    return plain ? path : FileUriOfPath(path);
+    return plain ? spelled : FileUriOfPath(path);
 }
 
 }  // namespace
@@ -108,6 +110,18 @@ std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>&
 {
     std::string text;
     for (uint32_t index : order)
-        text += PlaylistLine(PathOf(sample, index)) + platform::kTextLineEnd;
+        text += PlaylistLine(PathOf(sample, index), PathOf(sample, index)) + platform::kTextLineEnd;
+    return text;
+}
+
+std::string SavedFilesPlaylist(const std::vector<std::string>& paths, const std::string& folder)
+{
+    std::string text = std::string("#EXTM3U") + platform::kTextLineEnd;
+    for (const std::string& path : paths) {
+        const bool below = !folder.empty() && path.size() > folder.size() &&
+                           path.compare(0, folder.size(), folder) == 0;
+        text += PlaylistLine(path, below ? path.substr(folder.size()) : path) +
+                platform::kTextLineEnd;
+    }
     return text;
 }

@@ -22,6 +22,11 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
 // that a plain line cannot carry is written as a "file:" URI.
 std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order);
 
+// The saved files `paths` as an M3U playlist in UTF-8: "#EXTM3U", then each path
+// relative to `folder` (ending in a separator) where it lies below it, else
+// whole, with the same care as SamplePlaylist that each line reads back to its file.
+std::string SavedFilesPlaylist(const std::vector<std::string>& paths, const std::string& folder);
+
 // `text` as a JSON string, quotes included. UTF-8 stays as it is; each byte
 // that is no part of a UTF-8 character is written "\udcXX", so any name gives
 // valid JSON that names its file exactly.

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -473,6 +474,212 @@ TEST_F(CliTree, TheProgressLineFitsTheTerminalAndIsCutBetweenCharacters)
         }
     }
     EXPECT_EQ(1, progressLines) << shown;
+}
+
+// A library as cards are filled from: 120 files of 2 to 12 MB (sparse, so
+// cheap), and a folder standing for the card.
+class CardFill : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        library = temp.Join("library");
+        card = temp.Join("card");
+        ASSERT_TRUE(MakeFolder(library) && MakeFolder(card));
+        uint64_t bytes = 2000000;
+        for (int i = 0; i < 120; ++i) {
+            bytes = 2000000 + (bytes * 7919 + 104729) % 10000000;
+            ASSERT_TRUE(CreateSizedFile(JoinPath(library, "t" + std::to_string(100 + i) + ".mp3"), bytes));
+        }
+    }
+
+    TempFolder temp;
+    std::string library, card;
+};
+
+TEST_F(CardFill, CapacityInTheUnitsPeopleHave)
+{
+    EXPECT_EQ(RunCli({library, "--max-kb", "4000000", "--seed", "3"}).out,
+              RunCli({library, "--capacity", "4G", "--seed", "3"}).out);
+    const std::pair<const char*, const char*> sizes[] = {
+        {"1GiB", "1073741"},   {"3.7GiB", "3972844"},          {"700M", "700000"},
+        {"1.5k", "1"},         {"2TB", "2000000000"},          {"0.5mib", "524"},
+        {"1.000001T", "1000001000"}, {"4294967295k", "4294967295"}, {"4294967296k", nullptr}};
+    for (const auto& size : sizes) {
+        const ProgramRun run = RunCli({library, "--capacity", size.first, "--json", "--seed", "3"});
+        if (size.second)
+            EXPECT_NE(std::string::npos, run.out.find(std::string("\"max_kb\": ") + size.second))
+                << size.first;
+        else
+            EXPECT_EQ(2, run.status) << size.first;
+    }
+
+    const std::string noSize = "\" is no size: give a number with K, M, G, T, KiB, MiB, GiB or TiB";
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"--capacity", "4000"}, "--capacity: \"4000" + noSize},
+        {{"--capacity", "-1G"}, "--capacity: \"-1G" + noSize},
+        {{"--capacity", "4.G"}, "--capacity: \"4.G" + noSize},
+        {{"--capacity", "3.1234567G"}, "--capacity: \"3.1234567G\": at most six decimals"},
+        {{"--capacity", "4295G"}, "--capacity: \"4295G\" is more than the 4294967295 KB a sample can count"},
+        {{"--capacity", "4G", "--max-kb", "5"}, "--capacity and --max-kb both give the capacity"},
+        {{"--capacity", "free"}, "--capacity free: name the folder whose free space it is"},
+        {{"--replace"}, "--replace: name the folder it manages with --copy-to or --links-to"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.push_back(library);
+        const ProgramRun run = RunCli(args);
+        EXPECT_EQ(2, run.status) << c.message;
+        EXPECT_EQ("tarrowby-cli: " + c.message, run.err.substr(0, 14 + c.message.size()));
+    }
+}
+
+TEST_F(CardFill, TopUpTakesTheFileThatFillsTheRoom)
+{
+    // After a 3000 KB file only one.mp3 fits, one draw in sixty: a single attempt
+    // misses it seven times in ten, the top-up never does.
+    const std::string room = temp.Join("room");
+    ASSERT_TRUE(MakeFolder(room));
+    for (int i = 0; i < 59; ++i)
+        ASSERT_TRUE(CreateSizedFile(JoinPath(room, "big" + std::to_string(i) + ".mp3"), 2999000));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(room, "one.mp3"), 999000));
+    ASSERT_TRUE(WriteBytes(temp.Join("top.ini"), "[General]\r\nTopUp=1\r\nBestFit=0\r\n"));
+    int missed = 0;
+    for (int seed = 1; seed <= 6; ++seed) {
+        const std::vector<std::string> args = {room, "--max-kb", "4000", "--seed", std::to_string(seed)};
+        auto with = [&](std::vector<std::string> more) {
+            more.insert(more.begin(), args.begin(), args.end());
+            return RunCli(more).err.substr(0, 24);
+        };
+        EXPECT_EQ("2 files, 4000 KB for int", with({"--no-resample", "--top-up"}));
+        EXPECT_EQ("2 files, 4000 KB for int", with({"--settings", temp.Join("top.ini")}));
+        missed += with({"--settings", temp.Join("top.ini"), "--no-top-up"}) != "2 files, 4000 KB for int";
+    }
+    EXPECT_GT(missed, 0);
+}
+
+std::set<std::string> CardPlaylist(const std::string& folder)
+{
+    std::set<std::string> lines;
+    std::istringstream text(ReadAll(JoinPath(folder, "Tarrowby.m3u8")));
+    for (std::string line; std::getline(text, line);)
+        lines.insert(line);
+    return lines;
+}
+
+TEST_F(CardFill, ReplaceLeavesExactlyTheNewFillAndTheUsersOwnFiles)
+{
+    ASSERT_TRUE(WriteBytes(JoinPath(card, "mine.txt"), "mine"));
+    ASSERT_TRUE(MakeFolder(JoinPath(card, "sub")));
+    const std::vector<std::string> fill = {library, "--max-kb", "30000", "--replace", "--copy-to",
+                                           card, "--quiet"};
+    auto run = [&](const std::string& seed) {
+        std::vector<std::string> args = fill;
+        args.insert(args.end(), {"--seed", seed, "--m3u", temp.Join("card.m3u")});
+        return RunCli(args);
+    };
+    const ProgramRun first = run("1");
+    ASSERT_EQ(0, first.status) << first.err;
+    const Names firstNames = PrintedNames(first.out);
+    ASSERT_FALSE(firstNames.empty());
+    // The playlist a player reads, and lines the program never wrote: a folder,
+    // a file outside, the user's own files are not the last fill's.
+    std::set<std::string> expected(firstNames.begin(), firstNames.end());
+    expected.insert("#EXTM3U");
+    EXPECT_EQ(expected, CardPlaylist(card));
+    ASSERT_TRUE(WriteBytes(JoinPath(card, "Tarrowby.m3u8"),
+                           ReadAll(JoinPath(card, "Tarrowby.m3u8")) + "sub\n../library/t100.mp3\n"));
+
+    // The second fill's first name is taken by a file of the user's now.
+    const Names secondNames = PrintedNames(RunCli({library, "--max-kb", "30000", "--seed", "2"}).out);
+    ASSERT_FALSE(secondNames.empty());
+    const std::string clash = secondNames.front();
+    ASSERT_TRUE(WriteBytes(JoinPath(card, clash), "the user's"));
+    const ProgramRun second = run("2");
+    ASSERT_EQ(0, second.status) << second.err;
+    EXPECT_EQ(secondNames, PrintedNames(second.out));
+    const std::string renamed = clash.substr(0, clash.size() - 4) + " (2).mp3";
+    std::set<std::string> files(secondNames.begin() + 1, secondNames.end());
+    files.insert(renamed);
+    expected = files;
+    expected.insert("#EXTM3U");
+    EXPECT_EQ(expected, CardPlaylist(card));
+    files.insert({"Tarrowby.m3u8", "mine.txt", "sub", clash});
+    EXPECT_EQ(files, FolderContents(card));
+    EXPECT_EQ("the user's", ReadAll(JoinPath(card, clash)));
+    EXPECT_EQ(1u, FolderContents(library).count("t100.mp3"));
+
+    // Written in the order printed; --m3u lists the copies from its own folder.
+    std::string playlist = "#EXTM3U\n", previous;
+    timespec written = {0, 0};
+    for (const std::string& name : secondNames) {
+        const std::string saved = name == clash ? renamed : name;
+        playlist += "card/" + saved + "\n";
+        struct stat facts;
+        ASSERT_EQ(0, stat(JoinPath(card, saved).c_str(), &facts));
+        EXPECT_TRUE(facts.st_ctim.tv_sec > written.tv_sec ||
+                    (facts.st_ctim.tv_sec == written.tv_sec && facts.st_ctim.tv_nsec >= written.tv_nsec))
+            << saved;
+        written = facts.st_ctim;
+    }
+    EXPECT_EQ(playlist, ReadAll(temp.Join("card.m3u")));
+}
+
+// Fills a file system of 48 MB mounted in a private namespace with
+// `--capacity free --top-up`, as `mount` (a shell command that mounts on $1)
+// makes it. The free space before and after, the program's status, its output
+// and the files on the card land in files of `temp`; false when this machine
+// cannot mount it.
+bool FillMountedCard(const std::string& unshare, const std::string& mount, const TempFolder& temp,
+                     const std::string& library)
+{
+    const std::string card = temp.Join("mounted");
+    const std::string script =
+        "set -e; " + mount + " " + card + " || exit 77; mkdir " + card + "/MUSIC; " +
+        "stat -f -c '%a %S' " + card + " >" + temp.Join("before") + "; set +e; " + TARROWBY_CLI +
+        " " + library + " --capacity free --top-up --quiet --copy-to " + card + "/MUSIC >" +
+        temp.Join("out") + " 2>" + temp.Join("err") + "; echo $? >" + temp.Join("status") +
+        "; stat -f -c '%a %S' " + card + " >" + temp.Join("after") + "; ls " + card + "/MUSIC >" +
+        temp.Join("files");
+    return MakeFolder(card) && Shell(unshare + " sh -c \"" + script + "\" 2>/dev/null") == 0;
+}
+
+uint64_t FreeBytes(const std::string& statLine)
+{
+    std::istringstream fields(statLine);
+    uint64_t blocks = 0, size = 0;
+    fields >> blocks >> size;
+    return blocks * size;
+}
+
+TEST_F(CardFill, FreeSpaceIsFilledWithoutASaveFailingOnExt4AndTmpfs)
+{
+    const std::string image = temp.Join("card.img");
+    const std::pair<std::string, std::string> cards[] = {
+        {"unshare -rm", "mount -t tmpfs -o size=48m tarrowby"},
+        {"unshare -m", "truncate -s 48M " + image + " && mkfs.ext4 -q " + image +
+                           " && mount -o loop " + image},
+    };
+    int tried = 0;
+    for (const auto& mounted : cards) {
+        TempFolder run;
+        if (!FillMountedCard(mounted.first, mounted.second, run, library))
+            continue;
+        ++tried;
+        EXPECT_EQ("0\n", ReadAll(run.Join("status"))) << mounted.second << ReadAll(run.Join("err"));
+        EXPECT_EQ(std::string::npos, ReadAll(run.Join("err")).find("Save failed")) << mounted.second;
+        const Names printed = PrintedNames(ReadAll(run.Join("out")));
+        std::string files;
+        for (const std::string& name : printed)
+            files += name + "\n";
+        EXPECT_EQ(files, ReadAll(run.Join("files"))) << mounted.second;
+        const uint64_t before = FreeBytes(ReadAll(run.Join("before")));
+        EXPECT_LT(FreeBytes(ReadAll(run.Join("after"))) * 100, before) << mounted.second;
+    }
+    if (tried == 0)
+        GTEST_SKIP() << "no private mounts here: no card was filled";
 }
 
 TEST(Cli, HelpAndVersion)
