@@ -625,6 +625,17 @@ TEST_F(CardFill, ReplaceLeavesExactlyTheNewFillAndTheUsersOwnFiles)
     EXPECT_EQ(playlist, ReadAll(temp.Join("card.m3u")));
 }
 
+TEST_F(CardFill, ANameEndingInADotIsSavedAsACardTakesIt)
+{
+    const std::string odd = temp.Join("odd");
+    ASSERT_TRUE(MakeFolder(odd));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(odd, "Interlude."), 2000000));
+    const ProgramRun run = RunCli({odd, "--copy-to", card, "--m3u", temp.Join("card.m3u")});
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_EQ((std::set<std::string>{"Interlude_"}), FolderContents(card));
+    EXPECT_EQ("#EXTM3U\ncard/Interlude_\n", ReadAll(temp.Join("card.m3u")));
+}
+
 // Fills a file system of 48 MB mounted in a private namespace with
 // `--capacity free --top-up`, as `mount` (a shell command that mounts on $1)
 // makes it. The free space before and after, the program's status, its output

@@ -55,6 +55,32 @@ TEST(CliOnWindows, CopiesAndShortcutsWithAShortcutFollowedWhileReading)
     InitShortcuts(false);
 }
 
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TEST(CliOnWindows, AManagedCardFilledToItsFreeSpace)
+{
+    fixtures::TempFolder temp;
+    const std::string music = temp.Join("music"), card = temp.Join("card");
+    ASSERT_TRUE(MakeFolder(music) && MakeFolder(card));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(music, "a.mp3"), 2000000));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(music, "b.mp3"), 3000000));
+    ASSERT_TRUE(fixtures::WriteBytes(JoinPath(card, "mine.txt"), "mine"));
+    // The second run removes the first fill (b.mp3 among it) before it saves.
+    for (const char* seed : {"1", "2"}) {
+        const ProgramRun run = RunCli({music, "--capacity", "free", "--top-up", "--replace",
+                                       "--copy-to", card, "--quiet", "--seed", seed});
+        EXPECT_EQ(0, run.status) << run.err;
+        EXPECT_EQ("#EXTM3U\r\na.mp3\r\nb.mp3\r\n", ReadText(JoinPath(card, "Tarrowby.m3u8")));
+        ASSERT_TRUE(fixtures::WriteBytes(JoinPath(card, "b.mp3"), "left by the first fill"));
+    }
+    EXPECT_EQ(2000000u, SizeOf(JoinPath(card, "a.mp3")));
+    EXPECT_EQ("mine", ReadText(JoinPath(card, "mine.txt")));
+}
+
 TEST(CliOnWindows, StandardInputAndSingleFilesGiveAUtf8PlaylistWithTheSystemsLineEnds)
 {
     fixtures::TempFolder temp;
@@ -70,10 +96,7 @@ TEST(CliOnWindows, StandardInputAndSingleFilesGiveAUtf8PlaylistWithTheSystemsLin
     EXPECT_EQ(0, run.status) << run.err;
     EXPECT_EQ("standard input: 1 line names no file\r\n2 files, 5002 KB for internal mem, seed 1\r\n",
               run.err);
-    std::ifstream written(m3u, std::ios::binary);
-    const std::string playlist((std::istreambuf_iterator<char>(written)),
-                               std::istreambuf_iterator<char>());
-    EXPECT_EQ(JoinPath(music, "a.mp3") + "\r\n" + cafe + "\r\n", playlist);
+    EXPECT_EQ(JoinPath(music, "a.mp3") + "\r\n" + cafe + "\r\n", ReadText(m3u));
     // A device is no file to write a playlist to.
     const ProgramRun device = RunCli({music, "--m3u", "NUL"});
     EXPECT_EQ(2, device.status);
