@@ -62,9 +62,11 @@ bool ParseCapacity(const std::string& text, Capacity& capacity, std::string& pro
     if (at < text.size() && text[at] == '.') {
         ++at;
         const bool read = ReadDigits(text, at, kMaxBytes, fraction, digits);
-        if (digits > kMaxDecimals)
+        if (digits > kMaxDecimals) {
             problem = "\"" + text + "\": at most six decimals";
-        if (!read || digits > kMaxDecimals)
+            return false;
+        }
+        if (!read)
             return false;
         while (digits-- > 0)
             scale *= 10;

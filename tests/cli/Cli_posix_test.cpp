@@ -634,6 +634,9 @@ TEST_F(CardFill, ANameEndingInADotIsSavedAsACardTakesIt)
     EXPECT_EQ(0, run.status) << run.err;
     EXPECT_EQ((std::set<std::string>{"Interlude_"}), FolderContents(card));
     EXPECT_EQ("#EXTM3U\ncard/Interlude_\n", ReadAll(temp.Join("card.m3u")));
+    // A playlist elsewhere lists the whole path.
+    ASSERT_EQ(0, RunCli({odd, "--copy-to", card, "--m3u", JoinPath(odd, "x.m3u")}).status);
+    EXPECT_EQ("#EXTM3U\n" + JoinPath(card, "Interlude_") + "\n", ReadAll(JoinPath(odd, "x.m3u")));
 }
 
 // Fills a file system of 48 MB mounted in a private namespace with
