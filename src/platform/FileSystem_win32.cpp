@@ -39,23 +39,26 @@ private:
 using FindHandle = ScopedHandle<FindClose>;
 using FileHandle = ScopedHandle<CloseHandle>;
 
-int32_t LocalSeconds(const FILETIME& stored)
+int32_t LocalSeconds(const LARGE_INTEGER& stored)
 {
-    FILETIME local;
+    FILETIME time, local;
+    time.dwLowDateTime = stored.LowPart;
+    time.dwHighDateTime = static_cast<DWORD>(stored.HighPart);
     SYSTEMTIME fields;
-    if (!FileTimeToLocalFileTime(&stored, &local) || !FileTimeToSystemTime(&local, &fields))
+    if (!FileTimeToLocalFileTime(&time, &local) || !FileTimeToSystemTime(&local, &fields))
         return 0;
     return LocalCalendarToSeconds(fields.wYear, fields.wMonth, fields.wDay, fields.wHour,
                                   fields.wMinute, fields.wSecond);
 }
 
 // True when what was opened is a file on a disk: devices, pipes and consoles
-// have no volume and file index to tell. (GetFileType would tell as well, but
-// Wine answers it by reading the file's first bytes, which stamps its last access.)
-bool DescribeFileOnDisk(HANDLE handle, BY_HANDLE_FILE_INFORMATION& info)
+// tell no times (under Wine) or say that they are devices. These calls cost no
+// more than the open, where GetFileInformationByHandle also asks the volume and
+// GetFileType under Wine reads the file's first bytes, stamping its last access.
+bool DescribeFileOnDisk(HANDLE handle, FILE_BASIC_INFO& basic)
 {
-    return GetFileInformationByHandle(handle, &info) &&
-           (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+    return GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic) &&
+           (basic.FileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
 
 }  // namespace
@@ -102,13 +105,15 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
         return false;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!file.valid() || !DescribeFileOnDisk(file.get(), info))
+    FILE_BASIC_INFO basic;
+    FILE_STANDARD_INFO standard;
+    if (!file.valid() || !DescribeFileOnDisk(file.get(), basic) ||
+        !GetFileInformationByHandleEx(file.get(), FileStandardInfo, &standard, sizeof standard))
         return false;
-    facts.sizeLow = info.nFileSizeLow;  // only the low part counts
+    facts.size = static_cast<uint64_t>(standard.EndOfFile.QuadPart);
     if (withTimes) {
-        facts.accessSeconds = LocalSeconds(info.ftLastAccessTime);
-        facts.writeSeconds = LocalSeconds(info.ftLastWriteTime);
+        facts.accessSeconds = LocalSeconds(basic.LastAccessTime);
+        facts.writeSeconds = LocalSeconds(basic.LastWriteTime);
     }
     return true;
 }
@@ -118,9 +123,9 @@ std::FILE* OpenForReading(const std::string& path)
     if (NamesWindowsDevice(path))
         return nullptr;
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    BY_HANDLE_FILE_INFORMATION info;
+    FILE_BASIC_INFO basic;
     if (file != nullptr &&
-        !DescribeFileOnDisk(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))), info)) {
+        !DescribeFileOnDisk(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))), basic)) {
         std::fclose(file);
         return nullptr;
     }
