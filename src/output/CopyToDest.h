@@ -1,12 +1,24 @@
 #pragma once
+#include "platform/FileCopy.h"
+
 #include <string>
 
-// Copies one file to `dest`, replacing a file already there. Returns false when
-// the copy failed; what a failed copy left at `dest` is removed, while a file it
-// never wrote (the copy failed before touching it) is kept as it was.
-bool CopyToDest(const std::string& source, const std::string& dest);
+// The reason given for a copy whose source changed while it was being copied.
+constexpr char kChangedWhileCopying[] = "changed while copying";
 
-// The copy itself, replaceable by tests that need a copy failing halfway; true
-// when it succeeded.
-using FileCopier = bool (*)(const std::string& source, const std::string& dest);
-bool CopyToDest(const std::string& source, const std::string& dest, FileCopier copy);
+struct CopyOutcome {
+    bool saved = false;
+    std::string reason;  // why not: the system's words, or kChangedWhileCopying
+};
+
+// Copies one file to `dest`, replacing a file already there, so that it appears
+// whole or not at all: the copy is made as a part file (PartFile.h) and renamed
+// into place once its source proved unchanged by it. A failed copy leaves `dest`
+// as it was, with one exception: where the medium has no room for a second copy
+// of a file already there, that file is removed to make room.
+CopyOutcome CopyToDest(const std::string& source, const std::string& dest);
+
+// The copy itself, replaceable by tests that need a copy failing or a source
+// changing while it is copied; `dest` does not exist yet.
+using FileCopier = platform::FileOutcome (*)(const std::string& source, const std::string& dest);
+CopyOutcome CopyToDest(const std::string& source, const std::string& dest, FileCopier copy);

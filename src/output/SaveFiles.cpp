@@ -3,6 +3,7 @@
 #include "output/CopyToDest.h"
 #include "output/DestPaths.h"
 #include "output/LinkFile.h"
+#include "output/PartFile.h"
 #include "output/SaveTexts.h"
 #include "platform/FileSystem.h"
 
@@ -20,6 +21,7 @@ bool ReachDestFolder(const std::string& text, std::string& folder)
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
               CSaveReport& report)
 {
+    RemoveLeftoverPartFiles(destFolder);
     int notSaved = 0;
     for (int index = 0; index < list.GetCount(); ++index) {
         const uint32_t entry = static_cast<uint32_t>(index);
@@ -38,7 +40,7 @@ int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
             break;
         case SaveStep::kWrite: {
             const bool saved = links ? WriteLink(step.strWritten, name, step.strSource)
-                                     : CopyToDest(step.strSource, step.strWritten);
+                                     : CopyToDest(step.strSource, step.strWritten).saved;
             if (!saved) {
                 report.NotSaved(kSaveFailed, step.strSource);
                 ++notSaved;

@@ -1,0 +1,94 @@
+#include "platform/FileCopy.h"
+
+#include <windows.h>
+
+namespace platform {
+namespace {
+
+// The system's words for the last error, without the closing full stop.
+FileOutcome Failed()
+{
+    const DWORD error = GetLastError();
+    FileOutcome outcome;
+    outcome.noRoom = error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
+    char text[512] = {};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, error, 0, text, sizeof text, nullptr);
+    outcome.reason.assign(text, length);
+    while (!outcome.reason.empty() &&
+           (outcome.reason.back() == '\n' || outcome.reason.back() == '\r' ||
+            outcome.reason.back() == '.' || outcome.reason.back() == ' '))
+        outcome.reason.pop_back();
+    if (outcome.reason.empty())
+        outcome.reason = "error " + std::to_string(error);
+    return outcome;
+}
+
+FileOutcome Done()
+{
+    FileOutcome outcome;
+    outcome.done = true;
+    return outcome;
+}
+
+// The volume and file index of what `path` names, or of a link there itself.
+bool FileNumber(const std::string& path, bool followLink, BY_HANDLE_FILE_INFORMATION& info)
+{
+    const DWORD flags =
+        FILE_FLAG_BACKUP_SEMANTICS | (followLink ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    const HANDLE handle = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, flags, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    // A file index of 0 tells nothing.
+    const bool known = GetFileInformationByHandle(handle, &info) &&
+                       (info.nFileIndexHigh != 0 || info.nFileIndexLow != 0);
+    CloseHandle(handle);
+    return known;
+}
+
+}  // namespace
+
+FileOutcome CopyFileTo(const std::string& source, const std::string& dest)
+{
+    return CopyFileA(source.c_str(), dest.c_str(), TRUE) ? Done() : Failed();
+}
+
+FileOutcome MoveFileOver(const std::string& from, const std::string& to)
+{
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) ? Done() : Failed();
+}
+
+bool RemoveFile(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    // A copy takes the source's attributes, read-only among them.
+    if ((attributes & FILE_ATTRIBUTE_READONLY) &&
+        !SetFileAttributesA(path.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY)))
+        return false;
+    return DeleteFileA(path.c_str()) != 0;
+}
+
+bool IsSameFile(const std::string& first, const std::string& second)
+{
+    BY_HANDLE_FILE_INFORMATION one, other;
+    return FileNumber(first, true, one) && FileNumber(second, false, other) &&
+           one.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
+           one.nFileIndexHigh == other.nFileIndexHigh && one.nFileIndexLow == other.nFileIndexLow;
+}
+
+bool ReadFileStamp(const std::string& path, FileStamp& stamp)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return false;
+    stamp.size = (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.written = int64_t((uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                            data.ftLastWriteTime.dwLowDateTime);
+    return true;
+}
+
+}  // namespace platform
