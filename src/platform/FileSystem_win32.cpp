@@ -13,6 +13,7 @@
 #include <io.h>
 
 #include <ctime>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -39,16 +40,22 @@ private:
 using FindHandle = ScopedHandle<FindClose>;
 using FileHandle = ScopedHandle<CloseHandle>;
 
-int32_t LocalSeconds(const LARGE_INTEGER& stored)
+int32_t LocalSeconds(const FILETIME& stored)
 {
-    FILETIME time, local;
-    time.dwLowDateTime = stored.LowPart;
-    time.dwHighDateTime = static_cast<DWORD>(stored.HighPart);
+    FILETIME local;
     SYSTEMTIME fields;
-    if (!FileTimeToLocalFileTime(&time, &local) || !FileTimeToSystemTime(&local, &fields))
+    if (!FileTimeToLocalFileTime(&stored, &local) || !FileTimeToSystemTime(&local, &fields))
         return 0;
     return LocalCalendarToSeconds(fields.wYear, fields.wMonth, fields.wDay, fields.wHour,
                                   fields.wMinute, fields.wSecond);
+}
+
+FILETIME AsFileTime(const LARGE_INTEGER& value)
+{
+    FILETIME time;
+    time.dwLowDateTime = value.LowPart;
+    time.dwHighDateTime = static_cast<DWORD>(value.HighPart);
+    return time;
 }
 
 // True when what was opened is a file on a disk: devices, pipes and consoles
@@ -59,6 +66,45 @@ bool DescribeFileOnDisk(HANDLE handle, FILE_BASIC_INFO& basic)
 {
     return GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic) &&
            (basic.FileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+}
+
+// The entries that the listings in progress are visiting, innermost last. A
+// file's size and times are in its listing already; reading the facts of the
+// entry in hand takes them from there and only opens the file, to refuse what
+// cannot be read. An entry listed as empty may be a device or a pipe (under
+// Wine, a Unix one lists so) and is described through its handle instead.
+struct ListedEntry {
+    const std::string* folder;
+    const std::string* name;
+    const WIN32_FIND_DATAW* found;
+};
+thread_local std::vector<ListedEntry> g_listedEntries;
+
+class ListingScope {
+public:
+    explicit ListingScope(const ListedEntry& entry) { g_listedEntries.push_back(entry); }
+    ~ListingScope() { g_listedEntries.pop_back(); }
+    ListingScope(const ListingScope&) = delete;
+    ListingScope& operator=(const ListingScope&) = delete;
+};
+
+// The listing's data of `path` when it is the entry in hand and a file on disk
+// with bytes in it; null otherwise.
+const WIN32_FIND_DATAW* ListedFile(const std::string& path)
+{
+    if (g_listedEntries.empty())
+        return nullptr;
+    const ListedEntry& entry = g_listedEntries.back();
+    const std::string& folder = *entry.folder;
+    const std::string& name = *entry.name;
+    if (path.size() != folder.size() + 1 + name.size() || path.compare(0, folder.size(), folder) != 0 ||
+        path[folder.size()] != '\\' || path.compare(folder.size() + 1, name.size(), name) != 0)
+        return nullptr;
+    const WIN32_FIND_DATAW& found = *entry.found;
+    const DWORD notAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
+    if ((found.dwFileAttributes & notAFile) != 0 || (found.nFileSizeHigh == 0 && found.nFileSizeLow == 0))
+        return nullptr;
+    return &found;
 }
 
 }  // namespace
@@ -72,6 +118,7 @@ bool ListFolder(const std::string& folder, const std::function<bool(const Folder
     if (find.get() == INVALID_HANDLE_VALUE)
         return false;
     FolderItem item;
+    const ListingScope listing({&folder, &item.name, &found});
     do {
         item.name = NarrowFromWide(found.cFileName);
         item.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -105,6 +152,16 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
         return false;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (const WIN32_FIND_DATAW* listed = ListedFile(path)) {
+        if (!file.valid())
+            return false;
+        facts.size = (uint64_t(listed->nFileSizeHigh) << 32) | listed->nFileSizeLow;
+        if (withTimes) {
+            facts.accessSeconds = LocalSeconds(listed->ftLastAccessTime);
+            facts.writeSeconds = LocalSeconds(listed->ftLastWriteTime);
+        }
+        return true;
+    }
     FILE_BASIC_INFO basic;
     FILE_STANDARD_INFO standard;
     if (!file.valid() || !DescribeFileOnDisk(file.get(), basic) ||
@@ -112,8 +169,8 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
         return false;
     facts.size = static_cast<uint64_t>(standard.EndOfFile.QuadPart);
     if (withTimes) {
-        facts.accessSeconds = LocalSeconds(basic.LastAccessTime);
-        facts.writeSeconds = LocalSeconds(basic.LastWriteTime);
+        facts.accessSeconds = LocalSeconds(AsFileTime(basic.LastAccessTime));
+        facts.writeSeconds = LocalSeconds(AsFileTime(basic.LastWriteTime));
     }
     return true;
 }
