@@ -14,8 +14,6 @@ CopyOutcome CopyToDest(const std::string& source, const std::string& dest, FileC
     if (platform::IsSameFile(source, dest))
         return {false, "source and destination are the same file"};
     const std::string part = PartFilePath(dest);
-    if (part.empty())
-        return {false, "file name too long"};
 
     platform::FileStamp before, after;
     const bool stamped = platform::ReadFileStamp(source, before);

@@ -19,8 +19,6 @@ bool WriteLink(const std::string& linkPath, const std::string&, const std::strin
     if (platform::IsSameFile(target, linkPath))
         return false;
     const std::string part = PartFilePath(linkPath);
-    if (part.empty())
-        return false;
     platform::RemoveFile(part);
     if (symlink(target.c_str(), part.c_str()) == 0 && platform::MoveFileOver(part, linkPath).done)
         return true;

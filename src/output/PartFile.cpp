@@ -5,7 +5,6 @@
 #include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -46,13 +45,9 @@ std::string PartFilePath(const std::string& dest)
     const std::string::size_type slash = dest.find_last_of(separators);
     const std::string folder = slash == std::string::npos ? std::string() : dest.substr(0, slash + 1);
     const std::string name = dest.substr(folder.size());
-    const std::size_t folderLength = platform::PathLength(folder);
-    if (folderLength + kDecoration > platform::kMaxPathLength)
-        return std::string();
-    const std::size_t kept =
-        std::min(platform::Utf16UnitsPrefix(name, platform::kMaxPathLength - folderLength - kDecoration),
-                 platform::WholeCharsPrefix(name, kLongestEntryName - kDecoration));
-    return folder + kPartPrefix + name.substr(0, kept) + kPartSuffix;
+    return folder + kPartPrefix +
+           name.substr(0, platform::WholeCharsPrefix(name, kLongestEntryName - kDecoration)) +
+           kPartSuffix;
 }
 
 void RemoveLeftoverPartFiles(const std::string& folder)

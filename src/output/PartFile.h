@@ -7,8 +7,8 @@
 // next save into the folder removes what an interrupted one left).
 
 // The part file for `dest`: "." + its name + ".tarrowby-part" in its folder, the
-// name cut between characters as far as the path limit and a folder entry's 255
-// bytes require; empty when the folder leaves no room for it.
+// name cut between characters where a folder entry's 255 bytes require. Its path
+// may pass the program's path limit by the length of that decoration.
 std::string PartFilePath(const std::string& dest);
 
 // Removes every part file in `folder` (as ReachDestFolder makes it).

@@ -1,9 +1,31 @@
 #include "platform/FileCopy.h"
 
+#include "platform/WideText_win32.h"
+
 #include <windows.h>
 
 namespace platform {
 namespace {
+
+// A part file's path may pass the 259 characters the program keeps to: the
+// wide functions reach it with the "\\?\" form of its full path.
+std::wstring Reachable(const std::string& path)
+{
+    const std::wstring wide = WideFromNarrow(path);
+    if (wide.size() < MAX_PATH)
+        return wide;
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = size == 0 ? 0 : GetFullPathNameW(wide.c_str(), size, &full[0], nullptr);
+    if (length == 0 || length >= size)
+        return wide;
+    full.resize(length);
+    if (full.compare(0, 4, L"\\\\?\\") == 0)
+        return full;
+    if (full.compare(0, 2, L"\\\\") == 0)
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
 
 // The system's words for the last error, without the closing full stop.
 FileOutcome Failed()
@@ -52,24 +74,27 @@ bool FileNumber(const std::string& path, bool followLink, BY_HANDLE_FILE_INFORMA
 
 FileOutcome CopyFileTo(const std::string& source, const std::string& dest)
 {
-    return CopyFileA(source.c_str(), dest.c_str(), TRUE) ? Done() : Failed();
+    return CopyFileW(Reachable(source).c_str(), Reachable(dest).c_str(), TRUE) ? Done() : Failed();
 }
 
 FileOutcome MoveFileOver(const std::string& from, const std::string& to)
 {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) ? Done() : Failed();
+    return MoveFileExW(Reachable(from).c_str(), Reachable(to).c_str(), MOVEFILE_REPLACE_EXISTING)
+               ? Done()
+               : Failed();
 }
 
 bool RemoveFile(const std::string& path)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const std::wstring reachable = Reachable(path);
+    const DWORD attributes = GetFileAttributesW(reachable.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
     // A copy takes the source's attributes, read-only among them.
     if ((attributes & FILE_ATTRIBUTE_READONLY) &&
-        !SetFileAttributesA(path.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY)))
+        !SetFileAttributesW(reachable.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY)))
         return false;
-    return DeleteFileA(path.c_str()) != 0;
+    return DeleteFileW(reachable.c_str()) != 0;
 }
 
 bool IsSameFile(const std::string& first, const std::string& second)

@@ -1,6 +1,6 @@
 #include "platform/SignalSafe.h"
 
-#include <windows.h>
+#include "platform/FileCopy.h"
 
 #include <cstdlib>
 
@@ -8,9 +8,10 @@ namespace platform {
 
 void RemoveFileFromHandler(const char* path)
 {
-    // Ctrl-C is handled on a thread of its own; a file that a copy still holds
-    // open stays, and the next save into its folder removes it.
-    DeleteFileA(path);
+    // The C runtime runs a Ctrl-C handler on a thread of its own, where any call
+    // is safe. A file that a copy still holds open stays; the next save into its
+    // folder removes it.
+    RemoveFile(path);
 }
 
 void EndAsSignalled(int signal)
