@@ -188,7 +188,8 @@ int main(int argc, char** argv)
         !WriteFileBytes(work + "\\Tarrowby.ini",
                         "[General]\r\nStart=" + tree + "+\r\nExt=mp3\r\nQuickStart=0\r\n"
                         "LicenseMessage=0\r\n")) {
-        std::fprintf(stderr, "startup: cannot set up %s (error %lu)\n", work.c_str(), GetLastError());
+        std::fprintf(stderr, "startup: cannot set up %s (error %lu)\n", work.c_str(),
+                     GetLastError());
         return 1;
     }
 

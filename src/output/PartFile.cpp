@@ -16,7 +16,8 @@ const std::size_t kLongestEntryName = 255;  // bytes
 
 bool EndsWith(const std::string& text, const std::string& end)
 {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // Earlier versions named a part file ".NAME.part" + process id + "-" + attempt.
@@ -43,7 +44,8 @@ std::string PartFilePath(const std::string& dest)
 {
     const char* separators = platform::kPathSeparator == '/' ? "/" : "\\/";
     const std::string::size_type slash = dest.find_last_of(separators);
-    const std::string folder = slash == std::string::npos ? std::string() : dest.substr(0, slash + 1);
+    const std::string folder =
+        slash == std::string::npos ? std::string() : dest.substr(0, slash + 1);
     const std::string name = dest.substr(folder.size());
     return folder + kPartPrefix +
            name.substr(0, platform::WholeCharsPrefix(name, kLongestEntryName - kDecoration)) +

@@ -97,12 +97,15 @@ const WIN32_FIND_DATAW* ListedFile(const std::string& path)
     const ListedEntry& entry = g_listedEntries.back();
     const std::string& folder = *entry.folder;
     const std::string& name = *entry.name;
-    if (path.size() != folder.size() + 1 + name.size() || path.compare(0, folder.size(), folder) != 0 ||
-        path[folder.size()] != '\\' || path.compare(folder.size() + 1, name.size(), name) != 0)
+    if (path.size() != folder.size() + 1 + name.size() ||
+        path.compare(0, folder.size(), folder) != 0 || path[folder.size()] != '\\' ||
+        path.compare(folder.size() + 1, name.size(), name) != 0)
         return nullptr;
     const WIN32_FIND_DATAW& found = *entry.found;
-    const DWORD notAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
-    if ((found.dwFileAttributes & notAFile) != 0 || (found.nFileSizeHigh == 0 && found.nFileSizeLow == 0))
+    const DWORD notAFile =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
+    if ((found.dwFileAttributes & notAFile) != 0 ||
+        (found.nFileSizeHigh == 0 && found.nFileSizeLow == 0))
         return nullptr;
     return &found;
 }

@@ -106,7 +106,8 @@ TEST_F(CopyToDestTest, WhatAnInterruptedSaveLeftIsReusedOrRemoved)
     EXPECT_EQ(0u, Contents(folder.Path()).count(".copy.mp3.tarrowby-part"));
 
     RemoveLeftoverPartFiles(folder.Path() + platform::kPathSeparator);
-    EXPECT_EQ((Names{"copy.mp3", "song.mp3", "keep.tarrowby-part", ".keep.part", ".kept.tarrowby-part"}),
+    EXPECT_EQ((Names{"copy.mp3", "song.mp3", "keep.tarrowby-part", ".keep.part",
+                     ".kept.tarrowby-part"}),
               Contents(folder.Path()));
 }
 
