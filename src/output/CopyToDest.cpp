@@ -2,17 +2,19 @@
 
 #include "output/FileInHand.h"
 #include "output/PartFile.h"
+#include "platform/FileCopy.h"
 
-CopyOutcome CopyToDest(const std::string& source, const std::string& dest)
+platform::WriteResult CopyToDest(const std::string& source, const std::string& dest)
 {
     return CopyToDest(source, dest, platform::CopyFileTo);
 }
 
-CopyOutcome CopyToDest(const std::string& source, const std::string& dest, FileCopier copy)
+platform::WriteResult CopyToDest(const std::string& source, const std::string& dest,
+                                 FileCopier copy)
 {
     // Copying a file onto itself, under whatever spelling, would destroy it.
     if (platform::IsSameFile(source, dest))
-        return {false, "source and destination are the same file"};
+        return platform::WriteResult::Failed("it is the source file itself");
     const std::string part = PartFilePath(dest);
 
     platform::FileStamp before, after;
@@ -20,19 +22,19 @@ CopyOutcome CopyToDest(const std::string& source, const std::string& dest, FileC
     const CFileInHand inHand(part);
     // What an interrupted save of this name left is replaced.
     platform::RemoveFile(part);
-    platform::FileOutcome outcome = copy(source, part);
+    bool copied = copy(source, part);
     // Re-copying a file already there must not need room for two copies of it.
-    if (outcome.noRoom && platform::RemoveFile(dest)) {
+    if (!copied && platform::LastErrorIsNoRoom() && platform::RemoveFile(dest)) {
         platform::RemoveFile(part);
-        outcome = copy(source, part);
+        copied = copy(source, part);
     }
-    if (outcome.done && !(stamped && platform::ReadFileStamp(source, after) && after == before)) {
-        outcome.done = false;
-        outcome.reason = kChangedWhileCopying;
-    }
-    if (outcome.done)
-        outcome = platform::MoveFileOver(part, dest);
-    if (!outcome.done)
+    platform::WriteResult result =
+        copied ? platform::WriteResult::Done() : platform::FailedWithLastError();
+    if (result && !(stamped && platform::ReadFileStamp(source, after) && after == before))
+        result = platform::WriteResult::Failed(kChangedWhileCopying);
+    if (result && !platform::MoveFileOver(part, dest))
+        result = platform::FailedWithLastError();
+    if (!result)
         platform::RemoveFile(part);
-    return {outcome.done, outcome.reason};
+    return result;
 }

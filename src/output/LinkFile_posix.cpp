@@ -12,16 +12,18 @@ std::string LinkFileName(const std::string& name)
 
 // A symbolic link holds no description. Made as a part file and renamed over a
 // file of its name, it appears whole or not at all.
-bool WriteLink(const std::string& linkPath, const std::string&, const std::string& target)
+platform::WriteResult WriteLink(const std::string& linkPath, const std::string&,
+                                const std::string& target)
 {
     // A link replacing its own target would leave a link to nothing; a link
     // saved before is replaced.
     if (platform::IsSameFile(target, linkPath))
-        return false;
+        return platform::WriteResult::Failed("it is the source file itself");
     const std::string part = PartFilePath(linkPath);
     platform::RemoveFile(part);
-    if (symlink(target.c_str(), part.c_str()) == 0 && platform::MoveFileOver(part, linkPath).done)
-        return true;
+    if (symlink(target.c_str(), part.c_str()) == 0 && platform::MoveFileOver(part, linkPath))
+        return platform::WriteResult::Done();
+    const platform::WriteResult failed = platform::FailedWithLastError();
     platform::RemoveFile(part);
-    return false;
+    return failed;
 }

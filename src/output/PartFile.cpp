@@ -42,12 +42,9 @@ bool IsPartFileName(const std::string& name)
 
 std::string PartFilePath(const std::string& dest)
 {
-    const char* separators = platform::kPathSeparator == '/' ? "/" : "\\/";
-    const std::string::size_type slash = dest.find_last_of(separators);
-    const std::string folder =
-        slash == std::string::npos ? std::string() : dest.substr(0, slash + 1);
-    const std::string name = dest.substr(folder.size());
-    return folder + kPartPrefix +
+    const std::string::size_type nameStart = platform::NameStart(dest);
+    const std::string name = dest.substr(nameStart);
+    return dest.substr(0, nameStart) + kPartPrefix +
            name.substr(0, platform::WholeCharsPrefix(name, kLongestEntryName - kDecoration)) +
            kPartSuffix;
 }

@@ -2,22 +2,16 @@
 #include <cstdint>
 #include <string>
 
-// The steps by which a save puts a copy of a file into place.
+// The steps by which a save puts a copy of a file into place. A step that fails
+// answers false with the system's last error set (platform::LastErrorText).
 namespace platform {
-
-// What a step came to: done, or why not in the system's words.
-struct FileOutcome {
-    bool done = false;
-    bool noRoom = false;  // the medium is full
-    std::string reason;
-};
 
 // Copies `source` to `dest`, which must not exist yet, with the bytes, the
 // permissions (attributes on Windows) and the times of the source.
-FileOutcome CopyFileTo(const std::string& source, const std::string& dest);
+bool CopyFileTo(const std::string& source, const std::string& dest);
 
 // Gives the file `from` the name `to`, replacing a file of that name.
-FileOutcome MoveFileOver(const std::string& from, const std::string& to);
+bool MoveFileOver(const std::string& from, const std::string& to);
 
 // Removes a file (or a link), read-only or not; false when there was none to
 // remove or it could not be removed. A folder is never removed.

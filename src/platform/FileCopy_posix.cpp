@@ -6,26 +6,10 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace platform {
 namespace {
-
-FileOutcome Failed(int error)
-{
-    FileOutcome outcome;
-    outcome.noRoom = error == ENOSPC || error == EDQUOT;
-    outcome.reason = std::strerror(error);
-    return outcome;
-}
-
-FileOutcome Done()
-{
-    FileOutcome outcome;
-    outcome.done = true;
-    return outcome;
-}
 
 bool WriteAll(int fd, const char* data, size_t size)
 {
@@ -55,43 +39,46 @@ bool CopyContents(int from, int to)
     }
 }
 
-FileOutcome CopyOpenFile(int from, const struct stat& status, const std::string& dest)
+bool CopyOpenFile(int from, const struct stat& status, const std::string& dest)
 {
     const int to = open(dest.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (to < 0)
-        return Failed(errno);
+        return false;
     const timespec times[2] = {status.st_atim, status.st_mtim};
     const bool copied = CopyContents(from, to) && fchmod(to, status.st_mode & 07777) == 0 &&
                         futimens(to, times) == 0;
     const int error = errno;
     // A medium that fills up may say so only when the file is closed.
-    if (close(to) != 0 && copied)
-        return Failed(errno);
-    return copied ? Done() : Failed(error);
+    if (close(to) != 0)
+        return false;
+    errno = error;
+    return copied;
 }
 
 }  // namespace
 
-FileOutcome CopyFileTo(const std::string& source, const std::string& dest)
+bool CopyFileTo(const std::string& source, const std::string& dest)
 {
     const int from = open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (from < 0)
-        return Failed(errno);
+        return false;
     struct stat status;
-    FileOutcome outcome;
-    if (fstat(from, &status) != 0)
-        outcome = Failed(errno);
-    else if (!S_ISREG(status.st_mode))
-        outcome = Failed(EINVAL);
-    else
-        outcome = CopyOpenFile(from, status, dest);
+    bool copied = false;
+    if (fstat(from, &status) == 0) {
+        if (S_ISREG(status.st_mode))
+            copied = CopyOpenFile(from, status, dest);
+        else
+            errno = EINVAL;
+    }
+    const int error = errno;
     close(from);
-    return outcome;
+    errno = error;
+    return copied;
 }
 
-FileOutcome MoveFileOver(const std::string& from, const std::string& to)
+bool MoveFileOver(const std::string& from, const std::string& to)
 {
-    return std::rename(from.c_str(), to.c_str()) == 0 ? Done() : Failed(errno);
+    return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 bool RemoveFile(const std::string& path)

@@ -27,32 +27,6 @@ std::wstring Reachable(const std::string& path)
     return L"\\\\?\\" + full;
 }
 
-// The system's words for the last error, without the closing full stop.
-FileOutcome Failed()
-{
-    const DWORD error = GetLastError();
-    FileOutcome outcome;
-    outcome.noRoom = error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
-    char text[512] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, text, sizeof text, nullptr);
-    outcome.reason.assign(text, length);
-    while (!outcome.reason.empty() &&
-           (outcome.reason.back() == '\n' || outcome.reason.back() == '\r' ||
-            outcome.reason.back() == '.' || outcome.reason.back() == ' '))
-        outcome.reason.pop_back();
-    if (outcome.reason.empty())
-        outcome.reason = "error " + std::to_string(error);
-    return outcome;
-}
-
-FileOutcome Done()
-{
-    FileOutcome outcome;
-    outcome.done = true;
-    return outcome;
-}
-
 // The volume and file index of what `path` names, or of a link there itself.
 bool FileNumber(const std::string& path, bool followLink, BY_HANDLE_FILE_INFORMATION& info)
 {
@@ -72,16 +46,15 @@ bool FileNumber(const std::string& path, bool followLink, BY_HANDLE_FILE_INFORMA
 
 }  // namespace
 
-FileOutcome CopyFileTo(const std::string& source, const std::string& dest)
+bool CopyFileTo(const std::string& source, const std::string& dest)
 {
-    return CopyFileW(Reachable(source).c_str(), Reachable(dest).c_str(), TRUE) ? Done() : Failed();
+    return CopyFileW(Reachable(source).c_str(), Reachable(dest).c_str(), TRUE) != 0;
 }
 
-FileOutcome MoveFileOver(const std::string& from, const std::string& to)
+bool MoveFileOver(const std::string& from, const std::string& to)
 {
-    return MoveFileExW(Reachable(from).c_str(), Reachable(to).c_str(), MOVEFILE_REPLACE_EXISTING)
-               ? Done()
-               : Failed();
+    return MoveFileExW(Reachable(from).c_str(), Reachable(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 bool RemoveFile(const std::string& path)

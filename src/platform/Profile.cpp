@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/TextEncoding.h"
+#include "platform/WholeFile.h"
 
 #include <memory>
 
@@ -67,7 +68,7 @@ bool ConvertLegacyProfile()
     std::string bytes, converted;
     if (!ReadProfileBytes(bytes))
         return false;
-    return !ConvertedFromLegacy(bytes, converted) || ReplaceFileBytes(ProfilePath(), converted);
+    return !ConvertedFromLegacy(bytes, converted) || WriteWholeFile(ProfilePath(), converted);
 }
 
 bool ConvertedLegacyProfile(std::string& converted)

@@ -1,11 +1,18 @@
 #include "output/CopyToDest.h"
 
 #include "output/PartFile.h"
+#include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#endif
 
 #include <fstream>
 #include <iterator>
@@ -36,30 +43,32 @@ Names Contents(const std::string& folder)
 }
 
 // Copies during which another program rewrites the source: shorter, or in place.
-platform::FileOutcome CopyThenTruncateSource(const std::string& source, const std::string& dest)
+bool CopyThenTruncateSource(const std::string& source, const std::string& dest)
 {
-    const platform::FileOutcome copied = platform::CopyFileTo(source, dest);
+    const bool copied = platform::CopyFileTo(source, dest);
     fixtures::WriteBytes(source, "cut");
     return copied;
 }
 
-platform::FileOutcome CopyThenRetimeSource(const std::string& source, const std::string& dest)
+bool CopyThenRetimeSource(const std::string& source, const std::string& dest)
 {
-    const platform::FileOutcome copied = platform::CopyFileTo(source, dest);
+    const bool copied = platform::CopyFileTo(source, dest);
     fixtures::SetFileAge(source, 3600);
     return copied;
 }
 
 // A card with room for one copy of the file: none while the older one is there.
 std::string g_olderCopy;
-platform::FileOutcome CopyWithRoomForOne(const std::string& source, const std::string& dest)
+bool CopyWithRoomForOne(const std::string& source, const std::string& dest)
 {
     if (!platform::PathExists(g_olderCopy))
         return platform::CopyFileTo(source, dest);
-    platform::FileOutcome full;
-    full.noRoom = true;
-    full.reason = "No space left on device";
-    return full;
+#ifdef _WIN32
+    SetLastError(ERROR_DISK_FULL);
+#else
+    errno = ENOSPC;
+#endif
+    return false;
 }
 
 class CopyToDestTest : public ::testing::Test {
@@ -78,9 +87,9 @@ protected:
 TEST_F(CopyToDestTest, ASourceChangedWhileCopiedIsNotSavedAndTheOlderCopyStays)
 {
     for (const FileCopier copier : {CopyThenTruncateSource, CopyThenRetimeSource}) {
-        const CopyOutcome outcome = CopyToDest(source, dest, copier);
-        EXPECT_FALSE(outcome.saved);
-        EXPECT_EQ(kChangedWhileCopying, outcome.reason);
+        const platform::WriteResult result = CopyToDest(source, dest, copier);
+        EXPECT_FALSE(result);
+        EXPECT_EQ(kChangedWhileCopying, result.Reason());
         EXPECT_EQ("saved before", ReadBytes(dest));
         EXPECT_EQ((Names{"copy.mp3", "song.mp3"}), Contents(folder.Path()));
     }
@@ -89,7 +98,7 @@ TEST_F(CopyToDestTest, ASourceChangedWhileCopiedIsNotSavedAndTheOlderCopyStays)
 TEST_F(CopyToDestTest, ACopyAlreadyThereLeavesRoomForItsReplacement)
 {
     g_olderCopy = dest;
-    EXPECT_TRUE(CopyToDest(source, dest, CopyWithRoomForOne).saved);
+    EXPECT_TRUE(CopyToDest(source, dest, CopyWithRoomForOne));
     EXPECT_EQ("new bytes", ReadBytes(dest));
     EXPECT_EQ((Names{"copy.mp3", "song.mp3"}), Contents(folder.Path()));
 }
@@ -101,7 +110,7 @@ TEST_F(CopyToDestTest, WhatAnInterruptedSaveLeftIsReusedOrRemoved)
                              ".old.mp3.part4711-0", "keep.tarrowby-part", ".keep.part"})
         ASSERT_TRUE(fixtures::WriteBytes(folder.Join(name), "half"));
     ASSERT_TRUE(fixtures::MakeFolder(folder.Join(".kept.tarrowby-part")));
-    EXPECT_TRUE(CopyToDest(source, dest).saved);
+    EXPECT_TRUE(CopyToDest(source, dest));
     EXPECT_EQ("new bytes", ReadBytes(dest));
     EXPECT_EQ(0u, Contents(folder.Path()).count(".copy.mp3.tarrowby-part"));
 

@@ -25,22 +25,25 @@ std::string ReadBytes(const std::string& path)
 
 // Copies that fail the way a full or removed medium makes them fail: after
 // writing part of the destination.
-platform::FileOutcome FailAfterWritingPart(const std::string&, const std::string& dest)
+bool FailAfterWritingPart(const std::string&, const std::string& dest)
 {
     fixtures::WriteBytes(dest, "par");
-    return platform::FileOutcome();
+    SetLastError(ERROR_WRITE_FAULT);
+    return false;
 }
 
-platform::FileOutcome FailAfterWritingReadOnlyPart(const std::string& source, const std::string& dest)
+bool FailAfterWritingReadOnlyPart(const std::string& source, const std::string& dest)
 {
     FailAfterWritingPart(source, dest);
     SetFileAttributesA(dest.c_str(), FILE_ATTRIBUTE_READONLY);
-    return platform::FileOutcome();
+    SetLastError(ERROR_WRITE_FAULT);
+    return false;
 }
 
-platform::FileOutcome FailWithoutWriting(const std::string&, const std::string&)
+bool FailWithoutWriting(const std::string&, const std::string&)
 {
-    return platform::FileOutcome();
+    SetLastError(ERROR_NOT_READY);
+    return false;
 }
 
 }  // namespace
@@ -51,11 +54,11 @@ TEST(CopyToDest, CopiesAndReplacesAnExistingFile)
     const std::string source = folder.Join("song.mp3");
     const std::string dest = folder.Join("copy.mp3");
     ASSERT_TRUE(fixtures::WriteBytes(source, "new bytes"));
-    EXPECT_TRUE(CopyToDest(source, dest).saved);
+    EXPECT_TRUE(CopyToDest(source, dest));
     EXPECT_EQ("new bytes", ReadBytes(dest));
 
     ASSERT_TRUE(fixtures::WriteBytes(dest, "an older, longer file"));
-    EXPECT_TRUE(CopyToDest(source, dest).saved);
+    EXPECT_TRUE(CopyToDest(source, dest));
     EXPECT_EQ("new bytes", ReadBytes(dest));
 }
 
@@ -65,18 +68,18 @@ TEST(CopyToDest, CopyFailingBeforeWritingKeepsTheDestination)
     const std::string source = folder.Join("song.mp3");
     const std::string dest = folder.Join("copy.mp3");
 
-    EXPECT_FALSE(CopyToDest(source, dest).saved);
+    EXPECT_FALSE(CopyToDest(source, dest));
     EXPECT_FALSE(Exists(dest));
 
     ASSERT_TRUE(fixtures::WriteBytes(dest, "saved before"));
-    EXPECT_FALSE(CopyToDest(source, dest).saved);
+    EXPECT_FALSE(CopyToDest(source, dest));
     EXPECT_EQ("saved before", ReadBytes(dest));
 
     // A source held open by a program that lets nobody else read it.
     ASSERT_TRUE(fixtures::WriteBytes(source, "new bytes"));
     HANDLE held = CreateFileA(source.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, held);
-    EXPECT_FALSE(CopyToDest(source, dest).saved);
+    EXPECT_FALSE(CopyToDest(source, dest));
     CloseHandle(held);
     EXPECT_EQ("saved before", ReadBytes(dest));
 }
@@ -86,7 +89,7 @@ TEST(CopyToDest, FileCopiedOntoItselfUnderAnotherSpellingSurvives)
     fixtures::TempFolder folder;
     const std::string source = folder.Join("song.mp3");
     ASSERT_TRUE(fixtures::WriteBytes(source, "the only copy"));
-    EXPECT_FALSE(CopyToDest(source, folder.Path() + "\\.\\song.mp3").saved);
+    EXPECT_FALSE(CopyToDest(source, folder.Path() + "\\.\\song.mp3"));
     EXPECT_EQ("the only copy", ReadBytes(source));
 }
 
@@ -99,7 +102,7 @@ TEST(CopyToDest, ReadOnlyDestinationIsReplacedOrKeptNeverLost)
     ASSERT_TRUE(fixtures::WriteBytes(dest, "saved before"));
     ASSERT_TRUE(SetFileAttributesA(dest.c_str(), FILE_ATTRIBUTE_READONLY));
     // Windows refuses to replace a read-only file; Wine run by a superuser does not.
-    if (CopyToDest(source, dest).saved)
+    if (CopyToDest(source, dest))
         EXPECT_EQ("new bytes", ReadBytes(dest));
     else
         EXPECT_EQ("saved before", ReadBytes(dest));
@@ -113,7 +116,7 @@ TEST(CopyToDest, CopyFailingHalfwayLeavesNoPartialFile)
     ASSERT_TRUE(fixtures::WriteBytes(source, "new bytes"));
 
     for (const FileCopier copier : {FailAfterWritingPart, FailAfterWritingReadOnlyPart}) {
-        EXPECT_FALSE(CopyToDest(source, dest, copier).saved);
+        EXPECT_FALSE(CopyToDest(source, dest, copier));
         EXPECT_FALSE(Exists(dest));
     }
 
@@ -121,7 +124,7 @@ TEST(CopyToDest, CopyFailingHalfwayLeavesNoPartialFile)
     ASSERT_TRUE(fixtures::WriteBytes(dest, "saved before"));
     for (const FileCopier copier :
          {FailAfterWritingPart, FailAfterWritingReadOnlyPart, FailWithoutWriting}) {
-        EXPECT_FALSE(CopyToDest(source, dest, copier).saved);
+        EXPECT_FALSE(CopyToDest(source, dest, copier));
         EXPECT_EQ("saved before", ReadBytes(dest));
         EXPECT_FALSE(Exists(folder.Join(".copy.mp3.tarrowby-part")));
     }
