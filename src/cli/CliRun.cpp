@@ -10,11 +10,12 @@
 #include "cli/TerminalProgress.h"
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
+#include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
-#include "platform/RemoveFile.h"
 #include "platform/WholeFile.h"
+#include "platform/WriteResult.h"
 #include "settings/Settings.h"
 #include "shell/Shortcuts.h"
 
@@ -57,7 +58,7 @@ bool LoadSettings(const std::string& file, CSettings& settings, std::string& pro
         return false;
     }
     platform::SetProfilePath(ini);
-    settings.Load();
+    settings.LoadReadOnly();
     return true;
 }
 
@@ -147,10 +148,9 @@ std::vector<std::string> RemoveLastFill(const std::vector<std::string>& files)
 {
     std::vector<std::string> left;
     for (const std::string& file : files) {
-        const platform::WriteResult removed = platform::RemoveFile(file);
-        if (!removed) {
+        if (!platform::RemoveFile(file)) {
             std::fprintf(stderr, "%s: cannot remove %s: %s\n", kProgramName, file.c_str(),
-                         removed.Reason().c_str());
+                         platform::LastErrorText().c_str());
             left.push_back(file);
         }
     }

@@ -3,6 +3,7 @@
 #include "output/CopyToDest.h"
 #include "output/DestPaths.h"
 #include "output/LinkFile.h"
+#include "output/PartFile.h"
 #include "output/SaveNames.h"
 #include "output/SaveTexts.h"
 #include "platform/FileSystem.h"
@@ -36,6 +37,7 @@ platform::WriteResult WriteOne(const SaveStep& step, const std::string& name, bo
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
               CSaveReport& report)
 {
+    RemoveLeftoverPartFiles(destFolder);
     CSaveNames names([&](const std::string& written) {
         const std::string path = destFolder + written;
         return platform::PathExists(path) && !report.MayReplace(path);
