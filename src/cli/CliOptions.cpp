@@ -97,11 +97,10 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
                    "the sample must not take; once per path, as often as needed")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->allow_extra_args(false)
-        ->type_name("PATH");
-    bool keepFullest = false;
-    CLI::Option* resample = app.add_flag("--resample,!--no-resample", keepFullest,
-                                         "keep the fullest of five attempts, or make one "
-                                         "(default: on, or the settings' BestFit)");
+        ->option_text("PATH");
+    const CLI::Option* resample = app.add_flag(
+        "--resample", "keep the fullest of five attempts (default: on, or the settings' BestFit)");
+    const CLI::Option* noResample = app.add_flag("--no-resample", "make one attempt");
     AddNumber(app, "--seed", options.seed, 0, UINT32_MAX,
               "seed the generator: the same seed, sources and options draw the same sample "
               "(default: a fresh seed, shown at the end of the status line)");
@@ -136,7 +135,10 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
         error = failure.what();
         return ParseOutcome::kBadUsage;
     }
-    if (resample->count() > 0)
-        options.resample = keepFullest;
+    // Of the pair, the one given last counts.
+    for (const CLI::Option* given : app.parse_order()) {
+        if (given == resample || given == noResample)
+            options.resample = given == resample;
+    }
     return ParseOutcome::kRun;
 }
