@@ -305,6 +305,7 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
     const std::string missing = temp.Join("missing"), fifo = temp.Join("fifo");
     const std::string m3u = JoinPath(dest, "out.m3u");
     ASSERT_EQ(0, mkfifo(fifo.c_str(), 0644));
+    ASSERT_TRUE(WriteBytes(temp.Join("gone.ini"), "[General]\r\nStart=" + missing + "+\r\n"));
     const std::string kb = "--max-kb: takes a whole number from 1 to 4294967295, not ";
     const struct {
         std::vector<std::string> args;
@@ -318,6 +319,7 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
         {{"-", "--avoid", "-"}, 2, "-: standard input can be read only once"},
         {{music, "--avoid", missing + ".m3u"}, 2, missing + ".m3u: does not exist"},
         {{music, "--settings", missing}, 2, missing + ": settings file does not exist"},
+        {{music, "--settings", temp.Join("gone.ini")}, 2, missing + ": does not exist"},
         {{}, 2, "no source given"},
         {{music, "--copy-to", missing}, 2, "Cannot access folder: " + missing + "/"},
         {{music, "--links-to"}, 2, "--links-to: no folder given"},
