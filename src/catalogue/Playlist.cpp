@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -142,6 +143,21 @@ std::string InProgramCodePage(const std::string& text, PlaylistText kind)
     return platform::NarrowFromLegacy(text);
 }
 
+// The line's text as a path, offered unless no file can bear it.
+PathOffer OfferPath(const std::string& text, const std::string& baseFolder,
+                    const std::function<PathOffer(const std::string&)>& offer)
+{
+    // A decoded NUL would end the path early and name another file.
+    if (text.empty() || text.find('\0') != std::string::npos)
+        return PathOffer::kNamedNoFile;
+    const std::string name = platform::SystemSeparators(text);
+    const std::string path = platform::IsAbsolutePath(name) ? name : baseFolder + name;
+    // Cutting a long path would name a different file; leave it out instead.
+    if (platform::PathLength(path) > platform::kMaxPathLength)
+        return PathOffer::kNamedNoFile;
+    return offer(path);
+}
+
 }  // namespace
 
 PlaylistText PlaylistTextOf(const std::string& path)
@@ -152,33 +168,37 @@ PlaylistText PlaylistTextOf(const std::string& path)
                : PlaylistText::kMixed;
 }
 
-void ReadPlaylistPaths(std::FILE* file, const std::string& baseFolder, PlaylistText kind,
-                       const std::function<bool(const std::string&)>& offer)
+int ReadPlaylistPaths(std::FILE* file, const std::string& baseFolder, PlaylistText kind,
+                      const std::function<PathOffer(const std::string&)>& offer)
 {
     LineReader reader(file);
     std::string piece;
+    int namedNoFile = 0;
     while (reader.Next(piece)) {
         const std::string::size_type start = piece.find_first_not_of(' ');
         if (start == std::string::npos)
-            return;  // nothing left, not even a line break
+            break;  // nothing left, not even a line break
         const std::string::size_type end = piece.find_last_not_of(" \n");
         if (end == std::string::npos)
             continue;  // a blank line
         std::string text = piece.substr(start, end + 1 - start);
-        if (IsFileUri(text))
+        const bool uri = IsFileUri(text);
+        if (uri)
             text = PathOfFileUri(text);
         else if (IsOtherUrl(text))
             continue;  // not a file of this machine
-        text = InProgramCodePage(text, kind);
-        // A decoded NUL would end the path early and name another file.
-        if (text.empty() || text.find('\0') != std::string::npos)
-            continue;
-        text = platform::SystemSeparators(text);
-        const std::string path = platform::IsAbsolutePath(text) ? text : baseFolder + text;
-        // Cutting a long path would name a different file; leave it out instead.
-        if (platform::PathLength(path) > platform::kMaxPathLength)
-            continue;
-        if (!offer(path))
-            return;
+        // On POSIX a name is bytes, which a URI's escapes spell exactly.
+        text = InProgramCodePage(text, uri && platform::kNamesAreBytes ? PlaylistText::kUtf8 : kind);
+        PathOffer outcome = OfferPath(text, baseFolder, offer);
+        if (outcome == PathOffer::kNamedNoFile && platform::kPathSeparator != '\\' &&
+            text.find('\\') != std::string::npos) {
+            std::replace(text.begin(), text.end(), '\\', platform::kPathSeparator);
+            outcome = OfferPath(text, baseFolder, offer);
+        }
+        if (outcome == PathOffer::kStop)
+            break;
+        if (outcome == PathOffer::kNamedNoFile && piece[start] != '#')
+            ++namedNoFile;
     }
+    return namedNoFile;
 }

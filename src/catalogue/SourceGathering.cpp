@@ -134,16 +134,26 @@ void CFileList::AddFolder(const std::string& folder, int withSubfolders, CReadPr
     FolderScan(*this, withSubfolders != 0, progress).Scan(folder);
 }
 
-void CFileList::AddPlaylist(const std::string& path, CReadProgress* progress)
+int CFileList::AddPlaylist(const std::string& path, CReadProgress* progress)
 {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::OpenForReading(path),
                                                           &std::fclose);
     if (!file)
-        return;
+        return 0;
     const std::string baseFolder = path.substr(0, platform::NameStart(path));
+    return AddPlaylistFrom(file.get(), path, baseFolder, PlaylistTextOf(path), progress);
+}
+
+int CFileList::AddPlaylistFrom(std::FILE* file, const std::string& label,
+                               const std::string& baseFolder, PlaylistText kind,
+                               CReadProgress* progress)
+{
     const int countBefore = m_nCount;
-    ReadPlaylistPaths(file.get(), baseFolder, PlaylistTextOf(path), [&](const std::string& entry) {
-        AddFile(entry);
-        return !progress || progress->KeepReading(path, m_nCount - countBefore);
+    return ReadPlaylistPaths(file, baseFolder, kind, [&](const std::string& entry) {
+        // A file refused by the filters is still named; only then is that asked.
+        const bool named = AddFile(entry) >= 0 || platform::PathExists(entry);
+        if (progress && !progress->KeepReading(label, m_nCount - countBefore))
+            return PathOffer::kStop;
+        return named ? PathOffer::kNamedAFile : PathOffer::kNamedNoFile;
     });
 }

@@ -53,6 +53,11 @@ int32_t CurrentTime();
 // True when the path exists (file or folder).
 bool PathExists(const std::string& path);
 
+// What a path names, told without opening it: nothing that can be seen, a file
+// on disk, a folder, or something else (a device, a pipe).
+enum class PathKind { kMissing, kFile, kFolder, kOther };
+PathKind KindOfPath(const std::string& path);
+
 // `path` made absolute against the current folder, spelled as given otherwise
 // (no links resolved); unchanged when it cannot be made so.
 std::string AbsolutePath(const std::string& path);

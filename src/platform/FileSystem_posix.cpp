@@ -185,6 +185,16 @@ bool PathExists(const std::string& path)
     return !path.empty() && access(path.c_str(), F_OK) == 0;
 }
 
+PathKind KindOfPath(const std::string& path)
+{
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0)
+        return PathKind::kMissing;
+    if (S_ISREG(status.st_mode))
+        return PathKind::kFile;
+    return S_ISDIR(status.st_mode) ? PathKind::kFolder : PathKind::kOther;
+}
+
 std::string AbsolutePath(const std::string& path)
 {
     if (!path.empty() && path[0] == '/')

@@ -202,10 +202,22 @@ bool PathExists(const std::string& path)
     return _access(path.c_str(), 0) == 0;
 }
 
+PathKind KindOfPath(const std::string& path)
+{
+    if (NamesWindowsDevice(path))
+        return PathKind::kOther;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return PathKind::kMissing;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::kFolder : PathKind::kFile;
+}
+
 std::string AbsolutePath(const std::string& path)
 {
     char buffer[MAX_PATH + 1];
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    // "" is the current folder, as on POSIX.
+    const DWORD length =
+        GetFullPathNameA(path.empty() ? "." : path.c_str(), sizeof buffer, buffer, nullptr);
     if (length == 0 || length >= sizeof buffer)
         return path;
     return std::string(buffer, length);
