@@ -18,6 +18,10 @@ const std::size_t kPieceLength = 259;
 // every character of a path of the longest length in escapes ("%E6%97%A5").
 const std::size_t kLookahead = 9 * kPieceLength + 3;
 
+// A "file:" URI line is read whole, never cut; one longer than this names no path
+// within the limit (blanks aside) and is passed over, so memory stays bounded.
+const std::size_t kLongestUriLine = 1 << 16;
+
 int NextTextChar(std::FILE* file)
 {
     const int c = std::getc(file);
@@ -35,25 +39,38 @@ int NextTextChar(std::FILE* file)
 // two characters and a URI line can be taken whole.
 class LineReader {
 public:
+    // A UTF-8 byte order mark is no part of the first line.
     explicit LineReader(std::FILE* file) : m_file(file)
     {
-        Fill();
-        if (m_text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-            m_text.erase(0, 3);
+        while (m_text.size() < 3 && m_text.find('\n') == std::string::npos) {
+            const int c = NextTextChar(m_file);
+            if (c == EOF)
+                break;
+            m_text.push_back(static_cast<char>(c));
+        }
+        if (m_text == "\xEF\xBB\xBF")
+            m_text.clear();
     }
 
     // The next piece: the rest of the line when it is a URI, else at most
-    // kPieceLength characters of it, the line feed included when it fits. False
-    // at the end and on a read error, whose partial line is dropped.
+    // kPieceLength characters of it, the line feed included when it fits. An
+    // over-long URI line reads as a blank line. False at the end and on a read
+    // error, whose partial line is dropped.
     bool Next(std::string& piece)
     {
         Fill();
         if (std::ferror(m_file) || m_text.empty())
             return false;
+        if (m_overlong) {
+            m_overlong = false;
+            m_text.clear();
+            piece = "\n";
+            return true;
+        }
         const std::size_t lineFeed = m_text.find('\n');
         std::size_t end = 0;
-        if (lineFeed != std::string::npos && IsUri(m_text.substr(0, lineFeed)))
-            end = lineFeed + 1;
+        if (IsUri(m_text.substr(0, lineFeed)))
+            end = lineFeed == std::string::npos ? m_text.size() : lineFeed + 1;
         else
             end = PieceEnd();
         piece = m_text.substr(0, end);
@@ -64,16 +81,26 @@ public:
     }
 
 private:
-    // Up to the end of the line in hand, or kLookahead bytes.
+    // Up to the end of the line in hand, or kLookahead bytes; a URI line to its
+    // end, or past kLongestUriLine to its end without keeping it.
     void Fill()
     {
         if (m_text.find('\n') != std::string::npos)
             return;
-        while (m_text.size() < kLookahead) {
+        bool uri = false;
+        for (;;) {
+            if (!uri && m_text.size() >= kLookahead) {
+                if (!IsUri(m_text))
+                    return;
+                uri = true;
+            }
             const int c = NextTextChar(m_file);
             if (c == EOF)
                 return;
-            m_text.push_back(static_cast<char>(c));
+            if (uri && m_text.size() >= kLongestUriLine)
+                m_overlong = true;
+            else
+                m_text.push_back(static_cast<char>(c));
             if (c == '\n')
                 return;
         }
@@ -105,6 +132,7 @@ private:
 
     std::FILE* m_file;
     std::string m_text;
+    bool m_overlong = false;  // the URI line in hand was passed over
 };
 
 std::string InProgramCodePage(const std::string& text, PlaylistText kind)

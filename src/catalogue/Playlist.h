@@ -15,8 +15,9 @@ PlaylistText PlaylistTextOf(const std::string& path);
 // reads as one line feed; a UTF-8 byte order mark at the start is no part of the
 // first line) and offers each line's path: relative lines are joined to
 // `baseFolder` (empty or ending in a separator), on Windows "/" becomes a
-// backslash, a "file:" URI names its decoded path, other URLs ("http://" and the
-// like) are passed over, and so are paths longer than the program's limit.
+// backslash, a "file:" URI line names its decoded path (taken whole however long,
+// never in pieces), other URLs ("http://" and the like) are passed over, and so
+// are paths longer than the program's limit.
 // Reading stops at the end, at a read error, at a line of nothing but spaces
 // without a line break, or when `offer` answers false.
 void ReadPlaylistPaths(std::FILE* file, const std::string& baseFolder, PlaylistText kind,

@@ -25,6 +25,14 @@ int32_t AgeInDays(int32_t now, int32_t then)
     return static_cast<int32_t>(difference) / kSecondsPerDay;
 }
 
+// Kilobytes of 1000 bytes, plus one, so every file counts; the whole size
+// counts, and only a size past what 32 bits of kilobytes hold is held at the top.
+uint32_t SizeInKB(uint64_t bytes)
+{
+    const uint64_t kilobytes = bytes / 1000 + 1;
+    return kilobytes > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(kilobytes);
+}
+
 // The two filters count the boundary day differently: "not accessed within N
 // days" refuses an age below N, "modified within N days" refuses an age above N.
 bool RefusedByDayFilters(int32_t accessedDays, int32_t modifiedDays,
@@ -118,7 +126,7 @@ int CFileList::AddFile(const std::string& path)
         return -1;
 
     return AddEntry(platform::FolderOf(filePath), platform::NameOf(filePath),
-                    facts.sizeLow / 1000 + 1);
+                    SizeInKB(facts.size));
 }
 
 void CFileList::AddFolder(const std::string& folder, int withSubfolders, CReadProgress* progress)

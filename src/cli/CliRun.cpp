@@ -133,7 +133,7 @@ bool LoadSettings(const std::string& file, CSettings& settings, std::string& pro
         return false;
     }
     platform::SetProfilePath(ini);
-    settings.Load();
+    settings.LoadReadOnly();
     return true;
 }
 

@@ -29,13 +29,14 @@ bool ListFolder(const std::string& folder, const std::function<bool(const Folder
 bool FolderIdentity(const std::string& folder, std::string& identity);
 
 struct FileFacts {
-    uint32_t sizeLow = 0;         // low 32 bits of the byte size
+    uint64_t size = 0;            // in bytes
     int32_t accessSeconds = 0;    // last access, seconds since 1970 via local time
     int32_t writeSeconds = 0;     // last write, likewise
 };
 
 // Only files on disk are read: a device, a pipe or a folder is refused, where its
-// name or type tells so in advance without being opened.
+// name or type tells so in advance without being opened. Reading a file's facts
+// never reads its bytes, so its last access stays as it was.
 
 // Opens an existing file for reading, shared with other readers, and reports its
 // size and, when asked, its last-access and last-write times. False when it cannot

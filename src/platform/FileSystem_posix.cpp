@@ -153,7 +153,7 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
     struct stat status;
     if (!StatReadableFile(path, status))
         return false;
-    facts.sizeLow = static_cast<uint32_t>(status.st_size);
+    facts.size = static_cast<uint64_t>(status.st_size);
     if (withTimes) {
         facts.accessSeconds = LocalSeconds(status.st_atim.tv_sec);
         facts.writeSeconds = LocalSeconds(status.st_mtim.tv_sec);

@@ -137,6 +137,13 @@ TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
          {"B\\c:d"}},
         {"a long URI is one line", kMixed, "file:///" + escaped + ".mp3\n", {"/" + nichi100 + ".mp3"}},
 #endif
+        // However long, a URI line is one line: its path is taken or left out whole.
+        {"a URI too long for a path", kMixed, "file:" + std::string(2400, 'a') + "\nnext.mp3\n",
+         {"B\\next.mp3"}},
+        {"a URI past any path's length", kMixed, "file:" + std::string(70000, 'a') + "\nnext.mp3\n",
+         {"B\\next.mp3"}},
+        {"a URI with long trailing blanks", kMixed,
+         "\xEF\xBB\xBF" "file:x.mp3" + std::string(3000, ' ') + "\nnext.mp3\n", {"B\\x.mp3", "B\\next.mp3"}},
         {"cut between characters", kUtf8, a258 + nichi + hon + "\n" + a258 + note + "x\n",
          {"B\\" + hon, "B\\" + note + "x"}},  // the first pieces, with the base, are too long
     };
