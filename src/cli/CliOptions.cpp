@@ -102,16 +102,14 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
                    "the sample must not take; once per path, as often as needed")
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->allow_extra_args(false)
-        ->type_name("PATH");
-    bool keepFullest = false;
-    CLI::Option* resample = app.add_flag("--resample,!--no-resample", keepFullest,
-                                         "keep the fullest of five attempts, or make one "
-                                         "(default: on, or the settings' BestFit)");
-    bool fillRoom = false;
-    CLI::Option* topUp = app.add_flag("--top-up,!--no-top-up", fillRoom,
-                                      "after the random draw, fill the room left with the files "
-                                      "that fit it best, or do not (default: the settings' TopUp, "
-                                      "else off)");
+        ->option_text("PATH");
+    const CLI::Option* resample = app.add_flag(
+        "--resample", "keep the fullest of five attempts (default: on, or the settings' BestFit)");
+    const CLI::Option* noResample = app.add_flag("--no-resample", "make one attempt");
+    const CLI::Option* topUp = app.add_flag(
+        "--top-up", "after the random draw, fill the room left with the files that fit it best "
+                    "(default: the settings' TopUp, else off)");
+    const CLI::Option* noTopUp = app.add_flag("--no-top-up", "leave the room the draw leaves");
     AddNumber(app, "--seed", options.seed, 0, UINT32_MAX,
               "seed the generator: the same seed, sources and options draw the same sample "
               "(default: a fresh seed, shown at the end of the status line)");
@@ -152,9 +150,12 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
         error = failure.what();
         return ParseOutcome::kBadUsage;
     }
-    if (resample->count() > 0)
-        options.resample = keepFullest;
-    if (topUp->count() > 0)
-        options.topUp = fillRoom;
+    // Of each pair, the one given last counts.
+    for (const CLI::Option* given : app.parse_order()) {
+        if (given == resample || given == noResample)
+            options.resample = given == resample;
+        if (given == topUp || given == noTopUp)
+            options.topUp = given == topUp;
+    }
     return ParseOutcome::kRun;
 }

@@ -4,6 +4,20 @@
 #include "output/PartFile.h"
 #include "platform/FileCopy.h"
 
+namespace {
+
+// The last error is read at once, before any other call can change it.
+platform::WriteResult CopyOnce(FileCopier copy, const std::string& source, const std::string& part,
+                               bool& noRoom)
+{
+    if (copy(source, part))
+        return platform::WriteResult::Done();
+    noRoom = platform::LastErrorIsNoRoom();
+    return platform::FailedWithLastError();
+}
+
+}  // namespace
+
 platform::WriteResult CopyToDest(const std::string& source, const std::string& dest)
 {
     return CopyToDest(source, dest, platform::CopyFileTo);
@@ -22,15 +36,12 @@ platform::WriteResult CopyToDest(const std::string& source, const std::string& d
     const CFileInHand inHand(part);
     // What an interrupted save of this name left is replaced.
     platform::RemoveFile(part);
-    bool copied = copy(source, part);
-    // Taken at once: finding no file to remove below would overwrite the reason.
-    platform::WriteResult result =
-        copied ? platform::WriteResult::Done() : platform::FailedWithLastError();
+    bool noRoom = false;
+    platform::WriteResult result = CopyOnce(copy, source, part, noRoom);
     // Re-copying a file already there must not need room for two copies of it.
-    if (!copied && platform::LastErrorIsNoRoom() && platform::RemoveFile(dest)) {
+    if (noRoom && platform::RemoveFile(dest)) {
         platform::RemoveFile(part);
-        copied = copy(source, part);
-        result = copied ? platform::WriteResult::Done() : platform::FailedWithLastError();
+        result = CopyOnce(copy, source, part, noRoom);
     }
     if (result && !(stamped && platform::ReadFileStamp(source, after) && after == before))
         result = platform::WriteResult::Failed(kChangedWhileCopying);

@@ -1,4 +1,5 @@
 // Runs the built tarrowby-cli on trees made for each test.
+#include "ProgramVersion.h"
 #include "RunProgram.h"
 #include "platform/TextEncoding.h"
 #include "support/TestFiles.h"
@@ -309,6 +310,7 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
     const std::string missing = temp.Join("missing"), fifo = temp.Join("fifo");
     const std::string m3u = JoinPath(dest, "out.m3u");
     ASSERT_EQ(0, mkfifo(fifo.c_str(), 0644));
+    ASSERT_TRUE(WriteBytes(temp.Join("gone.ini"), "[General]\r\nStart=" + missing + "+\r\n"));
     const std::string kb = "--max-kb: takes a whole number from 1 to 4294967295, not ";
     const struct {
         std::vector<std::string> args;
@@ -322,6 +324,7 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
         {{"-", "--avoid", "-"}, 2, "-: standard input can be read only once"},
         {{music, "--avoid", missing + ".m3u"}, 2, missing + ".m3u: does not exist"},
         {{music, "--settings", missing}, 2, missing + ": settings file does not exist"},
+        {{music, "--settings", temp.Join("gone.ini")}, 2, missing + ": does not exist"},
         {{}, 2, "no source given"},
         {{music, "--copy-to", missing}, 2, "Cannot access folder: " + missing + "/"},
         {{music, "--links-to"}, 2, "--links-to: no folder given"},
@@ -365,6 +368,57 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
         EXPECT_NE(std::string::npos, run.err.find(c.message)) << run.err;
         EXPECT_TRUE(FolderContents(dest).empty()) << c.message;
     }
+}
+
+TEST_F(CliTree, ASettingsFileIsReadAndNeverWritten)
+{
+    // Legacy text after a UTF-8 byte order mark, as an earlier version left it.
+    const std::string bytes = "\xEF\xBB\xBF[General]\r\nStart=" + music +
+                              "\r\nMaxView1=999999\r\nCaption=Medi\xE4\r\n";
+    const std::string ini = temp.Join("legacy.ini");
+    ASSERT_TRUE(WriteBytes(ini, bytes));
+    const ProgramRun run = RunCli({"--settings", ini, "--resample"});
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_EQ((Names{"a.mp3", "old.mp3"}), PrintedNames(run.out));
+    EXPECT_EQ(2, RunCli({"--settings", ini, temp.Join("missing")}).status);
+    EXPECT_EQ(bytes, ReadAll(ini));
+}
+
+TEST_F(CliTree, StoppedWhileCopyingItLeavesNothingBehind)
+{
+    const std::string large = temp.Join("large");
+    ASSERT_TRUE(MakeFolder(large));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(large, "long.mp3"), 999000000));
+    std::vector<std::string> words = {TARROWBY_CLI, large, "--max-kb", "999999", "--max-file-kb",
+                                      "999999", "--copy-to", dest};
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(&word[0]);
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    for (const int signal : {SIGINT, SIGTERM}) {
+        // What a run killed outright left goes as well.
+        ASSERT_TRUE(WriteBytes(JoinPath(dest, ".other.mp3.tarrowby-part"), "half"));
+        pid_t pid;
+        ASSERT_EQ(0, posix_spawn(&pid, TARROWBY_CLI, &quiet, nullptr, argv.data(), environ));
+        bool copying = false;
+        for (int waited = 0; waited < 10000 && !copying; ++waited) {
+            copying = FolderContents(dest).count(".long.mp3.tarrowby-part") > 0;
+            if (!copying)
+                usleep(1000);
+        }
+        EXPECT_TRUE(copying);
+        kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(pid, waitpid(pid, &status, 0));
+        // Ended by the signal itself, as a shell expects (status 130 or 143).
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(std::set<std::string>{}, FolderContents(dest)) << signal;
+    }
+    posix_spawn_file_actions_destroy(&quiet);
 }
 
 // Runs a shell command line; its exit status, or -1.
@@ -699,57 +753,6 @@ TEST_F(CardFill, FreeSpaceIsFilledWithoutASaveFailingOnExt4AndTmpfs)
         GTEST_SKIP() << "no private mounts here: no card was filled";
 }
 
-TEST_F(CliTree, ASettingsFileIsReadAndNeverWritten)
-{
-    // Legacy text after a UTF-8 byte order mark, as an earlier version left it.
-    const std::string bytes = "\xEF\xBB\xBF[General]\r\nStart=" + music +
-                              "\r\nMaxView1=999999\r\nCaption=Medi\xE4\r\n";
-    const std::string ini = temp.Join("legacy.ini");
-    ASSERT_TRUE(WriteBytes(ini, bytes));
-    const ProgramRun run = RunCli({"--settings", ini, "--resample"});
-    EXPECT_EQ(0, run.status) << run.err;
-    EXPECT_EQ((Names{"a.mp3", "old.mp3"}), PrintedNames(run.out));
-    EXPECT_EQ(2, RunCli({"--settings", ini, temp.Join("missing")}).status);
-    EXPECT_EQ(bytes, ReadAll(ini));
-}
-
-TEST_F(CliTree, StoppedWhileCopyingItLeavesNothingBehind)
-{
-    const std::string large = temp.Join("large");
-    ASSERT_TRUE(MakeFolder(large));
-    ASSERT_TRUE(CreateSizedFile(JoinPath(large, "long.mp3"), 999000000));
-    std::vector<std::string> words = {TARROWBY_CLI, large, "--max-kb", "999999", "--max-file-kb",
-                                      "999999", "--copy-to", dest};
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(&word[0]);
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-    for (const int signal : {SIGINT, SIGTERM}) {
-        // What a run killed outright left goes as well.
-        ASSERT_TRUE(WriteBytes(JoinPath(dest, ".other.mp3.tarrowby-part"), "half"));
-        pid_t pid;
-        ASSERT_EQ(0, posix_spawn(&pid, TARROWBY_CLI, &quiet, nullptr, argv.data(), environ));
-        bool copying = false;
-        for (int waited = 0; waited < 10000 && !copying; ++waited) {
-            copying = FolderContents(dest).count(".long.mp3.tarrowby-part") > 0;
-            if (!copying)
-                usleep(1000);
-        }
-        EXPECT_TRUE(copying);
-        kill(pid, signal);
-        int status = 0;
-        ASSERT_EQ(pid, waitpid(pid, &status, 0));
-        // Ended by the signal itself, as a shell expects (status 130 or 143).
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
-        EXPECT_EQ(std::set<std::string>{}, FolderContents(dest)) << signal;
-    }
-    posix_spawn_file_actions_destroy(&quiet);
-}
-
 TEST(Cli, HelpAndVersion)
 {
     const ProgramRun help = RunCli({"--help"});
@@ -757,7 +760,7 @@ TEST(Cli, HelpAndVersion)
     EXPECT_NE(std::string::npos, help.out.find("--links-to DIR"));
     const ProgramRun version = RunCli({"--version"});
     EXPECT_EQ(0, version.status);
-    EXPECT_EQ(0u, version.out.find("tarrowby-cli "));
+    EXPECT_EQ("tarrowby-cli " TARROWBY_VERSION "\n", version.out);
 }
 
 }  // namespace
