@@ -23,8 +23,9 @@ TEST(SpaceTaken, KBAsTheyAreOrTheMostBytesRoundedUpToWholeUnits)
         {5, 0, 5000},          {0, 4096, 0},          {1, 4096, 4096},
         {4, 4096, 4096},       {5, 4096, 8192},       {32, 32768, 32768},
         {33, 32768, 65536},
-        // A 1000-byte unit is the KB rule itself; 64 KB fill 125 units of 512.
-        {5, 1000, 5000},       {64, 512, 64000},    {0xFFFFFFFFu, 0, 4294967295000ull},
+        // A 1000-byte unit is the KB rule itself; 64 KB fill 125 units of 512;
+        // 1 KB holds at most 999 bytes.
+        {5, 1000, 5000},       {64, 512, 64000},      {1, 999, 999},    {0xFFFFFFFFu, 0, 4294967295000ull},
         {0xFFFFFFFFu, 4096, 4294967296000ull},
     };
     for (const auto& row : rows)

@@ -560,6 +560,7 @@ TEST_F(CardFill, CapacityInTheUnitsPeopleHave)
     const std::pair<const char*, const char*> sizes[] = {
         {"1GiB", "1073741"},   {"3.7GiB", "3972844"},          {"700M", "700000"},
         {"1.5k", "1"},         {"2TB", "2000000000"},          {"0.5mib", "524"},
+        {"1000G", "1000000000"},
         {"1.000001T", "1000001000"}, {"4294967295k", "4294967295"}, {"4294967296k", nullptr}};
     for (const auto& size : sizes) {
         const ProgramRun run = RunCli({library, "--capacity", size.first, "--json", "--seed", "3"});
