@@ -11,12 +11,12 @@
 namespace platform {
 namespace {
 
+// Reads and writes of files on disk are not cut short by signals, and the
+// handlers the program installs end it.
 bool WriteAll(int fd, const char* data, size_t size)
 {
     while (size > 0) {
         const ssize_t written = write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
         if (written <= 0)
             return false;
         data += written;
@@ -28,15 +28,12 @@ bool WriteAll(int fd, const char* data, size_t size)
 bool CopyContents(int from, int to)
 {
     std::vector<char> buffer(1 << 20);
-    for (;;) {
-        const ssize_t got = read(from, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return got == 0;
+    ssize_t got;
+    while ((got = read(from, buffer.data(), buffer.size())) > 0) {
         if (!WriteAll(to, buffer.data(), static_cast<size_t>(got)))
             return false;
     }
+    return got == 0;
 }
 
 bool CopyOpenFile(int from, const struct stat& status, const std::string& dest)

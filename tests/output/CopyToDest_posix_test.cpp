@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <dirent.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +20,36 @@ std::string ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The file descriptors this process holds (the listing's own among them).
+int OpenFileCount()
+{
+    int count = 0;
+    if (DIR* open = opendir("/dev/fd")) {
+        while (readdir(open) != nullptr)
+            ++count;
+        closedir(open);
+    }
+    return count;
+}
+
+TEST(CopyToDest, ACopyHasTheSourcesPermissionsAndTimesAndLeavesNoFileOpen)
+{
+    fixtures::TempFolder folder;
+    const std::string source = folder.Join("song.mp3"), dest = folder.Join("copy.mp3");
+    ASSERT_TRUE(fixtures::WriteBytes(source, "bytes"));
+    ASSERT_EQ(0, chmod(source.c_str(), 0754));
+    ASSERT_TRUE(fixtures::SetFileAge(source, 86400));
+    const int openBefore = OpenFileCount();
+    EXPECT_TRUE(CopyToDest(source, dest));
+    EXPECT_EQ(openBefore, OpenFileCount());
+    struct stat from, to;
+    ASSERT_EQ(0, stat(source.c_str(), &from));
+    ASSERT_EQ(0, stat(dest.c_str(), &to));
+    EXPECT_EQ(0754u, to.st_mode & 07777);
+    EXPECT_EQ(from.st_mtim.tv_sec, to.st_mtim.tv_sec);
+    EXPECT_EQ(from.st_mtim.tv_nsec, to.st_mtim.tv_nsec);
 }
 
 // Copies that the system stops halfway, or never starts, keep the older file
