@@ -140,8 +140,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
                    ? TRUE
                    : FALSE;
     case WM_MEASUREITEM:
-        return OnMeasureItem(static_cast<int>(wParam),
-                             reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))
+        return OnMeasureItem(static_cast<int>(wParam), reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))
                    ? TRUE
                    : FALSE;
     case WM_SYSCOMMAND:

@@ -162,7 +162,8 @@ bool CMainDlg::OnMeasureItem(int id, MEASUREITEMSTRUCT* item)
     if (id != IDC_SAMPLE_LIST || item == nullptr)
         return false;
     HWND measured = m_pListCtrl != nullptr ? m_pListCtrl : m_hWnd;
-    const UINT height = RowHeight(reinterpret_cast<HFONT>(SendMessageA(measured, WM_GETFONT, 0, 0)));
+    const UINT height =
+        RowHeight(reinterpret_cast<HFONT>(SendMessageA(measured, WM_GETFONT, 0, 0)));
     if (height == 0)
         return false;
     item->itemHeight = height;

@@ -81,7 +81,8 @@ bool InsertColumns(HWND listView, const std::vector<float>& fractions,
 void FitColumns(HWND listView, const std::vector<float>& fractions)
 {
     HWND header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
-    const int count = header != nullptr ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    const int count =
+        header != nullptr ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
     const std::vector<int> widths = WidthsOfColumns(listView, fractions, count);
     for (int i = 0; i < count; ++i)
         SendMessageA(listView, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
@@ -95,7 +96,8 @@ UINT RowHeight(HFONT font)
         return 0;
     HGDIOBJ old = SelectObject(screen, font);
     TEXTMETRICA metrics = {};
-    const bool measured = old != nullptr && GetTextMetricsA(screen, &metrics) && metrics.tmHeight > 0;
+    const bool measured =
+        old != nullptr && GetTextMetricsA(screen, &metrics) && metrics.tmHeight > 0;
     if (old != nullptr)
         SelectObject(screen, old);
     ReleaseDC(nullptr, screen);

@@ -29,18 +29,16 @@ LONG Centred(LONG size, LONG areaStart, LONG areaEnd, LONG limitStart, LONG limi
 void CentreWindow(HWND window)
 {
     HWND over = CentreOn(window);
-    RECT rect = {};
-    RECT area = {};
+    HMONITOR screen = MonitorFromWindow(over != nullptr ? over : window, MONITOR_DEFAULTTONEAREST);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof(monitor);
-    if (!GetWindowRect(window, &rect) ||
-        !GetMonitorInfoA(MonitorFromWindow(over != nullptr ? over : window,
-                                           MONITOR_DEFAULTTONEAREST),
-                         &monitor))
+    RECT rect = {};
+    if (!GetMonitorInfoA(screen, &monitor) || !GetWindowRect(window, &rect))
         return;
-    if (over == nullptr || !GetWindowRect(over, &area))
-        area = monitor.rcWork;
     const RECT& work = monitor.rcWork;
+    RECT area = work;
+    if (over != nullptr && !GetWindowRect(over, &area))
+        area = work;
     const LONG width = rect.right - rect.left;
     const LONG height = rect.bottom - rect.top;
     SetWindowPos(window, nullptr, Centred(width, area.left, area.right, work.left, work.right),

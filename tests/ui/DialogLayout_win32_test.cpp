@@ -45,11 +45,13 @@ class TemplateDialog {
 public:
     explicit TemplateDialog(WORD id)
     {
-        INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+        INITCOMMONCONTROLSEX controls = {sizeof(controls),
+                                         ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
         HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), RT_DIALOG);
         HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
-        const char* bytes = loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+        const char* bytes =
+            loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
         if (bytes == nullptr)
             return;
         // An extended template: version, signature, help id, extended style, style.
@@ -58,9 +60,9 @@ public:
         std::memcpy(&style, copy.data() + 12, sizeof(style));
         style &= ~static_cast<DWORD>(WS_VISIBLE);
         std::memcpy(copy.data() + 12, &style, sizeof(style));
-        window = CreateDialogIndirectParamA(
-            GetModuleHandleA(nullptr), reinterpret_cast<const DLGTEMPLATE*>(copy.data()), nullptr,
-            Inert, 0);
+        window = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
+                                            reinterpret_cast<const DLGTEMPLATE*>(copy.data()),
+                                            nullptr, Inert, 0);
         char text[256] = {};
         GetWindowTextA(window, text, sizeof(text));
         caption = text;
@@ -134,7 +136,8 @@ struct TextRoom {
 SIZE Measure(HWND control, const std::string& text, UINT format, int width)
 {
     HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
     RECT rect = {0, 0, width, 0};
     DrawTextA(dc, text.c_str(), -1, &rect, format | DT_CALCRECT);
     SelectObject(dc, old);
@@ -156,10 +159,12 @@ TextRoom RoomFor(HWND control)
         return room;
     if (ClassOf(control) == "Static") {
         const LONG kind = style & SS_TYPEMASK;
-        if ((kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT) && !(style & SS_ELLIPSISMASK))
-            room.need = Measure(control, text,
-                                DT_WORDBREAK | DT_EXPANDTABS | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0),
-                                client.right);
+        if ((kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT) &&
+            !(style & SS_ELLIPSISMASK))
+            room.need =
+                Measure(control, text,
+                        DT_WORDBREAK | DT_EXPANDTABS | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0),
+                        client.right);
     } else if (ClassOf(control) == "Button") {
         const LONG kind = style & BS_TYPEMASK;
         if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_GROUPBOX) {
@@ -184,8 +189,8 @@ void SortInReadingOrder(std::vector<Item>& items)
     std::stable_sort(items.begin(), items.end(), byTop);
     for (auto row = items.begin(); row != items.end();) {
         const LONG bottom = row->place.bottom;
-        const auto rowEnd = std::find_if(row + 1, items.end(),
-                                         [bottom](const Item& item) { return item.place.top >= bottom; });
+        const auto rowEnd = std::find_if(
+            row + 1, items.end(), [bottom](const Item& item) { return item.place.top >= bottom; });
         std::stable_sort(row, rowEnd, byLeft);
         for (auto column = row; column != rowEnd;) {
             const LONG right = column->place.right;
@@ -206,7 +211,8 @@ struct Placed {
 
 bool IsTabStop(HWND control)
 {
-    return (StyleOf(control) & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE);
+    return (StyleOf(control) & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) ==
+           (WS_TABSTOP | WS_VISIBLE);
 }
 
 bool Contains(const RECT& outer, const RECT& inner)
@@ -245,8 +251,9 @@ std::vector<HWND> LayoutOrder(const std::vector<HWND>& controls)
     }
     SortInReadingOrder(units);
     SortInReadingOrder(closing);
-    std::stable_partition(closing.begin(), closing.end(),
-                          [](const Placed& item) { return GetDlgCtrlID(item.control) != IDCANCEL; });
+    std::stable_partition(closing.begin(), closing.end(), [](const Placed& item) {
+        return GetDlgCtrlID(item.control) != IDCANCEL;
+    });
     std::vector<HWND> order;
     for (const Placed& unit : units) {
         if (unit.members.empty()) {
@@ -302,8 +309,9 @@ TEST(DialogLayout, EveryTextFitsItsControl)
             const TextRoom room = RoomFor(control);
             EXPECT_TRUE(room.need.cx <= room.room.cx && room.need.cy <= room.room.cy)
                 << dialog.caption << ": \"" << TextOf(control) << "\" needs " << room.need.cx
-                << " x " << room.need.cy << " pixels, has " << room.room.cx << " x "
-                << room.room.cy;
+                << " x " << room.need.cy
+                << " pixels (one line: " << Measure(control, TextOf(control), DT_SINGLELINE, 0).cx
+                << "), has " << room.room.cx << " x " << room.room.cy;
         }
     }
 }
@@ -322,7 +330,8 @@ TEST(DialogLayout, TheIconsAreThoseOfTheScaling)
 {
     HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_MAINFRAME), RT_GROUP_ICON);
     HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
-    const BYTE* group = loaded != nullptr ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    const BYTE* group =
+        loaded != nullptr ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
     ASSERT_NE(nullptr, group);
     // A count after two words, then 14 bytes an image, its width first (0 for 256).
     WORD count;

@@ -211,7 +211,8 @@ TEST(MainDlgWindow, AScalingChangeTakesTheSuggestedPlaceAndRefitsTheList)
         SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(doubled), FALSE);
 
         RECT suggested = {20, 10, 20 + 900, 10 + 880};
-        SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+        SendMessageA(dialog, WM_DPICHANGED, MAKEWPARAM(192, 192),
+                     reinterpret_cast<LPARAM>(&suggested));
         ServeQueue(dialog);
 
         RECT now = {};
@@ -221,7 +222,8 @@ TEST(MainDlgWindow, AScalingChangeTakesTheSuggestedPlaceAndRefitsTheList)
         EXPECT_EQ(64, IconWidth(dialog, ICON_BIG));
         const int name = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0));
         EXPECT_EQ(static_cast<int>((listWidth - 4) * static_cast<double>(0.83f)), name);
-        EXPECT_EQ(listWidth - 4 - name, static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)));
+        EXPECT_EQ(listWidth - 4 - name,
+                  static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)));
         HDC screen = GetDC(nullptr);
         HGDIOBJ old = SelectObject(screen, doubled);
         TEXTMETRICA metrics = {};
