@@ -28,9 +28,10 @@ public:
         return m_cancel == 0;
     }
 
-    void NotSaved(const char* prefix, const std::string& path) override
+    // The window keeps its fixed texts; the system's reason is not shown.
+    void NotSaved(const SaveFailure& failure) override
     {
-        ShowPathMessage(prefix, path, 0);
+        ShowPathMessage(FailurePrefix(failure), failure.path, 0);
     }
 
 private:
