@@ -17,8 +17,8 @@ bool InsertColumns(HWND listView, const std::vector<float>& fractions,
 // present width, as after a change of scaling.
 void FitColumns(HWND listView, const std::vector<float>& fractions);
 
-// The height of a row: one line of `font` and a pixel between rows, as the
-// control itself measures it; 0 when the font cannot be measured.
+// The height of a row: one line of `font` and the gap between rows, a pixel at
+// 100 % as the control itself measures it; 0 when the font cannot be measured.
 UINT RowHeight(HFONT font);
 
 // Makes the control ask its owner for the height of its rows again.

@@ -4,6 +4,8 @@
 #include "ui/ColumnLayout.h"
 #include "ui/TextFit.h"
 
+#include <algorithm>
+
 namespace {
 
 // A cell holds 259 characters, up to three bytes each in UTF-8.
@@ -101,7 +103,11 @@ UINT RowHeight(HFONT font)
     if (old != nullptr)
         SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
-    return measured ? static_cast<UINT>(metrics.tmHeight) + 1 : 0;
+    if (!measured)
+        return 0;
+    // A pixel between rows for each 13 pixels of text, the dialog font's height at
+    // 100 %: the rows keep their proportions at any scaling.
+    return static_cast<UINT>(metrics.tmHeight + std::max(1L, metrics.tmHeight / 13));
 }
 
 // A list of rows of fixed height asks for their height only when it is created
