@@ -3,6 +3,7 @@
 #include "MainDlgHarness.h"
 
 #include "ui/MainDlg.h"
+#include "ui/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 
@@ -132,6 +133,12 @@ TEST(MainDlgWindow, OpensCentredOnTheScreenAndItsWindowsCentredOnIt)
             PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
         });
         ClickButton(dialog, IDC_OPTIONS);
+        // A window of its own, as the reading window before the main one shows.
+        HWND unowned = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 100, nullptr,
+                                       nullptr, nullptr, nullptr);
+        CentreWindow(unowned);
+        ExpectCentredOn(unowned, centre, "unowned");
+        DestroyWindow(unowned);
 
         // Centred on a main window at the screen's corner, a box would leave
         // the screen: it stays inside.
