@@ -8,6 +8,7 @@
 #include "catalogue/FileList.h"
 #include "settings/Settings.h"
 #include "ui/Dialog.h"
+#include "ui/WindowDpi.h"
 #include "ui/resource.h"
 
 #include <commctrl.h>
@@ -19,6 +20,9 @@ constexpr char kMainCaption[] = "Tarrowby";
 constexpr char kDialogClass[] = "#32770";
 // Posted to itself at start so the Quick start box opens once the dialog shows.
 constexpr UINT WM_QUICKSTART = WM_USER + 100;
+// Posted to itself when the scaling changed, so the list is measured once the
+// system has laid out the controls at the new scaling.
+constexpr UINT WM_FIT_LIST = WM_USER + 101;
 
 // The list the list view shows and the sample commands act on: the internal
 // sample, the external sample, or (after LoadSource) the source itself.
@@ -43,9 +47,11 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnDestroy() override;
+    void OnOK() override;
     bool OnCommand(int id, int code) override;
     bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
     bool OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
+    bool OnMeasureItem(int id, MEASUREITEMSTRUCT* item) override;
     bool OnSysCommand(UINT id, LPARAM lParam) override;
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -53,6 +59,12 @@ private:
     // Start-up.
     void ReadStartFolders();
     LRESULT OnQuickStart();
+
+    // Scaling: the window's icons, and its size and list when the window moves
+    // to a monitor of another scaling.
+    void SetIconsForDpi(UINT dpi);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void FitListToScaling();
 
     // Source and sample commands.
     enum SourceKind { kOneFolder = 0, kFolderTree = 1, kPlaylist = 2 };
@@ -93,7 +105,8 @@ private:
 
     bool IsSourceShown() const { return g_pCurrent == m_pSource.get(); }
 
-    HICON m_hIcon;
+    UniqueIcon m_hIcon;
+    UniqueIcon m_hSmallIcon;
     HWND m_pListCtrl = nullptr;
     std::unique_ptr<CFileList> m_pInternal;
     std::unique_ptr<CFileList> m_pExternal;

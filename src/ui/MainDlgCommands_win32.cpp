@@ -19,12 +19,32 @@ void CMainDlg::UpdateButtons()
     const bool selected = m_nSel >= 0;
     const bool source = m_pSource->GetCount() > 0;
     const uint32_t maxKB = static_cast<uint32_t>(GetDlgItemInt(IDC_MAX_KB));
+    HWND focus = GetFocus();
 
     EnableWindow(GetDlgItem(IDC_SAMPLE), source && g_pCurrent->GetTotalKB() < maxKB);
     for (int id : {IDC_EXCLUDE, IDC_FULL_PATH, IDC_PLAY})
         EnableWindow(GetDlgItem(id), rows && selected);
     for (int id : {IDC_CLEAR_SAMPLE, IDC_LINKS_TO_DEST, IDC_COPY_TO_DEST, IDC_DROP_ON_RIO})
         EnableWindow(GetDlgItem(id), rows);
+    MoveFocusOnFromDisabled(focus);
+}
+
+// Enter ends the run only where it has nothing else to do: in the Max KB box it
+// takes the typed capacity, in the list it does what a double click does.
+void CMainDlg::OnOK()
+{
+    HWND focus = GetFocus();
+    HWND maxKB = GetDlgItem(IDC_MAX_KB);
+    if (focus != nullptr && (focus == maxKB || IsChild(maxKB, focus))) {
+        UpdateButtons();
+        return;
+    }
+    if (focus != nullptr && focus == m_pListCtrl) {
+        LRESULT result = 0;
+        OnListDblClk(result);
+        return;
+    }
+    CDialog::OnOK();
 }
 
 void CMainDlg::RefillListView()

@@ -4,6 +4,7 @@
 #include "DialogDriver.h"
 #include "ScriptedPrompts.h"
 #include "support/TestFiles.h"
+#include "ui/App.h"
 
 #include <commctrl.h>
 
@@ -11,6 +12,13 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+// The program's application object, with nothing to run: the dialog under test
+// is its main window, and owns the windows it opens, as in the program.
+class CHarnessApp : public CWinApp {
+public:
+    BOOL InitInstance() override { return FALSE; }
+};
 
 class MainDlgHarness {
 public:
@@ -29,6 +37,7 @@ public:
     // must end it. Returns the dialog's result.
     INT_PTR Run(const std::function<void(HWND)>& script);
 
+    CHarnessApp app;
     fixtures::TempFolder folder;
     std::string ini;
     CDialogDriver driver;
@@ -43,3 +52,5 @@ int SelectedRow(HWND dialog);
 // A click on the list view's header of `column`.
 void ClickHeader(HWND dialog, int column);
 std::vector<std::string> ListBoxTexts(HWND dialog, int id);
+// The width in pixels of the window's ICON_SMALL or ICON_BIG icon; 0 for none.
+int IconWidth(HWND window, WPARAM which);

@@ -58,7 +58,10 @@ INT_PTR MainDlgHarness::Run(const std::function<void(HWND)>& script)
 {
     driver.Expect(kMainCaption, script);
     CMainDlg dialog(nullptr);
-    return dialog.DoModal();
+    app.m_pMainWnd = &dialog;
+    const INT_PTR result = dialog.DoModal();
+    app.m_pMainWnd = nullptr;
+    return result;
 }
 
 std::vector<std::string> ColumnTexts(HWND dialog, int column)
@@ -114,4 +117,17 @@ std::vector<std::string> ListBoxTexts(HWND dialog, int id)
         texts.push_back(text);
     }
     return texts;
+}
+
+int IconWidth(HWND window, WPARAM which)
+{
+    HICON icon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, which, 0));
+    ICONINFO info = {};
+    if (icon == nullptr || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap = {};
+    GetObjectA(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
 }
