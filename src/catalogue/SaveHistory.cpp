@@ -60,7 +60,11 @@ bool CSaveHistory::Record(const std::vector<std::string>& paths, int64_t now)
         if (path.find_first_of("\r\n") == std::string::npos)
             lines.push_back(HistoryLine(now, path));
     }
-    return platform::AppendLines(m_strPath, lines);
+    if (lines.empty())
+        return true;
+    const bool written = platform::AppendLines(m_strPath, lines);
+    m_bWriteFailed = m_bWriteFailed || !written;
+    return written;
 }
 
 bool CSaveHistory::ReadRecent(int days, int64_t now, CRecentSaves& recent)

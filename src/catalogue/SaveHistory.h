@@ -18,6 +18,8 @@ public:
     // Records `paths` as saved at `now`. A path holding a line break cannot be
     // carried by a line and is left out. False when the history cannot be written.
     bool Record(const std::vector<std::string>& paths, int64_t now);
+    // Whether a record of this object failed, for saves that record file by file.
+    bool WriteFailed() const { return m_bWriteFailed; }
 
     // Adds to `recent` every path saved within `days` days before `now` (none
     // when `days` is 0 or less). A missing history holds nothing; false when it
@@ -32,4 +34,5 @@ private:
 
     std::string m_strPath;
     bool m_bTidied = false;
+    bool m_bWriteFailed = false;
 };

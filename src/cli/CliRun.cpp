@@ -224,7 +224,7 @@ int RunCli(const CliOptions& options)
     int notSaved = 0;
     for (const SaveRequest& save : plan.saves) {
         progress.SetSaveVerb(save.links ? "Linking" : "Copying");
-        notSaved += SaveFiles(sample, save.folder, save.links, progress);
+        notSaved += SaveFiles(sample, save.folder, save.links, progress, nullptr);
         progress.Clear();
     }
     if (!plan.playlist.empty() && !WriteTextFile(plan.playlist, SamplePlaylist(sample, order))) {

@@ -1,5 +1,6 @@
 #include "output/SaveFiles.h"
 
+#include "catalogue/HistoryLine.h"
 #include "output/CopyToDest.h"
 #include "output/DestPaths.h"
 #include "output/LinkFile.h"
@@ -18,7 +19,7 @@ bool ReachDestFolder(const std::string& text, std::string& folder)
 }
 
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
-              CSaveReport& report)
+              CSaveReport& report, CSaveHistory* history)
 {
     int notSaved = 0;
     for (int index = 0; index < list.GetCount(); ++index) {
@@ -42,6 +43,8 @@ int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
             if (!saved) {
                 report.NotSaved(kSaveFailed, step.strSource);
                 ++notSaved;
+            } else if (history != nullptr) {
+                history->Record({step.strSource}, UtcNow());
             }
             break;
         }

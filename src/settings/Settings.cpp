@@ -49,6 +49,7 @@ void CSettings::Load()
     BestFit = platform::ReadProfileInt(kSection, "BestFit", 1);
     LicenseMessage = platform::ReadProfileInt(kSection, "LicenseMessage", 1);
     Child = platform::ReadProfileInt(kSection, "Child", 2);
+    FreshDays = platform::ReadProfileInt(kSection, "FreshDays", 0);
 }
 
 // Caption and Child are only ever written by hand; their lines stay as they are.
@@ -68,4 +69,7 @@ void CSettings::Save()
     WriteNumber("Modified", Modified);
     WriteNumber("MinFileSize", MinFileSize);
     WriteNumber("MaxFileSize", MaxFileSize);
+    // A file that never had fresh draws stays as earlier versions wrote it.
+    if (FreshDays != 0 || !platform::ReadProfileText(kSection, "FreshDays", "").empty())
+        WriteNumber("FreshDays", FreshDays);
 }

@@ -1,5 +1,6 @@
 #include "catalogue/HistoryLine.h"
 #include "catalogue/SaveHistory.h"
+#include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "support/TestFiles.h"
 
@@ -83,6 +84,8 @@ TEST(SaveHistory, RecordsAreAppendedAndTheRecentOnesReadBack)
     CRecentSaves recent;
     EXPECT_TRUE(history.ReadRecent(30, kNow, recent));  // none yet
     EXPECT_TRUE(recent.Empty());
+    EXPECT_TRUE(history.Record({"/m/two\nlines.mp3"}, kNow));  // nothing to record
+    EXPECT_FALSE(platform::PathExists(history.Path()));
 
     ASSERT_TRUE(history.Record({"/m/old.mp3"}, kNow - 30 * kDay - 1));
     ASSERT_TRUE(history.Record({"/m/edge.mp3", "/m/two\nlines.mp3", "/m/cr\r.mp3", "/m/new.mp3"},
