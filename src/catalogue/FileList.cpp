@@ -1,6 +1,6 @@
 #include "catalogue/FileList.h"
 
-#include "catalogue/NameCompare.h"
+#include "platform/NameCompare.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ int CFileList::AddEntry(const std::string& folder, const std::string& name, uint
         const std::string::size_type dot = name.rfind('.');
         // Deliberately a substring test: "mp3,wav" also lets "mp", "3,w" and "" through.
         if (dot != std::string::npos &&
-            m_strExtensions.find(FoldAsciiCase(name.substr(dot + 1))) == std::string::npos)
+            m_strExtensions.find(platform::FoldAsciiCase(name.substr(dot + 1))) == std::string::npos)
             return -1;
     }
     if (sizeKB < m_nMinKB || sizeKB > m_nMaxKB)
@@ -56,7 +56,7 @@ void CFileList::RemoveAt(uint32_t index)
 void CFileList::RemoveByName(const std::string& name)
 {
     for (uint32_t i = 0; i < m_entries.size(); ++i) {
-        if (SameFileName(m_entries[i].strName, name)) {
+        if (platform::SameFileName(m_entries[i].strName, name)) {
             RemoveAt(i);
             return;
         }
@@ -66,7 +66,7 @@ void CFileList::RemoveByName(const std::string& name)
 int CFileList::Contains(const std::string& name) const
 {
     for (const FileEntry& entry : m_entries) {
-        if (SameFileName(entry.strName, name))
+        if (platform::SameFileName(entry.strName, name))
             return 1;
     }
     return 0;
@@ -102,5 +102,5 @@ uint32_t CFileList::GetSizeKB(uint32_t index) const
 
 void CFileList::SetExtensions(const std::string& list)
 {
-    m_strExtensions = FoldAsciiCase(list);
+    m_strExtensions = platform::FoldAsciiCase(list);
 }

@@ -1,6 +1,6 @@
 #include "catalogue/FileUri.h"
 
-#include "catalogue/NameCompare.h"
+#include "platform/NameCompare.h"
 
 #include <cctype>
 
@@ -38,7 +38,7 @@ std::string PercentDecoded(const std::string& text)
 
 bool IsFileUri(const std::string& text)
 {
-    return FoldAsciiCase(text.substr(0, 5)) == "file:";
+    return platform::FoldAsciiCase(text.substr(0, 5)) == "file:";
 }
 
 std::string PathOfFileUri(const std::string& uri)
@@ -48,7 +48,7 @@ std::string PathOfFileUri(const std::string& uri)
         const std::string::size_type slash = rest.find('/', 2);
         const std::string host = rest.substr(2, slash == std::string::npos ? slash : slash - 2);
         const std::string path = slash == std::string::npos ? std::string() : rest.substr(slash);
-        rest = host.empty() || FoldAsciiCase(host) == "localhost" ? path : "//" + host + path;
+        rest = host.empty() || platform::FoldAsciiCase(host) == "localhost" ? path : "//" + host + path;
     }
     rest = PercentDecoded(rest);
     // "/C:/x" and the older "/C|/x" name a drive.

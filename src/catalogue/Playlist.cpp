@@ -1,8 +1,8 @@
 #include "catalogue/Playlist.h"
 
 #include "catalogue/FileUri.h"
-#include "catalogue/NameCompare.h"
 #include "platform/FileSystem.h"
+#include "platform/NameCompare.h"
 #include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 
@@ -119,7 +119,7 @@ std::string InProgramCodePage(const std::string& text, PlaylistText kind)
 PlaylistText PlaylistTextOf(const std::string& path)
 {
     const std::string::size_type dot = path.rfind('.');
-    return dot != std::string::npos && FoldAsciiCase(path.substr(dot)) == ".m3u8"
+    return dot != std::string::npos && platform::FoldAsciiCase(path.substr(dot)) == ".m3u8"
                ? PlaylistText::kUtf8
                : PlaylistText::kMixed;
 }

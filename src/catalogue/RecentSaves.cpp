@@ -1,6 +1,6 @@
 #include "catalogue/RecentSaves.h"
 
-#include "catalogue/NameCompare.h"
+#include "platform/NameCompare.h"
 #include "platform/Paths.h"
 
 #include <algorithm>
@@ -42,7 +42,7 @@ std::string_view CRecentSaves::Key(std::string_view path) const
 {
     if (!platform::kPathsIgnoreCase)
         return path;
-    m_strFolded = FoldAsciiCase(std::string(path));
+    m_strFolded = platform::FoldAsciiCase(std::string(path));
     return m_strFolded;
 }
 

@@ -1,7 +1,7 @@
 #include "catalogue/Sampling.h"
 
-#include "catalogue/NameCompare.h"
 #include "catalogue/RandomGenerator.h"
+#include "platform/NameCompare.h"
 
 #include <cstdio>
 #include <unordered_set>
@@ -21,18 +21,29 @@ public:
         const uint32_t count = static_cast<uint32_t>(list.GetCount());
         m_names.reserve(count);
         for (uint32_t i = 0; i < count; ++i)
-            m_names.insert(FoldAsciiCase(list.GetName(i)));
+            m_names.insert(platform::FoldAsciiCase(list.GetName(i)));
     }
-    bool Holds(const std::string& name) const { return m_names.count(FoldAsciiCase(name)) != 0; }
-    void Add(const std::string& name) { m_names.insert(FoldAsciiCase(name)); }
+    bool Holds(const std::string& name) const { return m_names.count(platform::FoldAsciiCase(name)) != 0; }
+    void Add(const std::string& name) { m_names.insert(platform::FoldAsciiCase(name)); }
 
 private:
     std::unordered_set<std::string> m_names;
 };
 
-uint32_t PickIndex(int random, uint32_t count)
+// One generator draw reaches only 32,768 places. A larger source joins two
+// draws into a 30-bit number, so that every file can be drawn; up to 32,768
+// files the pick is the one draw it always was, and a seed draws what it drew.
+const uint32_t kOneDrawReach = 32768;
+
+uint32_t PickIndex(uint32_t count)
 {
-    const uint64_t index = static_cast<uint64_t>(random) * count / 32768;
+    uint64_t random = static_cast<uint32_t>(NextRandom());
+    uint64_t reach = kOneDrawReach;
+    if (count > kOneDrawReach) {
+        random = random << 15 | static_cast<uint32_t>(NextRandom());
+        reach *= kOneDrawReach;
+    }
+    const uint64_t index = random * count / reach;
     return index < count ? static_cast<uint32_t>(index) : count - 1;
 }
 
@@ -78,7 +89,7 @@ bool DrawSample(SampleLists lists, int maxKB, bool resample)
         uint32_t remaining = budget;
         int refused = 0;
         do {
-            const uint32_t index = PickIndex(NextRandom(), sourceCount);
+            const uint32_t index = PickIndex(sourceCount);
             ++refused;
             const std::string name = lists.source.GetName(index);
             const uint32_t size = lists.source.GetSizeKB(index);

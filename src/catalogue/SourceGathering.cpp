@@ -2,10 +2,10 @@
 // cannot be read or is refused is passed over without a word.
 #include "catalogue/FileList.h"
 
-#include "catalogue/NameCompare.h"
 #include "catalogue/Playlist.h"
 #include "catalogue/ReadProgress.h"
 #include "platform/FileSystem.h"
+#include "platform/NameCompare.h"
 #include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 #include "shell/Shortcuts.h"
@@ -43,7 +43,7 @@ std::string ScanKey(const std::string& folder)
     std::string identity;
     if (platform::FolderIdentity(folder, identity))
         return "id:" + identity;
-    return "path:" + FoldAsciiCase(folder);
+    return "path:" + platform::FoldAsciiCase(folder);
 }
 
 class FolderScan {
@@ -117,14 +117,8 @@ int CFileList::AddFile(const std::string& path)
         RefusedByDayFilters(m_nAccessedDays, m_nModifiedDays, facts, platform::CurrentTime()))
         return -1;
 
-    std::string::size_type separator = filePath.rfind(platform::kPathSeparator);
-    if (separator == std::string::npos)
-        separator = filePath.rfind('/');
-    const std::string folder =
-        separator == std::string::npos ? std::string() : filePath.substr(0, separator);
-    const std::string name =
-        separator == std::string::npos ? filePath : filePath.substr(separator + 1);
-    return AddEntry(folder, name, facts.sizeLow / 1000 + 1);
+    return AddEntry(platform::FolderOf(filePath), platform::NameOf(filePath),
+                    facts.sizeLow / 1000 + 1);
 }
 
 void CFileList::AddFolder(const std::string& folder, int withSubfolders, CReadProgress* progress)
@@ -138,9 +132,7 @@ void CFileList::AddPlaylist(const std::string& path, CReadProgress* progress)
                                                           &std::fclose);
     if (!file)
         return;
-    const std::string::size_type slash = path.rfind(platform::kPathSeparator);
-    const std::string baseFolder =
-        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string baseFolder = path.substr(0, platform::NameStart(path));
     const int countBefore = m_nCount;
     ReadPlaylistPaths(file.get(), baseFolder, PlaylistTextOf(path), [&](const std::string& entry) {
         AddFile(entry);

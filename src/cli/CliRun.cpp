@@ -12,6 +12,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
+#include "platform/WholeFile.h"
 #include "settings/Settings.h"
 #include "settings/StartFolders.h"
 #include "shell/Shortcuts.h"
@@ -49,14 +50,6 @@ struct Plan {
     std::vector<SaveRequest> saves;
     std::string playlist;
 };
-
-std::string FolderOf(const std::string& path)
-{
-    const std::string::size_type separator = path.rfind(platform::kPathSeparator);
-    if (separator == std::string::npos)
-        return std::string();
-    return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
-}
 
 // The folder a save goes to: the one given, else the memory's Dest setting.
 bool PlanSave(const char* option, const std::string& given, const std::string& dest, bool links,
@@ -120,7 +113,7 @@ bool MakePlan(const CliOptions& options, const CSettings& settings, Plan& plan,
             problem = plan.playlist + ": is a folder";
             return false;
         }
-        if (!IsReadableFolder(FolderOf(plan.playlist))) {
+        if (!IsReadableFolder(platform::FolderOf(plan.playlist))) {
             problem = plan.playlist + ": its folder does not exist";
             return false;
         }
@@ -153,19 +146,6 @@ void SetFilters(const CliOptions& options, const CSettings& settings, CFileList&
     source.SetExtensions(options.hasExtensions ? options.extensions : settings.Ext);
     source.SetAccessedDays(options.hasAccessedDays ? options.accessedDays : settings.Accessed);
     source.SetModifiedDays(options.hasModifiedDays ? options.modifiedDays : settings.Modified);
-}
-
-bool WriteTextFile(const std::string& path, const std::string& text)
-{
-    // Text mode: the system's own line ends.
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    if (std::fclose(file) == 0 && written)
-        return true;
-    std::remove(path.c_str());
-    return false;
 }
 
 }  // namespace
@@ -227,9 +207,14 @@ int RunCli(const CliOptions& options)
         notSaved += SaveFiles(sample, save.folder, save.links, progress, nullptr);
         progress.Clear();
     }
-    if (!plan.playlist.empty() && !WriteTextFile(plan.playlist, SamplePlaylist(sample, order))) {
-        progress.NotSaved(kSaveFailed, plan.playlist);
-        ++notSaved;
+    if (!plan.playlist.empty()) {
+        const platform::WriteResult written =
+            platform::WriteWholeFile(plan.playlist, SamplePlaylist(sample, order));
+        if (!written) {
+            progress.NotSaved(
+                SaveFailure{SaveFailure::kNotWritten, plan.playlist, written.Reason()});
+            ++notSaved;
+        }
     }
     return notSaved > 0 ? kExitNotAllSaved : kExitDone;
 }

@@ -1,7 +1,8 @@
 #include "cli/SampleText.h"
 
-#include "catalogue/NameCompare.h"
 #include "output/DestPaths.h"
+#include "platform/NameCompare.h"
+#include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ std::vector<uint32_t> NameOrder(const CFileList& sample)
     std::vector<uint32_t> order(names.size());
     std::iota(order.begin(), order.end(), 0u);
     std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        return CompareFileNames(names[a], names[b]) < 0;
+        return platform::CompareFileNames(names[a], names[b]) < 0;
     });
     return order;
 }
@@ -91,6 +92,6 @@ std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>&
 {
     std::string text;
     for (uint32_t index : order)
-        text += PathOf(sample, index) + "\n";
+        text += PathOf(sample, index) + platform::kTextLineEnd;
     return text;
 }

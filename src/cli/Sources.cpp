@@ -1,7 +1,7 @@
 #include "cli/Sources.h"
 
-#include "catalogue/NameCompare.h"
 #include "platform/FileSystem.h"
+#include "platform/NameCompare.h"
 
 #include <cstdio>
 
@@ -10,7 +10,7 @@ namespace {
 bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
 {
     return text.size() >= end.size() &&
-           SameFileName(text.substr(text.size() - end.size()), end);
+           platform::SameFileName(text.substr(text.size() - end.size()), end);
 }
 
 }  // namespace

@@ -23,12 +23,6 @@ std::string FitLine(const std::string& head, const std::string& path, const std:
     return head + "..." + path.substr(path.size() - std::min(room, path.size())) + tail;
 }
 
-std::string NameOf(const std::string& path)
-{
-    const std::string::size_type separator = path.rfind(platform::kPathSeparator);
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 }  // namespace
 
 std::string GroupedNumber(long long number)
@@ -99,13 +93,16 @@ bool CTerminalProgress::Saving(int index, int count, const std::string& destPath
 {
     if (Due(index == 0))
         Show(FitLine(m_verb + " " + std::to_string(index + 1) + "/" + std::to_string(count) + " ",
-                     NameOf(destPath), ""));
+                     platform::NameOf(destPath), ""));
     return true;
 }
 
-void CTerminalProgress::NotSaved(const char* prefix, const std::string& path)
+void CTerminalProgress::NotSaved(const SaveFailure& failure)
 {
     Clear();
-    std::fprintf(stderr, "%s\n", MessageLine(prefix, path).c_str());
+    std::string line = MessageLine(FailurePrefix(failure), failure.path);
+    if (!failure.reason.empty())
+        line += ": " + failure.reason;
+    std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
 }

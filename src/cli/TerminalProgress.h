@@ -20,7 +20,7 @@ public:
 
     bool KeepReading(const std::string& source, int admitted) override;
     bool Saving(int index, int count, const std::string& destPath) override;
-    void NotSaved(const char* prefix, const std::string& path) override;
+    void NotSaved(const SaveFailure& failure) override;
 
 private:
     // Whether a line is to be shown now: on a terminal, and a tenth of a second

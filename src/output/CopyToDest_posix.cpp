@@ -64,16 +64,17 @@ bool CopyFileBytes(const std::string& source, const std::string& dest)
 
 }  // namespace
 
-bool CopyToDest(const std::string& source, const std::string& dest)
+platform::WriteResult CopyToDest(const std::string& source, const std::string& dest)
 {
     return CopyToDest(source, dest, CopyFileBytes);
 }
 
-bool CopyToDest(const std::string& source, const std::string& dest, FileCopier copy)
+platform::WriteResult CopyToDest(const std::string& source, const std::string& dest,
+                                 FileCopier copy)
 {
     // Copying a file onto itself, under whatever spelling, fails as on Windows.
     if (IsSameFile(source, dest))
-        return false;
+        return platform::WriteResult::Failed("it is the source file itself");
     return ReplaceFile(dest, [&](const std::string& temp, bool& failed) {
         const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0) {

@@ -55,16 +55,18 @@ bool CopyReplacing(const std::string& source, const std::string& dest)
 
 }  // namespace
 
-bool CopyToDest(const std::string& source, const std::string& dest)
+platform::WriteResult CopyToDest(const std::string& source, const std::string& dest)
 {
     return CopyToDest(source, dest, CopyReplacing);
 }
 
-bool CopyToDest(const std::string& source, const std::string& dest, FileCopier copy)
+platform::WriteResult CopyToDest(const std::string& source, const std::string& dest,
+                                 FileCopier copy)
 {
     const DestState before = ReadDestState(dest);
     if (copy(source, dest))
-        return true;
+        return platform::WriteResult::Done();
+    const platform::WriteResult failed = platform::FailedWithLastError();
     // Half a file on the player is worse than none. A copy that failed before
     // writing (missing source, locked or read-only destination, the file itself
     // under another spelling) left the destination as it was, and so is it kept.
@@ -74,5 +76,5 @@ bool CopyToDest(const std::string& source, const std::string& dest, FileCopier c
         SetFileAttributesA(dest.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(dest.c_str());
     }
-    return false;
+    return failed;
 }

@@ -1,13 +1,13 @@
 #include "output/DestPaths.h"
 
-#include "catalogue/NameCompare.h"
 #include "output/LinkFile.h"
+#include "platform/NameCompare.h"
 #include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 
 std::optional<std::string> MakeDestFolder(const std::string& text)
 {
-    if (platform::PathLength(text) > kMaxPathChars)
+    if (platform::PathLength(text) > platform::kMaxPathLength)
         return std::nullopt;
     if (text.size() > 1 && text.back() != platform::kPathSeparator)
         return text + platform::kPathSeparator;
@@ -33,13 +33,13 @@ SaveStep PlanSave(const std::string& destFolder, const std::string& folder,
     // Tested on the name as it stands, so links into a file's own folder are
     // refused as copies are. Where case does not matter paths fold A to Z only,
     // as file names do.
-    if (platform::kPathsIgnoreCase ? SameFileName(step.strDest, step.strSource)
+    if (platform::kPathsIgnoreCase ? platform::SameFileName(step.strDest, step.strSource)
                                    : step.strDest == step.strSource) {
         step.outcome = SaveStep::kSameAsSource;
         return step;
     }
     const std::string written = links ? destFolder + LinkFileName(name) : step.strDest;
-    if (platform::PathLength(written) > kMaxPathChars) {
+    if (platform::PathLength(written) > platform::kMaxPathLength) {
         step.outcome = SaveStep::kTooLong;
         return step;
     }

@@ -2,13 +2,9 @@
 #include <optional>
 #include <string>
 
-// Longest path the program reads or writes, without the terminator, in UTF-16
-// units as Windows counts it (platform::PathLength).
-constexpr std::string::size_type kMaxPathChars = 259;
-
 // The destination folder made from the Dest field's text (or a picked folder): a
 // separator is appended to a text of two or more characters that lacks one. A text
-// longer than kMaxPathChars is refused rather than cut, since the cut text would
+// longer than platform::kMaxPathLength is refused rather than cut, since the cut text would
 // name another folder.
 std::optional<std::string> MakeDestFolder(const std::string& text);
 
@@ -24,7 +20,7 @@ struct SaveStep {
     enum Outcome {
         kWrite,         // copy strSource to strWritten, or write a link there
         kSameAsSource,  // refused: strDest is the file itself (A-Z case ignored on Windows)
-        kTooLong        // refused: strWritten would be longer than kMaxPathChars
+        kTooLong        // refused: strWritten would be longer than platform::kMaxPathLength
     };
     Outcome outcome = kWrite;
     std::string strSource;   // FullPath: the copy's source, the link's target

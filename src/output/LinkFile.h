@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/WriteResult.h"
+
 #include <string>
 
 // The name of the link that saving writes for a file named `name`: a shortcut,
@@ -6,6 +8,6 @@
 std::string LinkFileName(const std::string& name);
 
 // Writes the link at `linkPath` to `target`, replacing a file of that name, with
-// `description` where the link can hold one; false when it was not written.
-bool WriteLink(const std::string& linkPath, const std::string& description,
+// `description` where the link can hold one; on failure, the system's reason.
+platform::WriteResult WriteLink(const std::string& linkPath, const std::string& description,
                const std::string& target);

@@ -8,8 +8,10 @@ std::string LinkFileName(const std::string& name)
     return LinkName(name);
 }
 
-bool WriteLink(const std::string& linkPath, const std::string& description,
-               const std::string& target)
+platform::WriteResult WriteLink(const std::string& linkPath, const std::string& description,
+                                const std::string& target)
 {
-    return CreateShortcut(linkPath, description, target);
+    if (CreateShortcut(linkPath, description, target))
+        return platform::WriteResult::Done();
+    return platform::WriteResult::Failed("the shortcut could not be written");
 }

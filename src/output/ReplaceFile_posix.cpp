@@ -27,22 +27,20 @@ bool IsSameFile(const std::string& file, const std::string& dest)
            first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-bool ReplaceFile(const std::string& dest,
-                 const std::function<bool(const std::string& temp, bool& failed)>& make)
+platform::WriteResult ReplaceFile(
+    const std::string& dest, const std::function<bool(const std::string& temp, bool& failed)>& make)
 {
     for (int attempt = 0; attempt < kNameTries; ++attempt) {
         const std::string temp = TempPath(dest, attempt);
         bool failed = false;
-        if (make(temp, failed)) {
-            if (std::rename(temp.c_str(), dest.c_str()) == 0)
-                return true;
+        const bool made = make(temp, failed);
+        if (made && std::rename(temp.c_str(), dest.c_str()) == 0)
+            return platform::WriteResult::Done();
+        if (made || failed) {
+            const platform::WriteResult reason = platform::FailedWithLastError();
             unlink(temp.c_str());
-            return false;
-        }
-        if (failed) {
-            unlink(temp.c_str());
-            return false;
+            return reason;
         }
     }
-    return false;
+    return platform::WriteResult::Failed("no free temporary name beside the file");
 }

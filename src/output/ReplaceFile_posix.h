@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/WriteResult.h"
+
 #include <functional>
 #include <string>
 
@@ -12,7 +14,7 @@ bool IsSameFile(const std::string& file, const std::string& dest);
 
 // Calls `make` with a fresh temporary path beside `dest` until it makes the file
 // there (it answers false when the name was taken, and sets `failed` when it
-// cannot make the file at all); then renames that file over `dest`. False, with
-// nothing left behind, when making or renaming failed.
-bool ReplaceFile(const std::string& dest,
+// cannot make the file at all); then renames that file over `dest`. On failure,
+// with the system's reason, nothing is left behind.
+platform::WriteResult ReplaceFile(const std::string& dest,
                  const std::function<bool(const std::string& temp, bool& failed)>& make);

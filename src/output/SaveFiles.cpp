@@ -18,6 +18,11 @@ bool ReachDestFolder(const std::string& text, std::string& folder)
     return dest && platform::PathExists(*dest);
 }
 
+const char* FailurePrefix(const SaveFailure& failure)
+{
+    return failure.what == SaveFailure::kSameAsSource ? kDestSameAsSource : kSaveFailed;
+}
+
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
               CSaveReport& report, CSaveHistory* history)
 {
@@ -28,27 +33,30 @@ int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
         const SaveStep step = PlanSave(destFolder, list.GetFolder(entry), name, links);
         if (!report.Saving(index, list.GetCount(), step.strDest))
             break;
+        SaveFailure failure;
         switch (step.outcome) {
         case SaveStep::kSameAsSource:
-            report.NotSaved(kDestSameAsSource, step.strDest);
-            ++notSaved;
+            failure = SaveFailure{SaveFailure::kSameAsSource, step.strDest, std::string()};
             break;
         case SaveStep::kTooLong:
-            report.NotSaved(kSaveFailed, step.strSource);
-            ++notSaved;
+            failure = SaveFailure{SaveFailure::kTooLong, step.strSource,
+                                  "the destination path would be too long"};
             break;
         case SaveStep::kWrite: {
-            const bool saved = links ? WriteLink(step.strWritten, name, step.strSource)
-                                     : CopyToDest(step.strSource, step.strWritten);
-            if (!saved) {
-                report.NotSaved(kSaveFailed, step.strSource);
-                ++notSaved;
-            } else if (history != nullptr) {
-                history->Record({step.strSource}, UtcNow());
+            const platform::WriteResult saved =
+                links ? WriteLink(step.strWritten, name, step.strSource)
+                      : CopyToDest(step.strSource, step.strWritten);
+            if (saved) {
+                if (history != nullptr)
+                    history->Record({step.strSource}, UtcNow());
+                continue;
             }
+            failure = SaveFailure{SaveFailure::kNotWritten, step.strSource, saved.Reason()};
             break;
         }
         }
+        report.NotSaved(failure);
+        ++notSaved;
     }
     return notSaved;
 }

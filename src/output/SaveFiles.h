@@ -4,6 +4,21 @@
 
 #include <string>
 
+// Why one entry of a save was not saved: what failed, the path it names, and
+// the system's reason where the system refused (empty where the program itself
+// refused). The window words it with its fixed texts, the command line adds the
+// reason.
+struct SaveFailure {
+    enum What {
+        kSameAsSource,  // the destination is the file itself
+        kTooLong,       // the destination path would pass the path limit
+        kNotWritten     // the copy or link could not be written
+    };
+    What what = kNotWritten;
+    std::string path;  // the destination for kSameAsSource, else the source file
+    std::string reason;
+};
+
 // What a save tells the one who started it: the window shows the path in its
 // "Copying ..." window and each refusal in a message box, the command-line
 // program writes lines.
@@ -13,10 +28,12 @@ public:
     // Entry `index` of `count` is about to be saved as `destPath` (the path
     // before any link name change). False stops the save before this entry.
     virtual bool Saving(int index, int count, const std::string& destPath) = 0;
-    // The entry was not saved: `prefix` is one of the fixed texts of SaveTexts.h
-    // and `path` the file it names.
-    virtual void NotSaved(const char* prefix, const std::string& path) = 0;
+    // The entry was not saved.
+    virtual void NotSaved(const SaveFailure& failure) = 0;
 };
+
+// The fixed text (SaveTexts.h) that starts the message of a failure.
+const char* FailurePrefix(const SaveFailure& failure);
 
 // The destination folder made from `text`, a typed or picked folder. False when
 // it is too long to hold or does not exist; `folder` then holds the path that the

@@ -1,5 +1,7 @@
 #include "platform/DeviceNames.h"
 
+#include "platform/NameCompare.h"
+
 namespace platform {
 namespace {
 
@@ -21,18 +23,9 @@ bool StartsWithDrive(const std::string& text, std::string::size_type at, bool al
     return alone || (text.size() > at + 2 && IsSeparator(text[at + 2]));
 }
 
-std::string Lowered(std::string text)
-{
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
 bool IsReservedName(const std::string& name)
 {
-    const std::string folded = Lowered(name);
+    const std::string folded = FoldAsciiCase(name);
     if (folded == "con" || folded == "prn" || folded == "aux" || folded == "nul" ||
         folded == "conin$" || folded == "conout$")
         return true;
@@ -48,7 +41,7 @@ bool IsDeviceNamespacePath(const std::string& path)
         (path[2] != '.' && path[2] != '?') || !IsSeparator(path[3]))
         return false;
     const std::string rest = path.substr(4);
-    const bool share = path[2] == '?' && rest.size() > 3 && Lowered(rest.substr(0, 3)) == "unc" &&
+    const bool share = path[2] == '?' && rest.size() > 3 && FoldAsciiCase(rest.substr(0, 3)) == "unc" &&
                        IsSeparator(rest[3]);
     return !share && !StartsWithDrive(rest, 0, false);
 }

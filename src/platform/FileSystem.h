@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/Paths.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -8,10 +10,6 @@
 // The narrow seam between the portable code and the operating system's files.
 // Paths are spelled as the system spells them (platform/Paths.h).
 namespace platform {
-
-// The longest path the program forms or follows, in UTF-16 units as Windows
-// counts it (platform::PathLength).
-constexpr std::size_t kMaxPathLength = 259;
 
 struct FolderItem {
     std::string name;
@@ -47,12 +45,6 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts);
 // Opens an existing file for reading its bytes exactly as stored; null when it
 // cannot be opened or is no file on disk. The caller closes it with fclose.
 std::FILE* OpenForReading(const std::string& path);
-
-// Replaces the bytes of an existing, writable file: they go to path + ".new"
-// first, which then takes the file's place, so a crash never leaves half a file.
-// False, with the file as it was, when it is read-only or cannot be replaced. On
-// POSIX a folder that takes no new file gets the bytes written in place.
-bool ReplaceFileBytes(const std::string& path, const std::string& bytes);
 
 // The current time in seconds since 1970.
 int32_t CurrentTime();

@@ -4,7 +4,6 @@
 
 #include "platform/FileIdentity.h"
 #include "platform/LocalTime.h"
-#include "platform/WholeFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -174,13 +173,6 @@ std::FILE* OpenForReading(const std::string& path)
     if (!file)
         close(fd);
     return file;
-}
-
-bool ReplaceFileBytes(const std::string& path, const std::string& bytes)
-{
-    struct stat status;
-    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-           WriteWholeFile(path, bytes);
 }
 
 int32_t CurrentTime()

@@ -127,32 +127,6 @@ std::FILE* OpenForReading(const std::string& path)
     return file;
 }
 
-bool ReplaceFileBytes(const std::string& path, const std::string& bytes)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES ||
-        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
-        return false;
-    const std::string temporary = path + ".new";
-    bool complete = false;
-    {
-        FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid())
-            return false;
-        DWORD written = 0;
-        complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                             nullptr) &&
-                   written == bytes.size();
-    }
-    if (!complete || !MoveFileExA(temporary.c_str(), path.c_str(),
-                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 int32_t CurrentTime()
 {
     return static_cast<int32_t>(std::time(nullptr));

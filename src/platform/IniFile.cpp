@@ -1,5 +1,6 @@
 #include "platform/IniFile.h"
 
+#include "platform/NameCompare.h"
 #include "platform/TextEncoding.h"
 #include "platform/WholeFile.h"
 
@@ -53,17 +54,12 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+        if (FoldAsciiChar(a[i]) != FoldAsciiChar(b[i]))
             return false;
     }
     return true;
@@ -298,7 +294,7 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
     const std::string updated = WithIniValue(text, section, key, value);
     if (updated == text)
         return CanWriteFile(path);
-    return WriteWholeFile(path, updated);
+    return static_cast<bool>(WriteWholeFile(path, updated));
 }
 
 }  // namespace platform

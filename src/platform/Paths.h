@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 // How the system spells paths: Windows separates folders with "\" and also takes
@@ -9,10 +10,25 @@ namespace platform {
 #ifdef _WIN32
 constexpr char kPathSeparator = '\\';
 constexpr bool kPathsIgnoreCase = true;  // of A to Z, as the program compares names
+constexpr char kTextLineEnd[] = "\r\n";  // the line end of the text files it writes
 #else
 constexpr char kPathSeparator = '/';
 constexpr bool kPathsIgnoreCase = false;
+constexpr char kTextLineEnd[] = "\n";
 #endif
+
+// The longest path the program forms or follows, in UTF-16 units as Windows
+// counts it (platform::PathLength).
+constexpr std::size_t kMaxPathLength = 259;
+
+// Where the name of `path` starts: after its last separator ("\\" or "/" on
+// Windows, "/" elsewhere), or 0 when it has none.
+std::string::size_type NameStart(const std::string& path);
+
+// The parts of `path` before and after its last separator; a path without one is
+// all name, in the current folder ("").
+std::string FolderOf(const std::string& path);
+std::string NameOf(const std::string& path);
 
 // folder + separator + name.
 std::string JoinPath(const std::string& folder, const std::string& name);

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/TextEncoding.h"
+#include "platform/WholeFile.h"
 
 #include <memory>
 
@@ -46,7 +47,7 @@ bool ConvertLegacyProfile()
         bytes.compare(0, 2, "\xFE\xFF") == 0)
         return true;
     const std::string converted = NarrowFromLegacy(bytes);
-    return converted == bytes || ReplaceFileBytes(ProfilePath(), converted);
+    return converted == bytes || WriteWholeFile(ProfilePath(), converted);
 }
 
 }  // namespace platform

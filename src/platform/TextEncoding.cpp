@@ -1,6 +1,15 @@
 #include "platform/TextEncoding.h"
 
 namespace platform {
+namespace {
+
+// A character of four UTF-8 bytes lies beyond U+FFFF and takes a surrogate pair.
+std::size_t Utf16UnitsOf(std::size_t utf8Length)
+{
+    return utf8Length == 4 ? 2 : 1;
+}
+
+}  // namespace
 
 std::size_t Utf8CharLength(const std::string& text, std::size_t at)
 {
@@ -65,12 +74,23 @@ std::size_t Utf16UnitsPrefix(const std::string& text, std::size_t units)
     std::size_t at = 0, counted = 0;
     while (at < text.size()) {
         const std::size_t length = Utf8CharLength(text, at);
-        counted += length == 4 ? 2 : 1;
+        counted += Utf16UnitsOf(length);
         if (counted > units)
             break;
         at += length == 0 ? 1 : length;
     }
     return at;
+}
+
+std::size_t Utf16Length(const std::string& text)
+{
+    std::size_t units = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8CharLength(text, at);
+        units += Utf16UnitsOf(length);
+        at += length == 0 ? 1 : length;
+    }
+    return units;
 }
 
 }  // namespace platform

@@ -24,6 +24,10 @@ std::size_t WholeCharsPrefix(const std::string& text, std::size_t bytes);
 // two characters, in bytes (a byte that begins no UTF-8 character is one unit).
 std::size_t Utf16UnitsPrefix(const std::string& text, std::size_t units);
 
+// The length of `text` in UTF-16 units: a character beyond U+FFFF counts two,
+// every other character one (a byte that begins no UTF-8 character counts one).
+std::size_t Utf16Length(const std::string& text);
+
 // The length of a path as Windows limits it: in UTF-16 units, so a character
 // beyond U+FFFF counts two and every other character one (a byte that begins no
 // UTF-8 character counts one).

@@ -31,13 +31,7 @@ void AppendUtf8(std::string& out, char32_t c)
 
 std::size_t PathLength(const std::string& path)
 {
-    std::size_t units = 0;
-    for (std::size_t at = 0; at < path.size();) {
-        const std::size_t length = Utf8CharLength(path, at);
-        units += length == 4 ? 2 : 1;
-        at += length == 0 ? 1 : length;
-    }
-    return units;
+    return Utf16Length(path);
 }
 
 std::string NarrowFromLegacy(const std::string& legacy)

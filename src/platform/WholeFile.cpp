@@ -1,5 +1,7 @@
 #include "platform/WholeFile.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -9,11 +11,29 @@ namespace fs = std::filesystem;
 namespace platform {
 namespace {
 
-bool WriteAll(std::ofstream& out, const std::string& bytes)
+WriteResult ErrnoFailure()
 {
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
+    return WriteResult::Failed(std::generic_category().message(errno));
+}
+
+// Writes `bytes` into `file` and closes it. A short write, a failed flush (the
+// disk filled up) and a failed close all count as failures.
+WriteResult WriteAndClose(std::FILE* file, const std::string& bytes)
+{
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
+        std::fflush(file) != 0) {
+        const WriteResult failed = ErrnoFailure();
+        std::fclose(file);
+        return failed;
+    }
+    if (std::fclose(file) != 0)
+        return ErrnoFailure();
+    return WriteResult::Done();
+}
+
+std::FILE* OpenEmptied(const fs::path& path)
+{
+    return std::fopen(path.string().c_str(), "wb");
 }
 
 }  // namespace
@@ -26,38 +46,40 @@ bool CanWriteFile(const std::string& path)
     return std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).is_open();
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes)
+WriteResult WriteWholeFile(const std::string& path, const std::string& bytes)
 {
     std::error_code error;
     fs::path target(path);
     if (fs::is_symlink(fs::symlink_status(target, error))) {
         target = fs::canonical(target, error);
         if (error)
-            return false;
+            return WriteResult::Failed(error.message());
     }
     if (!CanWriteFile(target.string()))
-        return false;
+        return WriteResult::Failed(std::generic_category().message(EACCES));
 
     fs::path temporary = target;
     temporary += ".new";
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out.is_open()) {
-        std::ofstream inPlace(target, std::ios::binary | std::ios::trunc);
-        return inPlace.is_open() && WriteAll(inPlace, bytes);
+    std::FILE* file = OpenEmptied(temporary);
+    if (!file) {
+        file = OpenEmptied(target);
+        return file ? WriteAndClose(file, bytes) : ErrnoFailure();
     }
-    if (!WriteAll(out, bytes)) {
+    const WriteResult written = WriteAndClose(file, bytes);
+    if (!written) {
         fs::remove(temporary, error);
-        return false;
+        return written;
     }
     const fs::file_status old = fs::status(target, error);
     if (fs::exists(old))
         fs::permissions(temporary, old.permissions(), error);
     fs::rename(temporary, target, error);
     if (error) {
+        const WriteResult failed = WriteResult::Failed(error.message());
         fs::remove(temporary, error);
-        return false;
+        return failed;
     }
-    return true;
+    return WriteResult::Done();
 }
 
 }  // namespace platform

@@ -1,7 +1,11 @@
 #pragma once
+#include "platform/WriteResult.h"
+
 #include <string>
 
-// Writing a settings file whole, so that a crash never leaves half of it.
+// Writing a file whole: a crash, a full disk or a failed write never leaves half of
+// it. Every file the program writes whole (the settings, a playlist) goes through
+// WriteWholeFile.
 namespace platform {
 
 // True when `path` may be written: asked of the system rather than read from
@@ -12,7 +16,8 @@ bool CanWriteFile(const std::string& path);
 // Makes `bytes` the whole content of `path`. They go to path + ".new" first, which
 // then takes the file's place with the file's permissions; a linked file is
 // replaced where it lives and the link stays. Where the folder takes no new file,
-// a file that may be written is written in place. False when it cannot be written.
-bool WriteWholeFile(const std::string& path, const std::string& bytes);
+// a file that may be written is written in place. On failure the file is as it
+// was and no ".new" file is left; the result says why.
+WriteResult WriteWholeFile(const std::string& path, const std::string& bytes);
 
 }  // namespace platform

@@ -1,6 +1,6 @@
 #include "settings/IniPath.h"
 
-#include "catalogue/NameCompare.h"
+#include "platform/NameCompare.h"
 
 std::string IniPathForExecutable(const std::string& exePath)
 {
@@ -12,6 +12,6 @@ std::string HistoryPathForSettings(const std::string& iniPath)
 {
     const std::string::size_type extension = 4;  // ".ini"
     const bool endsInIni = iniPath.size() >= extension &&
-                           FoldAsciiCase(iniPath.substr(iniPath.size() - extension)) == ".ini";
+                           platform::FoldAsciiCase(iniPath.substr(iniPath.size() - extension)) == ".ini";
     return iniPath.substr(0, iniPath.size() - (endsInIni ? extension : 0)) + ".history";
 }

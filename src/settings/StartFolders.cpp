@@ -1,6 +1,6 @@
 #include "settings/StartFolders.h"
 
-#include "catalogue/NameCompare.h"
+#include "platform/NameCompare.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -20,7 +20,7 @@ std::vector<StartFolder> ParseStartFolders(const std::string& start)
             continue;
         item = item.substr(first, item.find_last_not_of(kWhiteSpace) - first + 1);
         StartFolder folder;
-        folder.strListed = FoldAsciiCase(item);
+        folder.strListed = platform::FoldAsciiCase(item);
         folder.bSubfolders = item.back() == '+';
         // Where case matters in paths, a lower-cased folder would be another one.
         const std::string path = platform::kPathsIgnoreCase ? folder.strListed : item;

@@ -20,7 +20,7 @@ public:
 
     bool Saving(int index, int count, const std::string& destPath) override;
     // Each file not saved gets a message box of its own.
-    void NotSaved(const char* prefix, const std::string& path) override;
+    void NotSaved(const SaveFailure& failure) override;
 
 protected:
     bool Refresh(const std::string& source, int admitted, bool show) override;

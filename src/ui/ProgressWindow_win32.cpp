@@ -64,9 +64,10 @@ bool CProgressWindow::Saving(int, int, const std::string& destPath)
     return Serve();
 }
 
-void CProgressWindow::NotSaved(const char* prefix, const std::string& path)
+// The window keeps its fixed texts; the system's reason is not shown.
+void CProgressWindow::NotSaved(const SaveFailure& failure)
 {
-    ShowPathMessage(prefix, path, 0);
+    ShowPathMessage(FailurePrefix(failure), failure.path, 0);
 }
 
 // A window that cannot be made leaves the command going on without one.

@@ -1,6 +1,6 @@
 #include "ui/RowOrder.h"
 
-#include "catalogue/NameCompare.h"
+#include "platform/NameCompare.h"
 
 #include <cstdlib>
 #include <string>
@@ -14,9 +14,9 @@ int CompareEntries(const CFileList& list, intptr_t itemData1, intptr_t itemData2
     const uint32_t b = static_cast<uint32_t>(itemData2);
     switch (sortKey) {
     case 1:
-        return CompareFileNames(list.GetName(a), list.GetName(b)) > 0 ? 1 : 0;
+        return platform::CompareFileNames(list.GetName(a), list.GetName(b)) > 0 ? 1 : 0;
     case -1:
-        return CompareFileNames(list.GetName(a), list.GetName(b)) <= 0 ? 1 : 0;
+        return platform::CompareFileNames(list.GetName(a), list.GetName(b)) <= 0 ? 1 : 0;
     case 2:
         return list.GetSizeKB(a) <= list.GetSizeKB(b) ? 1 : 0;
     default:

@@ -117,6 +117,8 @@ TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
         {"UTF-8 and legacy lines", kMixed, hoer + "\nh\xF6r.mp3\n" + nichi + ".mp3\n",
          {"B\\" + hoer, "B\\" + hoer, "B\\" + nichi + ".mp3"}},
         {".m3u8 is UTF-8 only", kUtf8, "h\xF6r.mp3\n", {"B\\h\xF6r.mp3"}},
+        {"lower-case escapes", kUtf8, "file://localhost/%c3%a9%2a.mp3\n",
+         {platform::SystemSeparators("/\xC3\xA9*.mp3")}},
 #ifdef _WIN32
         {"file URIs", kMixed,
          "file:///C:/Music/a%20b.mp3\nFILE://server/share/x.mp3\nfile://localhost/D:/y.mp3\n"

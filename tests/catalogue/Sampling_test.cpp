@@ -350,4 +350,50 @@ TEST(DrawSample, GivesWhatTheOneByOneSearchGives)
     }
 }
 
+// Up to 32,768 files a pick is one generator draw; beyond, two joined into 30
+// bits. One file fills the capacity, then twenty refusals end the attempt.
+TEST(DrawSample, LargeSourcesTakeTwoDrawsAPick)
+{
+    for (uint32_t count : {32768u, 32769u}) {
+        Lists lists;
+        for (uint32_t i = 0; i < count; ++i)
+            lists.source.AddEntry("lib", "f" + std::to_string(i) + ".mp3", 1000);
+        const uint32_t drawsAPick = count > 32768 ? 2 : 1;
+        const std::vector<int> draws = DrawsAfter(7, static_cast<int>(21 * drawsAPick + 1));
+        ASSERT_TRUE(DrawSample(lists.Internal(), 1000, false));
+        EXPECT_EQ(draws.back(), NextRandom()) << count;
+        const uint64_t first = drawsAPick == 1 ? static_cast<uint64_t>(draws[0]) * count / 32768
+                                               : ((static_cast<uint64_t>(draws[0]) << 15) | draws[1]) *
+                                                     count / (32768u * 32768u);
+        EXPECT_EQ((std::vector<std::string>{"f" + std::to_string(first) + ".mp3"}),
+                  NamesOf(lists.internal));
+    }
+}
+
+// A single draw scaled to 40,000 files could reach only 32,768 of them.
+TEST(DrawSample, EveryFileOfALargeSourceCanBeDrawn)
+{
+    const uint32_t count = 40000;
+    std::vector<bool> reachableByOneDraw(count, false);
+    for (uint32_t r = 0; r < 32768; ++r)
+        reachableByOneDraw[IndexOf(static_cast<int>(r), count)] = true;
+    int drawn = 0, unreachable = 0, lastThird = 0;
+    for (uint32_t seed : {1u, 7u, 12345u}) {
+        Lists lists;
+        for (uint32_t i = 0; i < count; ++i)
+            lists.source.AddEntry("lib", std::to_string(i) + ".mp3", 1000);
+        SeedRandom(seed);
+        DrawSample(lists.Internal(), 3000000, false);
+        for (uint32_t i = 0; i < static_cast<uint32_t>(lists.internal.GetCount()); ++i) {
+            const uint32_t index = static_cast<uint32_t>(std::stoul(lists.internal.GetName(i)));
+            ++drawn;
+            unreachable += reachableByOneDraw[index] ? 0 : 1;
+            lastThird += index >= count * 2 / 3 ? 1 : 0;
+        }
+    }
+    ASSERT_GT(drawn, 3000);
+    EXPECT_GT(unreachable * 10, drawn);
+    EXPECT_NEAR(static_cast<double>(lastThird) / drawn, 1.0 / 3, 0.03);
+}
+
 }  // namespace

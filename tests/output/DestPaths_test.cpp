@@ -29,7 +29,7 @@ TEST(DestFolder, SeparatorAddedOnlyWhereMissingAndLongerThanOneCharacter)
 
 TEST(DestFolder, OverlongTextIsRefusedNotCut)
 {
-    const std::string longest = P("C:/") + std::string(kMaxPathChars - 3, 'a');
+    const std::string longest = P("C:/") + std::string(platform::kMaxPathLength - 3, 'a');
     EXPECT_EQ(longest + P("/"), MakeDestFolder(longest));
     EXPECT_FALSE(MakeDestFolder(longest + "b").has_value());
 }
@@ -80,7 +80,7 @@ TEST(SavePlan, SavingIntoTheSourceFolderIsRefused)
 TEST(SavePlan, OverlongDestinationIsRefusedNotCut)
 {
     // Leaves room for a name of seven characters.
-    const std::string folder = P("D:/") + std::string(kMaxPathChars - 4 - 7, 'f') + P("/");
+    const std::string folder = P("D:/") + std::string(platform::kMaxPathLength - 4 - 7, 'f') + P("/");
     EXPECT_EQ(SaveStep::kWrite, PlanSave(folder, P("C:/M"), "song.mp", false).outcome);
 
     SaveStep step = PlanSave(folder, P("C:/M"), "song.mp3", false);

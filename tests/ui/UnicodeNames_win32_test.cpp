@@ -2,8 +2,8 @@
 // folder, sampled, shown, copied, linked and dropped.
 #include "MainDlgHarness.h"
 
-#include "catalogue/NameCompare.h"
 #include "output/DropBlock.h"
+#include "platform/NameCompare.h"
 #include "support/DropReceiver_win32.h"
 #include "ui/MainDlg.h"
 
@@ -81,7 +81,7 @@ TEST(UnicodeNames, ReadSampledShownCopiedLinkedAndDropped)
     MainDlgHarness harness;
     const std::string music = harness.folder.Join("Music");
     // Start folders are read with A to Z folded, as the program lists them.
-    const std::string listed = FoldAsciiCase(music);
+    const std::string listed = platform::FoldAsciiCase(music);
     std::vector<std::string> paths, stems;
     for (const NamedFile& file : kFiles) {
         harness.MakeFile("Music" + file.folder + "\\" + file.name, file.sizeKB);

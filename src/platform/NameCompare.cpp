@@ -1,13 +1,13 @@
-#include "catalogue/NameCompare.h"
+#include "platform/NameCompare.h"
 
 #include <algorithm>
 
-namespace {
+namespace platform {
+
 char FoldAsciiChar(char c)
 {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
-}  // namespace
 
 std::string FoldAsciiCase(const std::string& text)
 {
@@ -41,3 +41,5 @@ int CompareFileNames(const std::string& a, const std::string& b)
         return 0;
     return a.size() < b.size() ? -1 : 1;
 }
+
+}  // namespace platform
