@@ -50,7 +50,7 @@ CSaveHistory::CSaveHistory(std::string path) : m_strPath(std::move(path))
 {
 }
 
-bool CSaveHistory::Record(const std::vector<std::string>& paths, int64_t now)
+platform::WriteResult CSaveHistory::Record(const std::vector<std::string>& paths, int64_t now)
 {
     // The first record of a run keeps the file from growing for ever.
     if (!m_bTidied)
@@ -61,9 +61,10 @@ bool CSaveHistory::Record(const std::vector<std::string>& paths, int64_t now)
             lines.push_back(HistoryLine(now, path));
     }
     if (lines.empty())
-        return true;
-    const bool written = platform::AppendLines(m_strPath, lines);
-    m_bWriteFailed = m_bWriteFailed || !written;
+        return platform::WriteResult::Done();
+    const platform::WriteResult written = platform::AppendLines(m_strPath, lines);
+    if (!written && m_firstFailure)
+        m_firstFailure = written;
     return written;
 }
 

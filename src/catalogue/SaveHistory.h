@@ -1,5 +1,6 @@
 #pragma once
 #include "catalogue/RecentSaves.h"
+#include "platform/WriteResult.h"
 
 #include <cstdint>
 #include <string>
@@ -16,10 +17,11 @@ public:
     const std::string& Path() const { return m_strPath; }
 
     // Records `paths` as saved at `now`. A path holding a line break cannot be
-    // carried by a line and is left out. False when the history cannot be written.
-    bool Record(const std::vector<std::string>& paths, int64_t now);
-    // Whether a record of this object failed, for saves that record file by file.
-    bool WriteFailed() const { return m_bWriteFailed; }
+    // carried by a line and is left out. Fails when the history cannot be written.
+    platform::WriteResult Record(const std::vector<std::string>& paths, int64_t now);
+    // The first record of this object that failed, for saves that record file by
+    // file; done when none did.
+    const platform::WriteResult& FirstFailure() const { return m_firstFailure; }
 
     // Adds to `recent` every path saved within `days` days before `now` (none
     // when `days` is 0 or less). A missing history holds nothing; false when it
@@ -34,5 +36,5 @@ private:
 
     std::string m_strPath;
     bool m_bTidied = false;
-    bool m_bWriteFailed = false;
+    platform::WriteResult m_firstFailure;
 };

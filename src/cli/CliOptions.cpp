@@ -79,6 +79,19 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
                              ->expected(0, 1);
     app.add_option("--m3u", options.m3u, "write the sample as an M3U playlist (full paths)")
         ->type_name("FILE");
+    int freshDays = 0;
+    CLI::Option* fresh =
+        app.add_option("--fresh", freshDays,
+                       "leave out files saved within DAYS days, as the history of saves tells "
+                       "(default: the settings' FreshDays, else 0: off)")
+            ->check(days)
+            ->type_name("DAYS");
+    std::string historyFile;
+    CLI::Option* history =
+        app.add_option("--history", historyFile,
+                       "the history of saves to read and add to (default: beside the --settings "
+                       "file, else in the user's state folder)")
+            ->type_name("FILE");
     app.add_flag("--json", options.json, "print the sample as JSON instead of lines");
     app.add_flag("--quiet", options.quiet, "no progress output");
 
@@ -104,6 +117,10 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
     options.resample = keepFullest;
     options.hasSeed = seed->count() > 0;
     options.copy = copy->count() > 0;
+    if (fresh->count() > 0)
+        options.freshDays = freshDays;
+    if (history->count() > 0)
+        options.historyFile = historyFile;
     options.links = links->count() > 0;
     return ParseOutcome::kRun;
 }

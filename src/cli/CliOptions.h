@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct CliOptions {
     bool copy = false, links = false;
     std::string copyTo, linksTo;
     std::string m3u;
+    // Leave out files saved within these days; the settings' FreshDays when not given.
+    std::optional<int> freshDays;
+    std::optional<std::string> historyFile;
     bool json = false;
     bool quiet = false;
 };

@@ -3,6 +3,7 @@
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/Sampling.h"
 #include "cli/ProgramInfo.h"
+#include "cli/RunHistory.h"
 #include "cli/SampleText.h"
 #include "cli/Sources.h"
 #include "cli/TerminalProgress.h"
@@ -49,7 +50,36 @@ struct Plan {
     std::vector<SourceArgument> avoid;
     std::vector<SaveRequest> saves;
     std::string playlist;
+    std::string history;  // empty when it has no place
 };
+
+// A file the run is to write, named by the user: no folder, and in one that exists.
+bool CheckFileToWrite(const std::string& path, std::string& problem)
+{
+    if (IsReadableFolder(path))
+        problem = path + ": is a folder";
+    else if (!IsReadableFolder(platform::FolderOf(path)))
+        problem = path + ": its folder does not exist";
+    return problem.empty();
+}
+
+bool PlanHistory(const CliOptions& options, Plan& plan, std::string& problem)
+{
+    std::string given;
+    if (options.historyFile) {
+        if (options.historyFile->empty()) {
+            problem = "--history: an empty argument names no file";
+            return false;
+        }
+        given = platform::AbsolutePath(*options.historyFile);
+        if (!CheckFileToWrite(given, problem))
+            return false;
+    }
+    const std::string settings =
+        options.settingsFile.empty() ? std::string() : platform::AbsolutePath(options.settingsFile);
+    plan.history = HistoryLocation(given, settings);
+    return true;
+}
 
 // The folder a save goes to: the one given, else the memory's Dest setting.
 bool PlanSave(const char* option, const std::string& given, const std::string& dest, bool links,
@@ -109,16 +139,10 @@ bool MakePlan(const CliOptions& options, const CSettings& settings, Plan& plan,
         return false;
     if (!options.m3u.empty()) {
         plan.playlist = platform::AbsolutePath(options.m3u);
-        if (IsReadableFolder(plan.playlist)) {
-            problem = plan.playlist + ": is a folder";
+        if (!CheckFileToWrite(plan.playlist, problem))
             return false;
-        }
-        if (!IsReadableFolder(platform::FolderOf(plan.playlist))) {
-            problem = plan.playlist + ": its folder does not exist";
-            return false;
-        }
     }
-    return true;
+    return PlanHistory(options, plan, problem);
 }
 
 bool LoadSettings(const std::string& file, CSettings& settings, std::string& problem)
@@ -180,8 +204,14 @@ int RunCli(const CliOptions& options)
     const int maxKB = options.hasMaxKB ? static_cast<int>(options.maxKB)
                                        : (options.external ? settings.MaxView2 : settings.MaxView1);
     const bool resample = options.hasResample ? options.resample : settings.BestFit != 0;
+    const int freshDays = options.freshDays.value_or(settings.FreshDays);
+    CRunHistory history(plan.history);
+    int savedRecently = 0;
+    const std::vector<bool> leftOut = history.LeaveOut(source, freshDays, savedRecently);
     CFileList sample(50, 50), trial(50, 50), best(50, 50);
-    DrawSample(SampleLists{source, sample, avoided, trial, best}, maxKB, resample);
+    SampleLists lists{source, sample, avoided, trial, best};
+    lists.leftOut = &leftOut;
+    DrawSample(lists, maxKB, resample);
 
     const std::vector<uint32_t> order = NameOrder(sample);
     const std::string text = options.json ? SampleJson(sample, order, static_cast<uint32_t>(maxKB),
@@ -192,6 +222,11 @@ int RunCli(const CliOptions& options)
     if (sample.GetCount() == 0) {
         if (source.GetCount() == 0)
             std::fprintf(stderr, "Nothing sampled: the sources hold no admitted file.\n");
+        else if (savedRecently == source.GetCount())
+            std::fprintf(stderr,
+                         "Nothing sampled: all %d admitted files were saved within the last %d "
+                         "days (--fresh).\n",
+                         source.GetCount(), freshDays);
         else
             std::fprintf(stderr,
                          "Nothing sampled: none of the %d admitted files could be taken (too "
@@ -199,12 +234,15 @@ int RunCli(const CliOptions& options)
                          source.GetCount());
         return kExitDone;
     }
-    std::fprintf(stderr, "%s\n", SampleTotalsText(sample, options.external).c_str());
+    std::string status = SampleTotalsText(sample, options.external);
+    if (freshDays > 0)
+        status += " (" + GroupedNumber(savedRecently) + " saved recently)";
+    std::fprintf(stderr, "%s\n", status.c_str());
 
     int notSaved = 0;
     for (const SaveRequest& save : plan.saves) {
         progress.SetSaveVerb(save.links ? "Linking" : "Copying");
-        notSaved += SaveFiles(sample, save.folder, save.links, progress, nullptr);
+        notSaved += SaveFiles(sample, save.folder, save.links, progress, history.ForSaves());
         progress.Clear();
     }
     if (!plan.playlist.empty()) {
@@ -214,7 +252,10 @@ int RunCli(const CliOptions& options)
             progress.NotSaved(
                 SaveFailure{SaveFailure::kNotWritten, plan.playlist, written.Reason()});
             ++notSaved;
+        } else {
+            history.Record(SamplePaths(sample, order));
         }
     }
+    history.TellFailedRecords();
     return notSaved > 0 ? kExitNotAllSaved : kExitDone;
 }

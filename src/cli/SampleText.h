@@ -20,6 +20,9 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
 // An M3U playlist: each file's full path on a line of its own.
 std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order);
 
+// Each file's full path, in `order`.
+std::vector<std::string> SamplePaths(const CFileList& sample, const std::vector<uint32_t>& order);
+
 // `text` as a JSON string, quotes included. Bytes that do not form UTF-8 are
 // taken as Latin-1, so any name gives valid JSON.
 std::string JsonString(const std::string& text);

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/WriteResult.h"
+
 #include <string>
 #include <vector>
 
@@ -7,8 +9,8 @@ namespace platform {
 
 // Appends each of `lines` (each a whole line, its line end included) to `path`,
 // made when missing, every one in a single write at the file's end, so that
-// lines written by two programs at the same moment never mix. False when the
+// lines written by two programs at the same moment never mix. Fails when the
 // file cannot be opened, is no file on disk, or a line was not written whole.
-bool AppendLines(const std::string& path, const std::vector<std::string>& lines);
+WriteResult AppendLines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace platform

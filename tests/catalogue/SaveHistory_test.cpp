@@ -132,12 +132,14 @@ TEST(SaveHistory, ExpiredLinesGoOnceTheOldestIsAMonthPastThem)
         ASSERT_TRUE(fixtures::WriteBytes(path, untidy));
         CSaveHistory early(path);
         CRecentSaves recent;
-        ASSERT_TRUE(reading ? early.ReadRecent(500, kNow, recent) : early.Record({}, kNow));
+        ASSERT_TRUE(reading ? early.ReadRecent(500, kNow, recent)
+                            : static_cast<bool>(early.Record({}, kNow)));
         EXPECT_EQ(untidy, ReadText(path));
 
         ASSERT_TRUE(fixtures::WriteBytes(path, HistoryLine(kNow - 430 * kDay - 1, "/m/ancient.mp3") + untidy));
         CSaveHistory late(path);
-        ASSERT_TRUE(reading ? late.ReadRecent(500, kNow, recent) : late.Record({"/m/new.mp3"}, kNow));
+        ASSERT_TRUE(reading ? late.ReadRecent(500, kNow, recent)
+                            : static_cast<bool>(late.Record({"/m/new.mp3"}, kNow)));
         EXPECT_EQ(reading ? kept : kept + HistoryLine(kNow, "/m/new.mp3"), ReadText(path));
         EXPECT_EQ(reading, recent.Holds("/m/ancient.mp3"));  // read before it went
     }
@@ -151,7 +153,12 @@ TEST(SaveHistory, AHistoryThatIsNoFileFailsWithoutHarm)
     CSaveHistory history(folder);
     CRecentSaves recent;
     EXPECT_FALSE(history.ReadRecent(30, kNow, recent));
-    EXPECT_FALSE(history.Record({"/m/a.mp3"}, kNow));
+    EXPECT_TRUE(history.FirstFailure());
+    const platform::WriteResult failed = history.Record({"/m/a.mp3"}, kNow);
+    EXPECT_FALSE(failed);
+    EXPECT_NE("", failed.Reason());
+    EXPECT_TRUE(history.Record({}, kNow));  // the first failure stays
+    EXPECT_EQ(failed.Reason(), history.FirstFailure().Reason());
     CSaveHistory nowhere(fixtures::JoinPath(temp.Join("missing"), "t.history"));
     EXPECT_TRUE(nowhere.ReadRecent(30, kNow, recent));
     EXPECT_FALSE(nowhere.Record({"/m/a.mp3"}, kNow));
