@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 class CReadProgress;
+enum class PlaylistText;
 
 // One file: its name, its folder (no trailing backslash; empty when the file was
 // given without a folder) and its size in KB of 1000 bytes.
@@ -25,7 +27,13 @@ public:
     // A long read tells `progress` (when given) how it goes, and stops when told.
     void AddFolder(const std::string& folder, int withSubfolders,
                    CReadProgress* progress = nullptr);
-    void AddPlaylist(const std::string& path, CReadProgress* progress = nullptr);
+    // A playlist's read returns the number of its lines that named no file.
+    int AddPlaylist(const std::string& path, CReadProgress* progress = nullptr);
+    // The same for a playlist already open, such as standard input: its relative
+    // lines start from `baseFolder` (ending in a separator), and `label` names it
+    // to `progress`.
+    int AddPlaylistFrom(std::FILE* file, const std::string& label, const std::string& baseFolder,
+                        PlaylistText kind, CReadProgress* progress = nullptr);
 
     void RemoveAll();
     void RemoveAt(uint32_t index);

@@ -1,6 +1,7 @@
 #include "catalogue/FileUri.h"
 
 #include "platform/NameCompare.h"
+#include "platform/Paths.h"
 
 #include <cctype>
 
@@ -58,6 +59,23 @@ std::string PathOfFileUri(const std::string& uri)
         rest[1] = ':';
     }
     return rest;
+}
+
+std::string FileUriOfPath(const std::string& path)
+{
+    static const char kHexDigits[] = "0123456789ABCDEF";
+    // "/music" and "//server/share" follow the empty host; "C:" takes a "/" first.
+    std::string uri = path.empty() || path[0] == platform::kPathSeparator ? "file://" : "file:///";
+    for (const char c : path) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (c == platform::kPathSeparator)
+            uri += '/';
+        else if ((byte < 0x80 && std::isalnum(byte)) || c == '-' || c == '.' || c == '_' || c == '~')
+            uri += c;
+        else
+            uri += {'%', kHexDigits[byte >> 4], kHexDigits[byte & 15]};
+    }
+    return uri;
 }
 
 bool IsOtherUrl(const std::string& text)

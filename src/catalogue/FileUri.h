@@ -11,6 +11,12 @@ bool IsFileUri(const std::string& text);
 // "//server/share/x.mp3", and a host of "localhost" is this machine.
 std::string PathOfFileUri(const std::string& uri);
 
+// A "file:" URI that PathOfFileUri turns back into `path` (an absolute path
+// spelled as the system spells it): "/" separates folders, and every byte but
+// ASCII letters, digits, "-", ".", "_" and "~" is escaped, so the URI is ASCII
+// whatever bytes the name holds.
+std::string FileUriOfPath(const std::string& path);
+
 // Whether `text` is another URL ("http://" and the like): a scheme of two or more
 // characters followed by "://"; one letter and a colon is a drive.
 bool IsOtherUrl(const std::string& text);

@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "platform/TextEncoding.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -17,6 +18,10 @@ const std::size_t kPieceLength = 259;
 // Bytes looked at before a line is cut: enough for a "file:" URI that spells
 // every character of a path of the longest length in escapes ("%E6%97%A5").
 const std::size_t kLookahead = 9 * kPieceLength + 3;
+
+// A "file:" URI line is read whole, never cut; one longer than this names no path
+// within the limit (blanks aside) and is passed over, so memory stays bounded.
+const std::size_t kLongestUriLine = 1 << 16;
 
 int NextTextChar(std::FILE* file)
 {
@@ -35,25 +40,38 @@ int NextTextChar(std::FILE* file)
 // two characters and a URI line can be taken whole.
 class LineReader {
 public:
+    // A UTF-8 byte order mark is no part of the first line.
     explicit LineReader(std::FILE* file) : m_file(file)
     {
-        Fill();
-        if (m_text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-            m_text.erase(0, 3);
+        while (m_text.size() < 3 && m_text.find('\n') == std::string::npos) {
+            const int c = NextTextChar(m_file);
+            if (c == EOF)
+                break;
+            m_text.push_back(static_cast<char>(c));
+        }
+        if (m_text == "\xEF\xBB\xBF")
+            m_text.clear();
     }
 
     // The next piece: the rest of the line when it is a URI, else at most
-    // kPieceLength characters of it, the line feed included when it fits. False
-    // at the end and on a read error, whose partial line is dropped.
+    // kPieceLength characters of it, the line feed included when it fits. An
+    // over-long URI line reads as a blank line. False at the end and on a read
+    // error, whose partial line is dropped.
     bool Next(std::string& piece)
     {
         Fill();
         if (std::ferror(m_file) || m_text.empty())
             return false;
+        if (m_overlong) {
+            m_overlong = false;
+            m_text.clear();
+            piece = "\n";
+            return true;
+        }
         const std::size_t lineFeed = m_text.find('\n');
         std::size_t end = 0;
-        if (lineFeed != std::string::npos && IsUri(m_text.substr(0, lineFeed)))
-            end = lineFeed + 1;
+        if (IsUri(m_text.substr(0, lineFeed)))
+            end = lineFeed == std::string::npos ? m_text.size() : lineFeed + 1;
         else
             end = PieceEnd();
         piece = m_text.substr(0, end);
@@ -64,16 +82,26 @@ public:
     }
 
 private:
-    // Up to the end of the line in hand, or kLookahead bytes.
+    // Up to the end of the line in hand, or kLookahead bytes; a URI line to its
+    // end, or past kLongestUriLine to its end without keeping it.
     void Fill()
     {
         if (m_text.find('\n') != std::string::npos)
             return;
-        while (m_text.size() < kLookahead) {
+        bool uri = false;
+        for (;;) {
+            if (!uri && m_text.size() >= kLookahead) {
+                if (!IsUri(m_text))
+                    return;
+                uri = true;
+            }
             const int c = NextTextChar(m_file);
             if (c == EOF)
                 return;
-            m_text.push_back(static_cast<char>(c));
+            if (uri && m_text.size() >= kLongestUriLine)
+                m_overlong = true;
+            else
+                m_text.push_back(static_cast<char>(c));
             if (c == '\n')
                 return;
         }
@@ -105,6 +133,7 @@ private:
 
     std::FILE* m_file;
     std::string m_text;
+    bool m_overlong = false;  // the URI line in hand was passed over
 };
 
 std::string InProgramCodePage(const std::string& text, PlaylistText kind)
@@ -112,6 +141,21 @@ std::string InProgramCodePage(const std::string& text, PlaylistText kind)
     if (kind == PlaylistText::kUtf8 || platform::IsValidUtf8(text))
         return platform::NarrowFromUtf8(text);
     return platform::NarrowFromLegacy(text);
+}
+
+// The line's text as a path, offered unless no file can bear it.
+PathOffer OfferPath(const std::string& text, const std::string& baseFolder,
+                    const std::function<PathOffer(const std::string&)>& offer)
+{
+    // A decoded NUL would end the path early and name another file.
+    if (text.empty() || text.find('\0') != std::string::npos)
+        return PathOffer::kNamedNoFile;
+    const std::string name = platform::SystemSeparators(text);
+    const std::string path = platform::IsAbsolutePath(name) ? name : baseFolder + name;
+    // Cutting a long path would name a different file; leave it out instead.
+    if (platform::PathLength(path) > platform::kMaxPathLength)
+        return PathOffer::kNamedNoFile;
+    return offer(path);
 }
 
 }  // namespace
@@ -124,33 +168,37 @@ PlaylistText PlaylistTextOf(const std::string& path)
                : PlaylistText::kMixed;
 }
 
-void ReadPlaylistPaths(std::FILE* file, const std::string& baseFolder, PlaylistText kind,
-                       const std::function<bool(const std::string&)>& offer)
+int ReadPlaylistPaths(std::FILE* file, const std::string& baseFolder, PlaylistText kind,
+                      const std::function<PathOffer(const std::string&)>& offer)
 {
     LineReader reader(file);
     std::string piece;
+    int namedNoFile = 0;
     while (reader.Next(piece)) {
         const std::string::size_type start = piece.find_first_not_of(' ');
         if (start == std::string::npos)
-            return;  // nothing left, not even a line break
+            break;  // nothing left, not even a line break
         const std::string::size_type end = piece.find_last_not_of(" \n");
         if (end == std::string::npos)
             continue;  // a blank line
         std::string text = piece.substr(start, end + 1 - start);
-        if (IsFileUri(text))
+        const bool uri = IsFileUri(text);
+        if (uri)
             text = PathOfFileUri(text);
         else if (IsOtherUrl(text))
             continue;  // not a file of this machine
-        text = InProgramCodePage(text, kind);
-        // A decoded NUL would end the path early and name another file.
-        if (text.empty() || text.find('\0') != std::string::npos)
-            continue;
-        text = platform::SystemSeparators(text);
-        const std::string path = platform::IsAbsolutePath(text) ? text : baseFolder + text;
-        // Cutting a long path would name a different file; leave it out instead.
-        if (platform::PathLength(path) > platform::kMaxPathLength)
-            continue;
-        if (!offer(path))
-            return;
+        // On POSIX a name is bytes, which a URI's escapes spell exactly.
+        text = InProgramCodePage(text, uri && platform::kNamesAreBytes ? PlaylistText::kUtf8 : kind);
+        PathOffer outcome = OfferPath(text, baseFolder, offer);
+        if (outcome == PathOffer::kNamedNoFile && platform::kPathSeparator != '\\' &&
+            text.find('\\') != std::string::npos) {
+            std::replace(text.begin(), text.end(), '\\', platform::kPathSeparator);
+            outcome = OfferPath(text, baseFolder, offer);
+        }
+        if (outcome == PathOffer::kStop)
+            break;
+        if (outcome == PathOffer::kNamedNoFile && piece[start] != '#')
+            ++namedNoFile;
     }
+    return namedNoFile;
 }

@@ -25,6 +25,14 @@ int32_t AgeInDays(int32_t now, int32_t then)
     return static_cast<int32_t>(difference) / kSecondsPerDay;
 }
 
+// Kilobytes of 1000 bytes, plus one, so every file counts; the whole size
+// counts, and only a size past what 32 bits of kilobytes hold is held at the top.
+uint32_t SizeInKB(uint64_t bytes)
+{
+    const uint64_t kilobytes = bytes / 1000 + 1;
+    return kilobytes > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(kilobytes);
+}
+
 // The two filters count the boundary day differently: "not accessed within N
 // days" refuses an age below N, "modified within N days" refuses an age above N.
 bool RefusedByDayFilters(int32_t accessedDays, int32_t modifiedDays,
@@ -118,7 +126,7 @@ int CFileList::AddFile(const std::string& path)
         return -1;
 
     return AddEntry(platform::FolderOf(filePath), platform::NameOf(filePath),
-                    facts.sizeLow / 1000 + 1);
+                    SizeInKB(facts.size));
 }
 
 void CFileList::AddFolder(const std::string& folder, int withSubfolders, CReadProgress* progress)
@@ -126,16 +134,26 @@ void CFileList::AddFolder(const std::string& folder, int withSubfolders, CReadPr
     FolderScan(*this, withSubfolders != 0, progress).Scan(folder);
 }
 
-void CFileList::AddPlaylist(const std::string& path, CReadProgress* progress)
+int CFileList::AddPlaylist(const std::string& path, CReadProgress* progress)
 {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::OpenForReading(path),
                                                           &std::fclose);
     if (!file)
-        return;
+        return 0;
     const std::string baseFolder = path.substr(0, platform::NameStart(path));
+    return AddPlaylistFrom(file.get(), path, baseFolder, PlaylistTextOf(path), progress);
+}
+
+int CFileList::AddPlaylistFrom(std::FILE* file, const std::string& label,
+                               const std::string& baseFolder, PlaylistText kind,
+                               CReadProgress* progress)
+{
     const int countBefore = m_nCount;
-    ReadPlaylistPaths(file.get(), baseFolder, PlaylistTextOf(path), [&](const std::string& entry) {
-        AddFile(entry);
-        return !progress || progress->KeepReading(path, m_nCount - countBefore);
+    return ReadPlaylistPaths(file, baseFolder, kind, [&](const std::string& entry) {
+        // A file refused by the filters is still named; only then is that asked.
+        const bool named = AddFile(entry) >= 0 || platform::PathExists(entry);
+        if (progress && !progress->KeepReading(label, m_nCount - countBefore))
+            return PathOffer::kStop;
+        return named ? PathOffer::kNamedAFile : PathOffer::kNamedNoFile;
     });
 }

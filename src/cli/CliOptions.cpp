@@ -10,89 +10,125 @@
 namespace {
 
 const char kDescription[] =
-    "Draws a random sample of files that fits a capacity, from folders and M3U\n"
-    "playlists, and prints it, copies it, links it or writes it as a playlist.";
+    "Draws a random sample of files that fits a capacity, from folders, playlists and\n"
+    "single files, and prints it, copies it, links it or writes it as a playlist.";
 
 const char kSourceHelp[] =
-    "a folder (its files), a folder followed by \"+\" (with all its subfolders), or an M3U "
-    "playlist (.m3u, .m3u8)";
+    "a folder (its files), a folder followed by \"+\" (with all its subfolders), an M3U "
+    "playlist (.m3u, .m3u8), a single file, or \"-\" for a list of paths on standard input";
+
+const uint64_t kLargestKB = UINT32_MAX;
+
+// Digits only, as people type numbers: a leading 0 is no octal mark, and a sign,
+// a blank or a number outside lowest..highest makes the text no number at all.
+bool ReadDecimal(const std::string& text, uint64_t lowest, uint64_t highest, uint64_t& number)
+{
+    if (text.empty())
+        return false;
+    uint64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + static_cast<uint64_t>(c - '0');
+        if (value > highest)
+            return false;
+    }
+    number = value;
+    return value >= lowest;
+}
+
+template <typename Number>
+CLI::Option* AddNumber(CLI::App& app, const std::string& name, std::optional<Number>& into,
+                       uint64_t lowest, uint64_t highest, const std::string& help)
+{
+    return app.add_option_function<std::string>(
+           name,
+           [&into, name, lowest, highest](const std::string& text) {
+               uint64_t number = 0;
+               if (!ReadDecimal(text, lowest, highest, number))
+                   throw CLI::ValidationError(name, "takes a whole number from " +
+                                                        std::to_string(lowest) + " to " +
+                                                        std::to_string(highest) + ", not \"" +
+                                                        text + "\"");
+               into = static_cast<Number>(number);
+           },
+           help)
+        ->type_name("N");
+}
+
+CLI::Option* AddText(CLI::App& app, const std::string& name, std::optional<std::string>& into,
+                     const std::string& help)
+{
+    return app.add_option_function<std::string>(
+        name, [&into](const std::string& text) { into = text; }, help);
+}
 
 }  // namespace
 
 ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::string& error)
 {
     CLI::App app(kDescription, kProgramName);
+    // A repeated option counts once, with its last value, so that a shell alias
+    // can be overridden.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     app.set_version_flag("--version", std::string(kProgramName) + " " + kProgramVersion);
-    const CLI::Validator days = CLI::Range(0, INT_MAX).description("");
 
     app.add_option("SOURCE", options.sources, kSourceHelp)->type_name("");
-    app.add_option("--settings", options.settingsFile,
-                   "read the [General] keys of an INI file in the program's own format; "
-                   "options given override them")
+    AddText(app, "--settings", options.settingsFile,
+            "read the [General] keys of an INI file in the program's own format; options "
+            "given override them")
         ->type_name("FILE");
     app.add_flag("--external", options.external,
                  "use the external memory's values (MaxView2, Dest2) instead of the internal one's");
-    CLI::Option* maxKB = app.add_option("--max-kb", options.maxKB,
-                                        "capacity in KB of 1000 bytes (default: the settings' "
-                                        "value, else 32600)")
-                            ->type_name("N");
-    CLI::Option* ext = app.add_option("--ext", options.extensions,
-                                      "admitted extensions (default mp3; empty admits all)")
-                           ->type_name("LIST");
-    CLI::Option* minKB = app.add_option("--min-file-kb", options.minFileKB,
-                                        "smallest admitted file in KB (default 1000)")
-                            ->type_name("N");
-    CLI::Option* maxFileKB = app.add_option("--max-file-kb", options.maxFileKB,
-                                            "largest admitted file in KB (default 100000)")
-                                ->type_name("N");
-    CLI::Option* accessed = app.add_option("--accessed-days", options.accessedDays,
-                                           "leave out files accessed within N days (0: off)")
-                                ->check(days)
-                                ->type_name("N");
-    CLI::Option* modified = app.add_option("--modified-days", options.modifiedDays,
-                                           "admit only files modified within N days (0: off)")
-                                ->check(days)
-                                ->type_name("N");
+    AddNumber(app, "--max-kb", options.maxKB, 1, kLargestKB,
+              "capacity in KB of 1000 bytes (default: the settings' value, else 32600)");
+    AddText(app, "--ext", options.extensions, "admitted extensions (default mp3; empty admits all)")
+        ->type_name("LIST");
+    AddNumber(app, "--min-file-kb", options.minFileKB, 0, kLargestKB,
+              "smallest admitted file in KB (default 1000)");
+    AddNumber(app, "--max-file-kb", options.maxFileKB, 0, kLargestKB,
+              "largest admitted file in KB (default 100000)");
+    AddNumber(app, "--accessed-days", options.accessedDays, 0, INT_MAX,
+              "leave out files accessed within N days (0: off)");
+    AddNumber(app, "--modified-days", options.modifiedDays, 0, INT_MAX,
+              "admit only files modified within N days (0: off)");
     app.add_option("--avoid", options.avoid,
-                   "a folder (\"+\" for its subfolders too) or playlist whose file names the "
-                   "sample must not take (repeatable)")
-        ->type_name("PATH");
-    bool keepFullest = false, keepFirst = false;
-    CLI::Option* resample = app.add_flag("--resample", keepFullest,
-                                         "keep the fullest of five attempts (default: on, or "
-                                         "the settings' BestFit)");
-    CLI::Option* noResample =
-        app.add_flag("--no-resample", keepFirst, "make one attempt")->excludes(resample);
-    CLI::Option* seed = app.add_option("--seed", options.seed,
-                                       "seed the generator: the same seed, sources and options "
-                                       "draw the same sample")
-                           ->type_name("N");
-    CLI::Option* copy = app.add_option("--copy-to", options.copyTo,
-                                       "copy the sample into DIR (default: the settings' Dest), "
-                                       "replacing files of the same name")
-                            ->type_name("DIR")
-                            ->expected(0, 1);
-    CLI::Option* links = app.add_option("--links-to", options.linksTo,
-                                        "write links into DIR (default: the settings' Dest): "
-                                        "shortcuts (.lnk) on Windows, symbolic links elsewhere")
-                             ->type_name("DIR")
-                             ->expected(0, 1);
-    app.add_option("--m3u", options.m3u, "write the sample as an M3U playlist (full paths)")
+                   "a folder (\"+\" for its subfolders too), playlist or file whose file names "
+                   "the sample must not take; once per path, as often as needed")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->allow_extra_args(false)
+        ->option_text("PATH");
+    const CLI::Option* resample = app.add_flag(
+        "--resample", "keep the fullest of five attempts (default: on, or the settings' BestFit)");
+    const CLI::Option* noResample = app.add_flag("--no-resample", "make one attempt");
+    AddNumber(app, "--seed", options.seed, 0, UINT32_MAX,
+              "seed the generator: the same seed, sources and options draw the same sample "
+              "(default: a fresh seed, shown at the end of the status line)");
+    AddText(app, "--copy-to", options.copyTo,
+            "copy the sample into DIR (default: the settings' Dest), replacing files of the "
+            "same name")
+        ->type_name("DIR")
+        ->expected(0, 1);
+    AddText(app, "--links-to", options.linksTo,
+            "write links into DIR (default: the settings' Dest): shortcuts (.lnk) on Windows, "
+            "symbolic links elsewhere")
+        ->type_name("DIR")
+        ->expected(0, 1);
+    AddText(app, "--m3u", options.m3u, "write the sample as an M3U playlist in UTF-8 (full paths)")
         ->type_name("FILE");
-    int freshDays = 0;
-    CLI::Option* fresh =
-        app.add_option("--fresh", freshDays,
-                       "leave out files saved within DAYS days, as the history of saves tells "
-                       "(default: the settings' FreshDays, else 0: off)")
-            ->check(days)
-            ->type_name("DAYS");
-    std::string historyFile;
-    CLI::Option* history =
-        app.add_option("--history", historyFile,
-                       "the history of saves to read and add to (default: beside the --settings "
-                       "file, else in the user's state folder)")
-            ->type_name("FILE");
-    app.add_flag("--json", options.json, "print the sample as JSON instead of lines");
+    AddNumber(app, "--fresh", options.freshDays, 0, INT_MAX,
+              "leave out files saved within DAYS days, as the history of saves tells "
+              "(default: the settings' FreshDays, else 0: off)")
+        ->type_name("DAYS");
+    AddText(app, "--history", options.historyFile,
+            "the history of saves to read and add to (default: beside the --settings file, "
+            "else in the user's state folder)")
+        ->type_name("FILE");
+    CLI::Option* json =
+        app.add_flag("--json", options.json, "print the sample as JSON instead of lines");
+    app.add_flag("-0,--null", options.nullEnds,
+                 "end each printed line with a NUL byte instead of a line break")
+        ->excludes(json);
     app.add_flag("--quiet", options.quiet, "no progress output");
 
     try {
@@ -107,20 +143,10 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
         error = failure.what();
         return ParseOutcome::kBadUsage;
     }
-    options.hasMaxKB = maxKB->count() > 0;
-    options.hasExtensions = ext->count() > 0;
-    options.hasMinFileKB = minKB->count() > 0;
-    options.hasMaxFileKB = maxFileKB->count() > 0;
-    options.hasAccessedDays = accessed->count() > 0;
-    options.hasModifiedDays = modified->count() > 0;
-    options.hasResample = resample->count() > 0 || noResample->count() > 0;
-    options.resample = keepFullest;
-    options.hasSeed = seed->count() > 0;
-    options.copy = copy->count() > 0;
-    if (fresh->count() > 0)
-        options.freshDays = freshDays;
-    if (history->count() > 0)
-        options.historyFile = historyFile;
-    options.links = links->count() > 0;
+    // Of the pair, the one given last counts.
+    for (const CLI::Option* given : app.parse_order()) {
+        if (given == resample || given == noResample)
+            options.resample = given == resample;
+    }
     return ParseOutcome::kRun;
 }

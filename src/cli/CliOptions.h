@@ -4,33 +4,28 @@
 #include <string>
 #include <vector>
 
-// What the command line asks for. Each `has...` tells whether the option was
-// given; the settings' value applies where it was not.
+// What the command line asks for, as typed. An option that was not given is
+// empty; the settings' value or the default applies there (cli/RunConfig.h).
 struct CliOptions {
     std::vector<std::string> sources;
-    std::string settingsFile;
-    bool external = false;
-    bool hasMaxKB = false;
-    uint32_t maxKB = 0;
-    bool hasExtensions = false;
-    std::string extensions;
-    bool hasMinFileKB = false, hasMaxFileKB = false;
-    uint32_t minFileKB = 0, maxFileKB = 0;
-    bool hasAccessedDays = false, hasModifiedDays = false;
-    int accessedDays = 0, modifiedDays = 0;
     std::vector<std::string> avoid;
-    bool hasResample = false;
-    bool resample = false;
-    bool hasSeed = false;
-    uint32_t seed = 0;
-    // Given without a folder, a save goes to the Dest folder of the settings.
-    bool copy = false, links = false;
-    std::string copyTo, linksTo;
-    std::string m3u;
-    // Leave out files saved within these days; the settings' FreshDays when not given.
+    std::optional<std::string> settingsFile;
+    bool external = false;
+    std::optional<uint32_t> maxKB;
+    std::optional<std::string> extensions;
+    std::optional<uint32_t> minFileKB, maxFileKB;
+    std::optional<int> accessedDays, modifiedDays;
+    std::optional<bool> resample;
+    std::optional<uint32_t> seed;
+    // An empty folder (the option given without one) means the settings' Dest.
+    std::optional<std::string> copyTo, linksTo;
+    std::optional<std::string> m3u;
+    // Leave out files saved within these days (the settings' FreshDays when not
+    // given); the history of saves that tells them, and that saves add to.
     std::optional<int> freshDays;
     std::optional<std::string> historyFile;
     bool json = false;
+    bool nullEnds = false;  // -0: output lines end with a NUL byte
     bool quiet = false;
 };
 

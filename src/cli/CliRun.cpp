@@ -3,22 +3,22 @@
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/Sampling.h"
 #include "cli/ProgramInfo.h"
+#include "cli/RunConfig.h"
 #include "cli/RunHistory.h"
 #include "cli/SampleText.h"
 #include "cli/Sources.h"
 #include "cli/TerminalProgress.h"
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
-#include "platform/Console.h"
 #include "platform/FileSystem.h"
-#include "platform/Paths.h"
 #include "platform/Profile.h"
 #include "platform/WholeFile.h"
 #include "settings/Settings.h"
-#include "settings/StartFolders.h"
 #include "shell/Shortcuts.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -39,114 +39,12 @@ public:
     ShortcutService& operator=(const ShortcutService&) = delete;
 };
 
-struct SaveRequest {
-    bool links = false;
-    std::string folder;  // as ReachDestFolder made it
-};
-
-// Everything the run reads and writes, checked before anything is read.
-struct Plan {
-    std::vector<SourceArgument> sources;
-    std::vector<SourceArgument> avoid;
-    std::vector<SaveRequest> saves;
-    std::string playlist;
-    std::string history;  // empty when it has no place
-};
-
-// A file the run is to write, named by the user: no folder, and in one that exists.
-bool CheckFileToWrite(const std::string& path, std::string& problem)
-{
-    if (IsReadableFolder(path))
-        problem = path + ": is a folder";
-    else if (!IsReadableFolder(platform::FolderOf(path)))
-        problem = path + ": its folder does not exist";
-    return problem.empty();
-}
-
-bool PlanHistory(const CliOptions& options, Plan& plan, std::string& problem)
-{
-    std::string given;
-    if (options.historyFile) {
-        if (options.historyFile->empty()) {
-            problem = "--history: an empty argument names no file";
-            return false;
-        }
-        given = platform::AbsolutePath(*options.historyFile);
-        if (!CheckFileToWrite(given, problem))
-            return false;
-    }
-    const std::string settings =
-        options.settingsFile.empty() ? std::string() : platform::AbsolutePath(options.settingsFile);
-    plan.history = HistoryLocation(given, settings);
-    return true;
-}
-
-// The folder a save goes to: the one given, else the memory's Dest setting.
-bool PlanSave(const char* option, const std::string& given, const std::string& dest, bool links,
-              Plan& plan, std::string& problem)
-{
-    const std::string text = given.empty() ? dest : given;
-    if (text.empty()) {
-        problem = std::string(option) + ": no folder given, and the settings name no Dest folder";
-        return false;
-    }
-    SaveRequest save;
-    save.links = links;
-    if (!ReachDestFolder(platform::AbsolutePath(text), save.folder)) {
-        problem = MessageLine(kCannotAccessFolder, save.folder);
-        return false;
-    }
-    plan.saves.push_back(save);
-    return true;
-}
-
-bool CheckSources(const std::vector<SourceArgument>& sources, std::string& problem)
-{
-    for (const SourceArgument& source : sources) {
-        const std::string why = SourceProblem(source);
-        if (!why.empty()) {
-            problem = source.path + ": " + why;
-            return false;
-        }
-    }
-    return true;
-}
-
-bool MakePlan(const CliOptions& options, const CSettings& settings, Plan& plan,
-              std::string& problem)
-{
-    for (const StartFolder& start : ParseStartFolders(settings.Start)) {
-        SourceArgument source;
-        source.kind = start.bSubfolders ? SourceArgument::kFolderTree : SourceArgument::kFolder;
-        source.path = platform::AbsolutePath(start.strFolder);
-        plan.sources.push_back(source);
-    }
-    for (const std::string& text : options.sources)
-        plan.sources.push_back(ParseSource(text));
-    if (plan.sources.empty()) {
-        problem = "no source given: name folders (with \"+\" for their subfolders) or playlists";
-        return false;
-    }
-    for (const std::string& text : options.avoid)
-        plan.avoid.push_back(ParseSource(text));
-    if (!CheckSources(plan.sources, problem) || !CheckSources(plan.avoid, problem))
-        return false;
-
-    const std::string& dest = options.external ? settings.Dest2 : settings.Dest1;
-    if (options.copy && !PlanSave("--copy-to", options.copyTo, dest, false, plan, problem))
-        return false;
-    if (options.links && !PlanSave("--links-to", options.linksTo, dest, true, plan, problem))
-        return false;
-    if (!options.m3u.empty()) {
-        plan.playlist = platform::AbsolutePath(options.m3u);
-        if (!CheckFileToWrite(plan.playlist, problem))
-            return false;
-    }
-    return PlanHistory(options, plan, problem);
-}
-
 bool LoadSettings(const std::string& file, CSettings& settings, std::string& problem)
 {
+    if (file.empty()) {
+        problem = "--settings: an empty argument names no file";
+        return false;
+    }
     const std::string ini = platform::AbsolutePath(file);
     if (!platform::PathExists(ini)) {
         problem = ini + ": settings file does not exist";
@@ -157,19 +55,101 @@ bool LoadSettings(const std::string& file, CSettings& settings, std::string& pro
         return false;
     }
     platform::SetProfilePath(ini);
-    settings.Load();
+    settings.LoadReadOnly();
     return true;
 }
 
-void SetFilters(const CliOptions& options, const CSettings& settings, CFileList& source)
+// The sources and the names to avoid, read as the configuration says.
+struct RunLists {
+    CFileList source{500, 500};
+    CFileList avoided{50, 50};
+    ReadNotes sourceNotes, avoidNotes;
+    std::vector<bool> leftOut;  // the source files a fresh draw passes over
+    int savedRecently = 0;      // how many
+};
+
+void ReadAll(const RunConfig& config, CTerminalProgress& progress, RunLists& lists)
 {
-    source.SetMinKB(options.hasMinFileKB ? options.minFileKB
-                                         : static_cast<uint32_t>(settings.MinFileSize));
-    source.SetMaxKB(options.hasMaxFileKB ? options.maxFileKB
-                                         : static_cast<uint32_t>(settings.MaxFileSize));
-    source.SetExtensions(options.hasExtensions ? options.extensions : settings.Ext);
-    source.SetAccessedDays(options.hasAccessedDays ? options.accessedDays : settings.Accessed);
-    source.SetModifiedDays(options.hasModifiedDays ? options.modifiedDays : settings.Modified);
+    ApplyFilters(config, lists.source);
+    ReadSources(lists.source, config.sources, &progress, lists.sourceNotes);
+    // Names only count here, as in the other memory's sample, so every file is
+    // taken whatever its size or extension.
+    lists.avoided.SetMinKB(0);
+    lists.avoided.SetMaxKB(0xFFFFFFFFu);
+    ReadSources(lists.avoided, config.avoid, &progress, lists.avoidNotes);
+    progress.Clear();
+    for (const ReadNotes* notes : {&lists.sourceNotes, &lists.avoidNotes}) {
+        for (const std::string& line : notes->playlistLines)
+            std::fprintf(stderr, "%s\n", line.c_str());
+    }
+}
+
+std::string SampleText(const RunConfig& config, const CFileList& sample)
+{
+    const std::vector<uint32_t> order = NameOrder(sample);
+    switch (config.output) {
+    case OutputForm::kJson:
+        return SampleJson(sample, order, config.maxKB, config.externalMem, config.seed);
+    case OutputForm::kNullEndedLines:
+        return SampleLines(sample, order, '\0');
+    case OutputForm::kLines:
+        break;
+    }
+    return SampleLines(sample, order, '\n');
+}
+
+// False, with the system's reason, when standard output does not take it all.
+bool WriteStandardOutput(const std::string& text, std::string& reason)
+{
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
+        return true;
+    reason = std::strerror(errno);
+    return false;
+}
+
+void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
+{
+    std::string line = "Nothing sampled: ";
+    if (lists.source.GetCount() == 0)
+        line += "the sources hold no admitted file.";
+    else if (lists.savedRecently == lists.source.GetCount())
+        line += "all " + std::to_string(lists.source.GetCount()) +
+                " admitted files were saved within the last " + std::to_string(config.freshDays) +
+                " days (--fresh).";
+    else
+        line += "none of the " + std::to_string(lists.source.GetCount()) +
+                " admitted files could be taken (too large for the capacity, under 1000 KB, "
+                "or avoided).";
+    const std::string& folder = lists.sourceNotes.folderWithSubfolders;
+    if (!folder.empty())
+        line += " " + folder + " has subfolders: " + folder + "+ reads them too.";
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
+// Returns the number of saves that failed. What was saved is recorded.
+int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress,
+         CRunHistory& history)
+{
+    int notSaved = 0;
+    for (const SaveRequest& save : config.saves) {
+        progress.SetSaveVerb(save.links ? "Linking" : "Copying");
+        notSaved += SaveFiles(sample, save.folder, save.links, progress, history.ForSaves());
+        progress.Clear();
+    }
+    if (!config.playlist.empty()) {
+        const std::vector<uint32_t> order = NameOrder(sample);
+        const platform::WriteResult written =
+            platform::WriteWholeFile(config.playlist, SamplePlaylist(sample, order));
+        if (written) {
+            history.Record(SamplePaths(sample, order));
+        } else {
+            progress.NotSaved(
+                SaveFailure{SaveFailure::kNotWritten, config.playlist, written.Reason()});
+            ++notSaved;
+        }
+    }
+    history.TellFailedRecords();
+    return notSaved;
 }
 
 }  // namespace
@@ -179,83 +159,36 @@ int RunCli(const CliOptions& options)
     const ShortcutService shortcuts;
     std::string problem;
     CSettings settings(false);
-    if (!options.settingsFile.empty() && !LoadSettings(options.settingsFile, settings, problem))
+    if (options.settingsFile && !LoadSettings(*options.settingsFile, settings, problem))
         return BadInput(problem);
-    Plan plan;
-    if (!MakePlan(options, settings, plan, problem))
+    RunConfig config;
+    if (!ResolveRunConfig(options, settings, config, problem))
         return BadInput(problem);
 
-    CTerminalProgress progress(!options.quiet && platform::StandardErrorIsTerminal());
-    CFileList source(500, 500);
-    SetFilters(options, settings, source);
-    for (const SourceArgument& named : plan.sources)
-        ReadSource(source, named, &progress);
-    // Names only count here, as in the other memory's sample, so every file is
-    // taken whatever its size or extension.
-    CFileList avoided(50, 50);
-    avoided.SetMinKB(0);
-    avoided.SetMaxKB(0xFFFFFFFFu);
-    for (const SourceArgument& named : plan.avoid)
-        ReadSource(avoided, named, &progress);
-    progress.Clear();
+    CTerminalProgress progress(config.showProgress);
+    RunLists lists;
+    ReadAll(config, progress, lists);
+    CRunHistory history(config.history);
+    lists.leftOut = history.LeaveOut(lists.source, config.freshDays, lists.savedRecently);
 
-    SeedRandom(options.hasSeed ? options.seed
-                               : SeedFromTime(static_cast<uint32_t>(platform::CurrentTime())));
-    const int maxKB = options.hasMaxKB ? static_cast<int>(options.maxKB)
-                                       : (options.external ? settings.MaxView2 : settings.MaxView1);
-    const bool resample = options.hasResample ? options.resample : settings.BestFit != 0;
-    const int freshDays = options.freshDays.value_or(settings.FreshDays);
-    CRunHistory history(plan.history);
-    int savedRecently = 0;
-    const std::vector<bool> leftOut = history.LeaveOut(source, freshDays, savedRecently);
+    SeedRandom(config.seed);
     CFileList sample(50, 50), trial(50, 50), best(50, 50);
-    SampleLists lists{source, sample, avoided, trial, best};
-    lists.leftOut = &leftOut;
-    DrawSample(lists, maxKB, resample);
+    SampleLists draw{lists.source, sample, lists.avoided, trial, best};
+    draw.leftOut = &lists.leftOut;
+    DrawSample(draw, static_cast<int>(config.maxKB), config.resample);
 
-    const std::vector<uint32_t> order = NameOrder(sample);
-    const std::string text = options.json ? SampleJson(sample, order, static_cast<uint32_t>(maxKB),
-                                                       options.external)
-                                          : SampleLines(sample, order);
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
+    if (!WriteStandardOutput(SampleText(config, sample), problem)) {
+        std::fprintf(stderr, "%s: standard output: %s\n", kProgramName, problem.c_str());
+        return kExitNotAllWritten;
+    }
     if (sample.GetCount() == 0) {
-        if (source.GetCount() == 0)
-            std::fprintf(stderr, "Nothing sampled: the sources hold no admitted file.\n");
-        else if (savedRecently == source.GetCount())
-            std::fprintf(stderr,
-                         "Nothing sampled: all %d admitted files were saved within the last %d "
-                         "days (--fresh).\n",
-                         source.GetCount(), freshDays);
-        else
-            std::fprintf(stderr,
-                         "Nothing sampled: none of the %d admitted files could be taken (too "
-                         "large for the capacity, under 1000 KB, or avoided).\n",
-                         source.GetCount());
+        ReportNothingSampled(config, lists);
         return kExitDone;
     }
-    std::string status = SampleTotalsText(sample, options.external);
-    if (freshDays > 0)
-        status += " (" + GroupedNumber(savedRecently) + " saved recently)";
+    std::string status =
+        SampleTotalsText(sample, config.externalMem) + ", seed " + std::to_string(config.seed);
+    if (config.freshDays > 0)
+        status += " (" + GroupedNumber(lists.savedRecently) + " saved recently)";
     std::fprintf(stderr, "%s\n", status.c_str());
-
-    int notSaved = 0;
-    for (const SaveRequest& save : plan.saves) {
-        progress.SetSaveVerb(save.links ? "Linking" : "Copying");
-        notSaved += SaveFiles(sample, save.folder, save.links, progress, history.ForSaves());
-        progress.Clear();
-    }
-    if (!plan.playlist.empty()) {
-        const platform::WriteResult written =
-            platform::WriteWholeFile(plan.playlist, SamplePlaylist(sample, order));
-        if (!written) {
-            progress.NotSaved(
-                SaveFailure{SaveFailure::kNotWritten, plan.playlist, written.Reason()});
-            ++notSaved;
-        } else {
-            history.Record(SamplePaths(sample, order));
-        }
-    }
-    history.TellFailedRecords();
-    return notSaved > 0 ? kExitNotAllSaved : kExitDone;
+    return Save(config, sample, progress, history) > 0 ? kExitNotAllWritten : kExitDone;
 }

@@ -5,5 +5,7 @@ constexpr char kProgramVersion[] = "1.0";
 
 // Exit statuses.
 constexpr int kExitDone = 0;
-constexpr int kExitNotAllSaved = 1;  // some files could not be saved; the rest were
+// Some files could not be saved (the rest were), or standard output could not
+// be written (then nothing was saved).
+constexpr int kExitNotAllWritten = 1;
 constexpr int kExitBadInput = 2;     // bad usage, or a path that cannot be used

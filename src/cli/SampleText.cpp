@@ -1,5 +1,6 @@
 #include "cli/SampleText.h"
 
+#include "catalogue/FileUri.h"
 #include "output/DestPaths.h"
 #include "platform/NameCompare.h"
 #include "platform/Paths.h"
@@ -14,6 +15,18 @@ namespace {
 std::string PathOf(const CFileList& sample, uint32_t index)
 {
     return FullPath(sample.GetFolder(index), sample.GetName(index));
+}
+
+// A path as a line of a UTF-8 playlist that reads back whole: as it is where
+// it can be, else as a "file:" URI (a name that is not UTF-8, or holds a
+// control character, or ends in a space that reading would trim).
+std::string PlaylistLine(const std::string& path)
+{
+    const bool plain = platform::IsValidUtf8(path) && path.back() != ' ' &&
+                       std::none_of(path.begin(), path.end(), [](char c) {
+                           return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+                       });
+    return plain ? path : FileUriOfPath(path);
 }
 
 }  // namespace
@@ -31,11 +44,11 @@ std::vector<uint32_t> NameOrder(const CFileList& sample)
     return order;
 }
 
-std::string SampleLines(const CFileList& sample, const std::vector<uint32_t>& order)
+std::string SampleLines(const CFileList& sample, const std::vector<uint32_t>& order, char lineEnd)
 {
     std::string text;
     for (uint32_t index : order)
-        text += std::to_string(sample.GetSizeKB(index)) + "\t" + PathOf(sample, index) + "\n";
+        text += std::to_string(sample.GetSizeKB(index)) + "\t" + PathOf(sample, index) + lineEnd;
     return text;
 }
 
@@ -58,8 +71,10 @@ std::string JsonString(const std::string& text)
             at += length;
             continue;
         } else {
+            // The surrogate escape of a byte that is no part of a UTF-8 character,
+            // which a reader turns back into that byte (Python's os.fsencode).
             char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            std::snprintf(escaped, sizeof escaped, "\\udc%02x", byte);
             json += escaped;
         }
         ++at;
@@ -68,7 +83,7 @@ std::string JsonString(const std::string& text)
 }
 
 std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& order,
-                       uint32_t maxKB, bool externalMem)
+                       uint32_t maxKB, bool externalMem, uint32_t seed)
 {
     std::string json = "{\"files\": [";
     const char* separator = "\n  ";
@@ -84,7 +99,8 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
     json += ",\n \"count\": " + std::to_string(sample.GetCount()) +
             ",\n \"total_kb\": " + std::to_string(sample.GetTotalKB()) +
             ",\n \"max_kb\": " + std::to_string(maxKB) +
-            ",\n \"view\": \"" + (externalMem ? "external" : "internal") + "\"}\n";
+            ",\n \"view\": \"" + (externalMem ? "external" : "internal") + "\"" +
+            ",\n \"seed\": " + std::to_string(seed) + "}\n";
     return json;
 }
 
@@ -92,7 +108,7 @@ std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>&
 {
     std::string text;
     for (const std::string& path : SamplePaths(sample, order))
-        text += path + platform::kTextLineEnd;
+        text += PlaylistLine(path) + platform::kTextLineEnd;
     return text;
 }
 

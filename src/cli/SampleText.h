@@ -9,20 +9,23 @@
 // the case of A to Z.
 std::vector<uint32_t> NameOrder(const CFileList& sample);
 
-// One line per file: its KB, a tab, its full path.
-std::string SampleLines(const CFileList& sample, const std::vector<uint32_t>& order);
+// One line per file: its KB, a tab, its full path, and `lineEnd`.
+std::string SampleLines(const CFileList& sample, const std::vector<uint32_t>& order, char lineEnd);
 
 // One JSON object: "files" (each with "name", "folder", "path", "kb"), "count",
-// "total_kb", "max_kb" and "view" ("internal" or "external").
+// "total_kb", "max_kb", "view" ("internal" or "external") and "seed".
 std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& order,
-                       uint32_t maxKB, bool externalMem);
+                       uint32_t maxKB, bool externalMem, uint32_t seed);
 
-// An M3U playlist: each file's full path on a line of its own.
+// An M3U playlist in UTF-8 that the program reads back to the same files: each
+// file's full path on a line of its own, with the system's line end; a name
+// that a plain line cannot carry is written as a "file:" URI.
 std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order);
 
 // Each file's full path, in `order`.
 std::vector<std::string> SamplePaths(const CFileList& sample, const std::vector<uint32_t>& order);
 
-// `text` as a JSON string, quotes included. Bytes that do not form UTF-8 are
-// taken as Latin-1, so any name gives valid JSON.
+// `text` as a JSON string, quotes included. UTF-8 stays as it is; each byte
+// that is no part of a UTF-8 character is written "\udcXX", so any name gives
+// valid JSON that names its file exactly.
 std::string JsonString(const std::string& text);

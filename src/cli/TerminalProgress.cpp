@@ -1,26 +1,23 @@
 #include "cli/TerminalProgress.h"
 
+#include "cli/TerminalText.h"
+#include "platform/Console.h"
 #include "platform/Paths.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
 
 const std::chrono::milliseconds kShortestInterval(100);
-// Wider than this, a terminal of 80 columns would wrap the line and "\r" would
-// no longer return to its start.
-const std::string::size_type kLineWidth = 79;
+// Where the terminal does not tell its width.
+const std::size_t kUsualColumns = 80;
 
-// head + path + tail, the path cut to fit the line width from its start, as its
-// end holds the names that tell where the work is.
-std::string FitLine(const std::string& head, const std::string& path, const std::string& tail)
+// A line that filled the last column would make some terminals wrap, and "\r"
+// would no longer return to its start.
+std::size_t LineWidth()
 {
-    if (head.size() + path.size() + tail.size() <= kLineWidth)
-        return head + path + tail;
-    const std::string::size_type used = head.size() + 3 + tail.size();
-    const std::string::size_type room = kLineWidth > used ? kLineWidth - used : 0;
-    return head + "..." + path.substr(path.size() - std::min(room, path.size())) + tail;
+    const std::size_t columns = platform::TerminalColumns();
+    return (columns > 0 ? columns : kUsualColumns) - 1;
 }
 
 }  // namespace
@@ -73,19 +70,20 @@ bool CTerminalProgress::Due(bool now)
 void CTerminalProgress::Show(const std::string& text)
 {
     // Blanks cover what is left of a longer line shown before.
-    const int cover = m_shownLength > text.size() ? static_cast<int>(m_shownLength - text.size()) : 0;
+    const std::size_t columns = LineColumns(text);
+    const int cover = m_shownLength > columns ? static_cast<int>(m_shownLength - columns) : 0;
     std::fprintf(stderr, "\r%s%*s", text.c_str(), cover, "");
     if (cover > 0)
         std::fprintf(stderr, "\r%s", text.c_str());
     std::fflush(stderr);
-    m_shownLength = text.size();
+    m_shownLength = columns;
 }
 
 bool CTerminalProgress::KeepReading(const std::string& source, int admitted)
 {
     // Called for every entry of a large tree: the line is made only when shown.
     if (Due(false))
-        Show(FitLine("Reading ", source, "  " + GroupedNumber(admitted) + " files"));
+        Show(FitLine("Reading ", source, "  " + GroupedNumber(admitted) + " files", LineWidth()));
     return true;
 }
 
@@ -93,7 +91,7 @@ bool CTerminalProgress::Saving(int index, int count, const std::string& destPath
 {
     if (Due(index == 0))
         Show(FitLine(m_verb + " " + std::to_string(index + 1) + "/" + std::to_string(count) + " ",
-                     platform::NameOf(destPath), ""));
+                     platform::NameOf(destPath), "", LineWidth()));
     return true;
 }
 

@@ -30,7 +30,7 @@ private:
 
     bool m_show;
     std::string m_verb = "Copying";
-    std::string::size_type m_shownLength = 0;
+    std::size_t m_shownLength = 0;  // in columns
     std::chrono::steady_clock::time_point m_lastShown;
     bool m_shownOnce = false;
 };

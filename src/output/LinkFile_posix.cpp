@@ -1,28 +1,29 @@
 #include "output/LinkFile.h"
 
-#include "output/ReplaceFile_posix.h"
+#include "output/PartFile.h"
+#include "platform/FileCopy.h"
 
 #include <unistd.h>
-
-#include <cerrno>
 
 std::string LinkFileName(const std::string& name)
 {
     return name;
 }
 
-// A symbolic link holds no description.
+// A symbolic link holds no description. Made as a part file and renamed over a
+// file of its name, it appears whole or not at all.
 platform::WriteResult WriteLink(const std::string& linkPath, const std::string&,
                                 const std::string& target)
 {
     // A link replacing its own target would leave a link to nothing; a link
     // saved before is replaced.
-    if (IsSameFile(target, linkPath))
+    if (platform::IsSameFile(target, linkPath))
         return platform::WriteResult::Failed("it is the source file itself");
-    return ReplaceFile(linkPath, [&](const std::string& temp, bool& failed) {
-        if (symlink(target.c_str(), temp.c_str()) == 0)
-            return true;
-        failed = errno != EEXIST;
-        return false;
-    });
+    const std::string part = PartFilePath(linkPath);
+    platform::RemoveFile(part);
+    if (symlink(target.c_str(), part.c_str()) == 0 && platform::MoveFileOver(part, linkPath))
+        return platform::WriteResult::Done();
+    const platform::WriteResult failed = platform::FailedWithLastError();
+    platform::RemoveFile(part);
+    return failed;
 }

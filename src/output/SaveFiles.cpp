@@ -4,6 +4,7 @@
 #include "output/CopyToDest.h"
 #include "output/DestPaths.h"
 #include "output/LinkFile.h"
+#include "output/PartFile.h"
 #include "output/SaveTexts.h"
 #include "platform/FileSystem.h"
 
@@ -26,6 +27,7 @@ const char* FailurePrefix(const SaveFailure& failure)
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
               CSaveReport& report, CSaveHistory* history)
 {
+    RemoveLeftoverPartFiles(destFolder);
     int notSaved = 0;
     for (int index = 0; index < list.GetCount(); ++index) {
         const uint32_t entry = static_cast<uint32_t>(index);

@@ -29,13 +29,14 @@ bool ListFolder(const std::string& folder, const std::function<bool(const Folder
 bool FolderIdentity(const std::string& folder, std::string& identity);
 
 struct FileFacts {
-    uint32_t sizeLow = 0;         // low 32 bits of the byte size
+    uint64_t size = 0;            // in bytes
     int32_t accessSeconds = 0;    // last access, seconds since 1970 via local time
     int32_t writeSeconds = 0;     // last write, likewise
 };
 
 // Only files on disk are read: a device, a pipe or a folder is refused, where its
-// name or type tells so in advance without being opened.
+// name or type tells so in advance without being opened. Reading a file's facts
+// never reads its bytes, so its last access stays as it was.
 
 // Opens an existing file for reading, shared with other readers, and reports its
 // size and, when asked, its last-access and last-write times. False when it cannot
@@ -51,6 +52,11 @@ int32_t CurrentTime();
 
 // True when the path exists (file or folder).
 bool PathExists(const std::string& path);
+
+// What a path names, told without opening it: nothing that can be seen, a file
+// on disk, a folder, or something else (a device, a pipe).
+enum class PathKind { kMissing, kFile, kFolder, kOther };
+PathKind KindOfPath(const std::string& path);
 
 // `path` made absolute against the current folder, spelled as given otherwise
 // (no links resolved); unchanged when it cannot be made so.

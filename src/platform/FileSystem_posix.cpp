@@ -153,7 +153,7 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
     struct stat status;
     if (!StatReadableFile(path, status))
         return false;
-    facts.sizeLow = static_cast<uint32_t>(status.st_size);
+    facts.size = static_cast<uint64_t>(status.st_size);
     if (withTimes) {
         facts.accessSeconds = LocalSeconds(status.st_atim.tv_sec);
         facts.writeSeconds = LocalSeconds(status.st_mtim.tv_sec);
@@ -183,6 +183,16 @@ int32_t CurrentTime()
 bool PathExists(const std::string& path)
 {
     return !path.empty() && access(path.c_str(), F_OK) == 0;
+}
+
+PathKind KindOfPath(const std::string& path)
+{
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0)
+        return PathKind::kMissing;
+    if (S_ISREG(status.st_mode))
+        return PathKind::kFile;
+    return S_ISDIR(status.st_mode) ? PathKind::kFolder : PathKind::kOther;
 }
 
 std::string AbsolutePath(const std::string& path)

@@ -13,6 +13,7 @@
 #include <io.h>
 
 #include <ctime>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -49,13 +50,64 @@ int32_t LocalSeconds(const FILETIME& stored)
                                   fields.wMinute, fields.wSecond);
 }
 
-// True when what was opened is a file on a disk: devices, pipes and consoles
-// have no volume and file index to tell. (GetFileType would tell as well, but
-// Wine answers it by reading the file's first bytes, which stamps its last access.)
-bool DescribeFileOnDisk(HANDLE handle, BY_HANDLE_FILE_INFORMATION& info)
+FILETIME AsFileTime(const LARGE_INTEGER& value)
 {
-    return GetFileInformationByHandle(handle, &info) &&
-           (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+    FILETIME time;
+    time.dwLowDateTime = value.LowPart;
+    time.dwHighDateTime = static_cast<DWORD>(value.HighPart);
+    return time;
+}
+
+// True when what was opened is a file on a disk: devices, pipes and consoles
+// tell no times (under Wine) or say that they are devices. These calls cost no
+// more than the open, where GetFileInformationByHandle also asks the volume and
+// GetFileType under Wine reads the file's first bytes, stamping its last access.
+bool DescribeFileOnDisk(HANDLE handle, FILE_BASIC_INFO& basic)
+{
+    return GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic) &&
+           (basic.FileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+}
+
+// The entries that the listings in progress are visiting, innermost last. A
+// file's size and times are in its listing already; reading the facts of the
+// entry in hand takes them from there and only opens the file, to refuse what
+// cannot be read. An entry listed as empty may be a device or a pipe (under
+// Wine, a Unix one lists so) and is described through its handle instead.
+struct ListedEntry {
+    const std::string* folder;
+    const std::string* name;
+    const WIN32_FIND_DATAW* found;
+};
+thread_local std::vector<ListedEntry> g_listedEntries;
+
+class ListingScope {
+public:
+    explicit ListingScope(const ListedEntry& entry) { g_listedEntries.push_back(entry); }
+    ~ListingScope() { g_listedEntries.pop_back(); }
+    ListingScope(const ListingScope&) = delete;
+    ListingScope& operator=(const ListingScope&) = delete;
+};
+
+// The listing's data of `path` when it is the entry in hand and a file on disk
+// with bytes in it; null otherwise.
+const WIN32_FIND_DATAW* ListedFile(const std::string& path)
+{
+    if (g_listedEntries.empty())
+        return nullptr;
+    const ListedEntry& entry = g_listedEntries.back();
+    const std::string& folder = *entry.folder;
+    const std::string& name = *entry.name;
+    if (path.size() != folder.size() + 1 + name.size() ||
+        path.compare(0, folder.size(), folder) != 0 || path[folder.size()] != '\\' ||
+        path.compare(folder.size() + 1, name.size(), name) != 0)
+        return nullptr;
+    const WIN32_FIND_DATAW& found = *entry.found;
+    const DWORD notAFile =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
+    if ((found.dwFileAttributes & notAFile) != 0 ||
+        (found.nFileSizeHigh == 0 && found.nFileSizeLow == 0))
+        return nullptr;
+    return &found;
 }
 
 }  // namespace
@@ -69,6 +121,7 @@ bool ListFolder(const std::string& folder, const std::function<bool(const Folder
     if (find.get() == INVALID_HANDLE_VALUE)
         return false;
     FolderItem item;
+    const ListingScope listing({&folder, &item.name, &found});
     do {
         item.name = NarrowFromWide(found.cFileName);
         item.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -102,13 +155,25 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
         return false;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!file.valid() || !DescribeFileOnDisk(file.get(), info))
+    if (const WIN32_FIND_DATAW* listed = ListedFile(path)) {
+        if (!file.valid())
+            return false;
+        facts.size = (uint64_t(listed->nFileSizeHigh) << 32) | listed->nFileSizeLow;
+        if (withTimes) {
+            facts.accessSeconds = LocalSeconds(listed->ftLastAccessTime);
+            facts.writeSeconds = LocalSeconds(listed->ftLastWriteTime);
+        }
+        return true;
+    }
+    FILE_BASIC_INFO basic;
+    FILE_STANDARD_INFO standard;
+    if (!file.valid() || !DescribeFileOnDisk(file.get(), basic) ||
+        !GetFileInformationByHandleEx(file.get(), FileStandardInfo, &standard, sizeof standard))
         return false;
-    facts.sizeLow = info.nFileSizeLow;  // only the low part counts
+    facts.size = static_cast<uint64_t>(standard.EndOfFile.QuadPart);
     if (withTimes) {
-        facts.accessSeconds = LocalSeconds(info.ftLastAccessTime);
-        facts.writeSeconds = LocalSeconds(info.ftLastWriteTime);
+        facts.accessSeconds = LocalSeconds(AsFileTime(basic.LastAccessTime));
+        facts.writeSeconds = LocalSeconds(AsFileTime(basic.LastWriteTime));
     }
     return true;
 }
@@ -118,9 +183,9 @@ std::FILE* OpenForReading(const std::string& path)
     if (NamesWindowsDevice(path))
         return nullptr;
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    BY_HANDLE_FILE_INFORMATION info;
+    FILE_BASIC_INFO basic;
     if (file != nullptr &&
-        !DescribeFileOnDisk(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))), info)) {
+        !DescribeFileOnDisk(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))), basic)) {
         std::fclose(file);
         return nullptr;
     }
@@ -137,10 +202,22 @@ bool PathExists(const std::string& path)
     return _access(path.c_str(), 0) == 0;
 }
 
+PathKind KindOfPath(const std::string& path)
+{
+    if (NamesWindowsDevice(path))
+        return PathKind::kOther;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return PathKind::kMissing;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::kFolder : PathKind::kFile;
+}
+
 std::string AbsolutePath(const std::string& path)
 {
     char buffer[MAX_PATH + 1];
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    // "" is the current folder, as on POSIX.
+    const DWORD length =
+        GetFullPathNameA(path.empty() ? "." : path.c_str(), sizeof buffer, buffer, nullptr);
     if (length == 0 || length >= sizeof buffer)
         return path;
     return std::string(buffer, length);

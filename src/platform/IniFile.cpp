@@ -134,13 +134,21 @@ bool ReadWholeFile(const fs::path& path, std::string& text)
     return !in.bad();
 }
 
-// What a Windows string read with a buffer of `bufferSize` characters returns.
-std::string ReadCut(const std::string& path, const std::string& section, const std::string& key,
-                    const std::string& fallback, std::size_t bufferSize)
+// The file's text; empty when it is missing or cannot be read.
+std::string FileText(const std::string& path)
 {
     std::string text;
+    if (!ReadWholeFile(fs::path(path), text))
+        text.clear();
+    return text;
+}
+
+// What a Windows string read with a buffer of `bufferSize` characters returns.
+std::string ReadCut(const std::string& text, const std::string& section, const std::string& key,
+                    const std::string& fallback, std::size_t bufferSize)
+{
     std::string value;
-    if (!ReadWholeFile(fs::path(path), text) || !FindIniValue(text, section, key, value)) {
+    if (!FindIniValue(text, section, key, value)) {
         // Windows drops the trailing blanks of a default value.
         value = fallback;
         while (!value.empty() && value.back() == ' ')
@@ -271,16 +279,28 @@ int IniIntFromText(const std::string& value, int fallback)
     return static_cast<int>(total);
 }
 
+std::string IniTextString(const std::string& text, const std::string& section,
+                          const std::string& key, const std::string& fallback)
+{
+    return ReadCut(text, section, key, fallback, kStringBuffer);
+}
+
+int IniTextInt(const std::string& text, const std::string& section, const std::string& key,
+               int fallback)
+{
+    return IniIntFromText(ReadCut(text, section, key, std::string(), kIntBuffer), fallback);
+}
+
 std::string IniReadString(const std::string& path, const std::string& section,
                           const std::string& key, const std::string& fallback)
 {
-    return ReadCut(path, section, key, fallback, kStringBuffer);
+    return IniTextString(FileText(path), section, key, fallback);
 }
 
 int IniReadInt(const std::string& path, const std::string& section, const std::string& key,
                int fallback)
 {
-    return IniIntFromText(ReadCut(path, section, key, std::string(), kIntBuffer), fallback);
+    return IniTextInt(FileText(path), section, key, fallback);
 }
 
 bool IniWriteString(const std::string& path, const std::string& section, const std::string& key,

@@ -31,8 +31,13 @@ bool IsStorableIniEntry(const std::string& section, const std::string& key,
 // digits up to the first that is not one, wrapping around in 32 bits.
 int IniIntFromText(const std::string& value, int fallback);
 
-// The file-level operations, with the limits of the Windows functions: a string
-// read takes at most 4095 characters, of the value or of the fallback.
+// The reads, with the limits of the Windows functions: a string read takes at
+// most 4095 characters, of the value or of the fallback. First from INI text in
+// memory, then from a file.
+std::string IniTextString(const std::string& text, const std::string& section,
+                          const std::string& key, const std::string& fallback);
+int IniTextInt(const std::string& text, const std::string& section, const std::string& key,
+               int fallback);
 std::string IniReadString(const std::string& path, const std::string& section,
                           const std::string& key, const std::string& fallback);
 int IniReadInt(const std::string& path, const std::string& section, const std::string& key,

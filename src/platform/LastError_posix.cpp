@@ -5,6 +5,11 @@
 
 namespace platform {
 
+bool LastErrorIsNoRoom()
+{
+    return errno == ENOSPC || errno == EDQUOT;
+}
+
 std::string LastErrorText()
 {
     return std::strerror(errno);

@@ -4,6 +4,12 @@
 
 namespace platform {
 
+bool LastErrorIsNoRoom()
+{
+    const DWORD error = GetLastError();
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
+}
+
 std::string LastErrorText()
 {
     const DWORD error = GetLastError();

@@ -11,10 +11,12 @@ namespace platform {
 constexpr char kPathSeparator = '\\';
 constexpr bool kPathsIgnoreCase = true;  // of A to Z, as the program compares names
 constexpr char kTextLineEnd[] = "\r\n";  // the line end of the text files it writes
+constexpr bool kNamesAreBytes = false;   // names are characters, whatever the code page
 #else
 constexpr char kPathSeparator = '/';
 constexpr bool kPathsIgnoreCase = false;
 constexpr char kTextLineEnd[] = "\n";
+constexpr bool kNamesAreBytes = true;  // any bytes but "/" and NUL, UTF-8 or not
 #endif
 
 // The longest path the program forms or follows, in UTF-16 units as Windows

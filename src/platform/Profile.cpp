@@ -28,26 +28,53 @@ const std::string& ProfilePath()
     return StoredPath();
 }
 
-bool ConvertLegacyProfile()
+namespace {
+
+const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
+// The profile file's bytes; false when it exists but cannot be read. A missing
+// file holds none.
+bool ReadProfileBytes(std::string& bytes)
 {
+    bytes.clear();
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenForReading(ProfilePath()),
                                                           &std::fclose);
     if (!file)
         return !PathExists(ProfilePath());
-    std::string bytes;
     char chunk[4096];
     for (std::size_t count; (count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;)
         bytes.append(chunk, count);
-    if (std::ferror(file.get()))
-        return false;
-    file.reset();
-    // The profile functions read a file that starts with a UTF-16 byte order mark
-    // as UTF-16; such a file is no legacy one.
+    return !std::ferror(file.get());
+}
+
+// Bytes in the program's code page from a legacy file's bytes; false when they
+// need no converting. The profile functions read a file that starts with a UTF-16
+// byte order mark as UTF-16: no legacy one. A UTF-8 mark before legacy text is
+// kept as it is, or its three bytes would turn into characters of the first line.
+bool ConvertedFromLegacy(const std::string& bytes, std::string& converted)
+{
     if (IsValidUtf8(bytes) || bytes.compare(0, 2, "\xFF\xFE") == 0 ||
         bytes.compare(0, 2, "\xFE\xFF") == 0)
-        return true;
-    const std::string converted = NarrowFromLegacy(bytes);
-    return converted == bytes || WriteWholeFile(ProfilePath(), converted);
+        return false;
+    const std::size_t mark = bytes.compare(0, 3, kUtf8ByteOrderMark) == 0 ? 3 : 0;
+    converted = bytes.substr(0, mark) + NarrowFromLegacy(bytes.substr(mark));
+    return converted != bytes;
+}
+
+}  // namespace
+
+bool ConvertLegacyProfile()
+{
+    std::string bytes, converted;
+    if (!ReadProfileBytes(bytes))
+        return false;
+    return !ConvertedFromLegacy(bytes, converted) || WriteWholeFile(ProfilePath(), converted);
+}
+
+bool ConvertedLegacyProfile(std::string& converted)
+{
+    std::string bytes;
+    return ReadProfileBytes(bytes) && ConvertedFromLegacy(bytes, converted);
 }
 
 }  // namespace platform

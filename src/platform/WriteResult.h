@@ -28,6 +28,9 @@ private:
 // the system's words, as a failed write reports it.
 std::string LastErrorText();
 
+// Whether the last system error says that the medium is full.
+bool LastErrorIsNoRoom();
+
 // A failure that carries the last system error.
 inline WriteResult FailedWithLastError()
 {

@@ -1,17 +1,63 @@
 #include "settings/Settings.h"
 
+#include "platform/IniFile.h"
 #include "platform/Profile.h"
 #include "settings/DecimalText.h"
 
+#include <functional>
 #include <string>
 
 namespace {
 
 const char kSection[] = "General";
 
-int ReadSize(const char* key, const char* fallback)
+// Where the values are read: the profile file, or its text held in memory.
+struct ValueSource {
+    std::function<std::string(const char* key, const char* fallback)> text;
+    std::function<int(const char* key, int fallback)> number;
+};
+
+ValueSource ProfileFile()
 {
-    return DecimalPrefix(platform::ReadProfileText(kSection, key, fallback));
+    return {[](const char* key, const char* fallback) {
+                return platform::ReadProfileText(kSection, key, fallback);
+            },
+            [](const char* key, int fallback) {
+                return platform::ReadProfileInt(kSection, key, fallback);
+            }};
+}
+
+ValueSource ProfileText(const std::string& text)
+{
+    return {[&text](const char* key, const char* fallback) {
+                return platform::IniTextString(text, kSection, key, fallback);
+            },
+            [&text](const char* key, int fallback) {
+                return platform::IniTextInt(text, kSection, key, fallback);
+            }};
+}
+
+void ReadSettings(CSettings& settings, const ValueSource& source)
+{
+    const auto size = [&](const char* key, const char* fallback) {
+        return DecimalPrefix(source.text(key, fallback));
+    };
+    settings.Start = source.text("Start", "");
+    settings.Ext = source.text("Ext", "mp3");
+    settings.Caption = source.text("Caption", "Media Memory");
+    settings.Dest1 = source.text("Dest1", "");
+    settings.Dest2 = source.text("Dest2", "");
+    settings.MaxView1 = size("MaxView1", "32600");
+    settings.MaxView2 = size("MaxView2", "32600");
+    settings.MinFileSize = size("MinFileSize", "1000");
+    settings.MaxFileSize = size("MaxFileSize", "100000");
+    settings.Accessed = source.number("Accessed", 0);
+    settings.Modified = source.number("Modified", 0);
+    settings.QuickStart = source.number("QuickStart", 1);
+    settings.BestFit = source.number("BestFit", 1);
+    settings.LicenseMessage = source.number("LicenseMessage", 1);
+    settings.Child = source.number("Child", 2);
+    settings.FreshDays = source.number("FreshDays", 0);
 }
 
 void WriteNumber(const char* key, int value)
@@ -34,22 +80,16 @@ void CSettings::Load()
     // A file that cannot be converted is read as it stands: only its characters
     // outside ASCII are lost.
     platform::ConvertLegacyProfile();
-    Start = platform::ReadProfileText(kSection, "Start", "");
-    Ext = platform::ReadProfileText(kSection, "Ext", "mp3");
-    Caption = platform::ReadProfileText(kSection, "Caption", "Media Memory");
-    Dest1 = platform::ReadProfileText(kSection, "Dest1", "");
-    Dest2 = platform::ReadProfileText(kSection, "Dest2", "");
-    MaxView1 = ReadSize("MaxView1", "32600");
-    MaxView2 = ReadSize("MaxView2", "32600");
-    MinFileSize = ReadSize("MinFileSize", "1000");
-    MaxFileSize = ReadSize("MaxFileSize", "100000");
-    Accessed = platform::ReadProfileInt(kSection, "Accessed", 0);
-    Modified = platform::ReadProfileInt(kSection, "Modified", 0);
-    QuickStart = platform::ReadProfileInt(kSection, "QuickStart", 1);
-    BestFit = platform::ReadProfileInt(kSection, "BestFit", 1);
-    LicenseMessage = platform::ReadProfileInt(kSection, "LicenseMessage", 1);
-    Child = platform::ReadProfileInt(kSection, "Child", 2);
-    FreshDays = platform::ReadProfileInt(kSection, "FreshDays", 0);
+    ReadSettings(*this, ProfileFile());
+}
+
+void CSettings::LoadReadOnly()
+{
+    std::string converted;
+    if (platform::ConvertedLegacyProfile(converted))
+        ReadSettings(*this, ProfileText(converted));
+    else
+        ReadSettings(*this, ProfileFile());
 }
 
 // Caption and Child are only ever written by hand; their lines stay as they are.

@@ -8,7 +8,11 @@ public:
     explicit CSettings(bool load);
     virtual ~CSettings();
 
+    // Reads every setting, converting a legacy file for good first.
     void Load();
+    // Reads every setting and never writes the file: a legacy file is
+    // converted in memory only.
+    void LoadReadOnly();
     void Save();
 
     std::string Start;

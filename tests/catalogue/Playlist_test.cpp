@@ -29,7 +29,7 @@ std::vector<std::string> Offered(const std::string& bytes, const std::string& ba
     if (file) {
         ReadPlaylistPaths(file, base, kind, [&](const std::string& entry) {
             offered.push_back(entry);
-            return true;
+            return PathOffer::kNamedAFile;
         });
         std::fclose(file);
     }
@@ -129,14 +129,22 @@ TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
          {"c:d"}},
         {"a long URI is one line", kMixed, "file:///C:/" + escaped + ".mp3\n", {"C:\\" + nichi100 + ".mp3"}},
 #else
+        // A name is bytes here, which a URI's escapes spell exactly.
         {"file URIs", kMixed,
          "file:///music/a%20b.mp3\nFILE://localhost/srv/y.mp3\nfile:///%C3%A9.mp3\nfile:///%E9.mp3\n",
-         {"/music/a b.mp3", "/srv/y.mp3", "/\xC3\xA9.mp3", "/\xC3\xA9.mp3"}},
+         {"/music/a b.mp3", "/srv/y.mp3", "/\xC3\xA9.mp3", "/\xE9.mp3"}},
         // "c:" names no drive here.
         {"other URLs and a NUL", kMixed, "http://host/a.mp3\nHTTPS://h/b.mp3\nfile:///a%00b.mp3\nc:d\n",
          {"B\\c:d"}},
         {"a long URI is one line", kMixed, "file:///" + escaped + ".mp3\n", {"/" + nichi100 + ".mp3"}},
 #endif
+        // However long, a URI line is one line: its path is taken or left out whole.
+        {"a URI too long for a path", kMixed, "file:" + std::string(2400, 'a') + "\nnext.mp3\n",
+         {"B\\next.mp3"}},
+        {"a URI past any path's length", kMixed, "file:" + std::string(70000, 'a') + "\nnext.mp3\n",
+         {"B\\next.mp3"}},
+        {"a URI with long trailing blanks", kMixed,
+         "\xEF\xBB\xBF" "file:x.mp3" + std::string(3000, ' ') + "\nnext.mp3\n", {"B\\x.mp3", "B\\next.mp3"}},
         {"cut between characters", kUtf8, a258 + nichi + hon + "\n" + a258 + note + "x\n",
          {"B\\" + hon, "B\\" + note + "x"}},  // the first pieces, with the base, are too long
     };

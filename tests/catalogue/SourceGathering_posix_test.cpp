@@ -169,7 +169,7 @@ TEST(ReadPlaylistPaths, ReadErrorStopsReadingAndDropsThePartialLine)
     std::vector<std::string> offered;
     ReadPlaylistPaths(file, "L\\", PlaylistText::kMixed, [&](const std::string& path) {
         offered.push_back(path);
-        return true;
+        return PathOffer::kNamedAFile;
     });
     std::fclose(file);
     EXPECT_EQ((std::vector<std::string>{"L\\a.mp3", "L\\b.mp3"}), offered);

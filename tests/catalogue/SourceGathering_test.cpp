@@ -44,8 +44,8 @@ TEST(AddFile, CountsKilobytesOfOneThousandBytesPlusOne)
     AdmitAnySize(list);
     const std::pair<uint64_t, uint32_t> cases[] = {
         {0, 1}, {999, 1}, {1000, 2}, {1000000, 1001},
-        // Only the low 32 bits of a size of 4 GB or more count.
-        {(uint64_t(1) << 32) + 5000, 6}};
+        // The whole size counts, past 4 GiB too, up to what 32 bits of KB hold.
+        {(uint64_t(1) << 32) + 1000000, 4295968}, {5000000000000, 0xFFFFFFFFu}};
     for (const auto& sizeAndKB : cases) {
         const std::string path = temp.Join("f" + std::to_string(sizeAndKB.first) + ".mp3");
         ASSERT_TRUE(CreateSizedFile(path, sizeAndKB.first));
@@ -167,6 +167,8 @@ TEST(AddFile, DayFiltersCountTheBoundaryDayDifferently)
         list.SetAccessedDays(c.accessedDays);
         list.SetModifiedDays(c.modifiedDays);
         EXPECT_EQ(c.admitted, list.AddFile(path) >= 0) << "case " << number;
+        // Reading a file's facts left its last access as it was.
+        EXPECT_EQ(c.admitted, list.AddFile(path) >= 0) << "case " << number << ", read again";
     }
 }
 

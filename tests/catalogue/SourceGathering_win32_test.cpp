@@ -104,6 +104,12 @@ TEST(AddFile, DevicesAreNeverRead)
         EXPECT_EQ(-1, list.AddFile(device)) << device;
     EXPECT_EQ(0, list.GetCount());
     EXPECT_EQ(nullptr, platform::OpenForReading("Z:\\dev\\null"));
+
+    // Listed in a folder, a Unix device looks like an empty file.
+    list.AddFolder("Z:\\dev", 0);
+    const std::string devices = " zero full random urandom tty ";
+    for (const std::string& name : fixtures::NamesOf(list))
+        EXPECT_EQ(std::string::npos, devices.find(" " + name + " ")) << name;
 }
 
 }  // namespace

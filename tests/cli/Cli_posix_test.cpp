@@ -1,10 +1,16 @@
 // Runs the built tarrowby-cli on trees made for each test.
 #include "RunProgram.h"
+#include "platform/TextEncoding.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <pty.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,6 +19,8 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+
+extern char** environ;
 
 namespace {
 
@@ -65,7 +73,8 @@ std::string ReadAll(const std::string& path)
 
 // music: a.mp3 (2001 KB), b.wav (2001), small.mp3 (501), large.mp3 (120001),
 // old.mp3 (4001, written and read 30 days ago), sub/c.mp3 (3001);
-// other: A.MP3; list.m3u naming music/a.mp3 and music/sub/c.mp3; an INI file.
+// other: A.MP3; list.m3u and list.m3u8 naming music/a.mp3 and music/sub/c.mp3;
+// an INI file.
 class CliTree : public ::testing::Test {
 protected:
     void SetUp() override
@@ -84,6 +93,7 @@ protected:
         ASSERT_TRUE(SetFileTimes(JoinPath(music, "old.mp3"), 30 * kDay, 30 * kDay));
         ASSERT_TRUE(CreateSizedFile(temp.Join("other/A.MP3"), 10));
         ASSERT_TRUE(WriteBytes(temp.Join("list.m3u"), "#EXTM3U\nmusic/a.mp3\r\nmusic/sub/c.mp3\n"));
+        ASSERT_TRUE(WriteBytes(temp.Join("list.m3u8"), "music/a.mp3\nmusic/sub/c.mp3\n"));
         ASSERT_TRUE(WriteBytes(temp.Join("my.ini"),
                                "[General]\r\nStart=" + music + "+\r\nModified=10\r\nMaxView1=999999\r\n"
                                "MaxView2=2500\r\nBestFit=0\r\nDest2=" + dest + "\r\n"));
@@ -136,6 +146,15 @@ TEST_F(CliTree, SourcesFiltersSettingsAndAvoidShapeTheSample)
         {{music, "--accessed-days", "10"}, {"old.mp3"}},
         {{music + "+", "--avoid", temp.Join("other")}, {"c.mp3", "old.mp3"}},
         {{music + "+", "--avoid", temp.Join("list.m3u")}, {"old.mp3"}},
+        // --avoid takes one path; a playlist named before it stays a source.
+        {{temp.Join("list.m3u"), "--avoid", temp.Join("other"), music + "+"}, {"c.mp3", "old.mp3"}},
+        {{temp.Join("list.m3u8")}, {"a.mp3", "c.mp3"}},
+        // Single files pass the filters of a folder's files.
+        {{JoinPath(music, "a.mp3"), JoinPath(music, "small.mp3"), JoinPath(music, "b.wav")}, {"a.mp3"}},
+        // Decimal, even with a leading 0; the last of a repeated option counts.
+        {{music, "--min-file-kb", "02500"}, {"old.mp3"}},
+        {{music, "--ext", "wav", "--ext", "mp3", "--max-file-kb", "1", "--max-file-kb", "200000"},
+         {"a.mp3", "large.mp3", "old.mp3"}},
         // Start (with its "+") and Modified from the file; options override them.
         {{"--settings", temp.Join("my.ini")}, {"a.mp3", "c.mp3"}},
         {{"--settings", temp.Join("my.ini"), "--modified-days", "0"}, {"a.mp3", "c.mp3", "old.mp3"}},
@@ -163,8 +182,8 @@ TEST_F(CliTree, LinesStatusAndTheSameSampleForTheSameSeed)
     EXPECT_EQ(first.out, again.out);
     EXPECT_NE(first.out, RunCli({temp.Path(), "--max-kb", "9000", "--seed", "8"}).out);
 
-    // KB, a tab, the full path, by name; then the status line and nothing else,
-    // as standard error is no terminal.
+    // KB, a tab, the full path, by name; then the status line with the seed and
+    // nothing else, as standard error is no terminal.
     unsigned total = 0;
     std::string previous;
     const Names names = PrintedNames(first.out);
@@ -178,44 +197,93 @@ TEST_F(CliTree, LinesStatusAndTheSameSampleForTheSameSeed)
     }
     EXPECT_LE(total, 9000u);
     EXPECT_EQ(std::to_string(names.size()) + " files, " + std::to_string(total) +
-                  " KB for internal mem\n",
+                  " KB for internal mem, seed 7\n",
               first.err);
+
+    // One attempt is the first of the five; the last of the pair counts.
+    const ProgramRun once = RunCli({temp.Path(), "--max-kb", "9000", "--seed", "7", "--resample",
+                                    "--no-resample"});
+    EXPECT_NE(first.out, once.out);
+    ASSERT_TRUE(WriteBytes(temp.Join("once.ini"), "[General]\r\nBestFit=0\r\n"));
+    EXPECT_EQ(once.out, RunCli({"--settings", temp.Join("once.ini"), temp.Path(), "--max-kb", "9000",
+                                "--seed", "7"}).out);
+
+    // Without --seed each run has a seed of its own, and the one shown draws
+    // the same sample again.
+    const ProgramRun fresh = RunCli({temp.Path(), "--max-kb", "9000"});
+    const ProgramRun other = RunCli({temp.Path(), "--max-kb", "9000"});
+    const std::string seed = fresh.err.substr(fresh.err.rfind(' ') + 1);
+    EXPECT_NE(seed, other.err.substr(other.err.rfind(' ') + 1));
+    EXPECT_EQ(fresh.out, RunCli({temp.Path(), "--max-kb", "9000", "--seed", seed.substr(0, seed.size() - 1)}).out);
 }
 
 TEST_F(CliTree, JsonReadsBackInAJsonParser)
 {
     if (std::system("python3 -c 'import json' 2>/dev/null") != 0)
         GTEST_SKIP() << "no python3";
+    // Bytes that are not UTF-8 come back through os.fsencode, and "\xFF" is not
+    // the "\xC3\xBF" of y with diaeresis.
     const std::string odd = std::string("q\"uo\\te\t\xE9") + "\xC3\xA9.mp3";
-    ASSERT_TRUE(CreateSizedFile(JoinPath(music, odd), 1500000));
-    const ProgramRun run = RunCli({music, "--json", "--resample", "--max-kb", "999999", "--quiet"});
+    for (const std::string& name : {odd, std::string("\xFF.mp3"), std::string("\xC3\xBF.mp3")})
+        ASSERT_TRUE(CreateSizedFile(JoinPath(music, name), 1500000));
+    const ProgramRun run = RunCli({music, "--json", "--resample", "--max-kb", "999999", "--quiet",
+                                   "--seed", "06265"});
     ASSERT_EQ(0, run.status) << run.err;
     ASSERT_TRUE(WriteBytes(temp.Join("out.json"), run.out));
     const std::string check =
-        "python3 -c 'import json,sys; d=json.load(open(sys.argv[1], encoding=\"utf-8\")); "
-        "f=d[\"files\"]; assert d[\"count\"]==len(f)==3 and d[\"total_kb\"]==sum(x[\"kb\"] for x in f); "
-        "assert d[\"max_kb\"]==999999 and d[\"view\"]==\"internal\"; "
-        "assert [x[\"name\"] for x in f]==[\"a.mp3\",\"old.mp3\",\"q\\\"uo\\\\te\\t\\u00e9\\u00e9.mp3\"], f; "
-        "assert all(x[\"path\"]==x[\"folder\"]+\"/\"+x[\"name\"] for x in f)' " +
+        "python3 -c 'import json,os,sys; d=json.load(open(sys.argv[1], encoding=\"utf-8\")); "
+        "f=d[\"files\"]; assert d[\"count\"]==len(f)==5 and d[\"total_kb\"]==sum(x[\"kb\"] for x in f); "
+        "assert d[\"max_kb\"]==999999 and d[\"view\"]==\"internal\" and d[\"seed\"]==6265; "
+        "assert [x[\"name\"] for x in f]==[\"a.mp3\",\"old.mp3\",\"q\\\"uo\\\\te\\t\\udce9\\u00e9.mp3\","
+        "\"\\u00ff.mp3\",\"\\udcff.mp3\"], f; "
+        "assert all(x[\"path\"]==x[\"folder\"]+\"/\"+x[\"name\"] and "
+        "os.path.isfile(os.fsencode(x[\"path\"])) for x in f)' " +
         temp.Join("out.json");
     EXPECT_EQ(0, std::system(check.c_str())) << run.out;
 }
 
+TEST_F(CliTree, EveryNameIsCarriedByNulEndedLinesAndTheWrittenPlaylist)
+{
+    const Names odd = {"new\nline.mp3", "caf\xE9.mp3", "\xFF.mp3", "\xC3\xBF.mp3", "end.mp3 ",
+                       "100%.mp3", "back\\slash.mp3", "#tag.mp3"};
+    std::set<std::string> expected = {JoinPath(music, "a.mp3"), JoinPath(music, "b.wav"),
+                                      JoinPath(music, "old.mp3")};
+    for (const std::string& name : odd) {
+        ASSERT_TRUE(CreateSizedFile(JoinPath(music, name), 1500000));
+        expected.insert(JoinPath(music, name));
+    }
+    const std::string m3u = temp.Join("odd.m3u");
+    const ProgramRun run =
+        RunCli({music, "--ext", "", "--resample", "--max-kb", "999999", "-0", "--m3u", m3u});
+    ASSERT_EQ(0, run.status) << run.err;
+    std::set<std::string> printed;
+    std::string::size_type start = 0;
+    for (std::string::size_type end; (end = run.out.find('\0', start)) != std::string::npos;
+         start = end + 1)
+        printed.insert(run.out.substr(start, end - start).substr(5));  // after "1501\t"
+    EXPECT_EQ(start, run.out.size());
+    EXPECT_EQ(expected, printed);
+
+    // The playlist is UTF-8 and reads back to the very same files.
+    EXPECT_TRUE(platform::IsValidUtf8(ReadAll(m3u)));
+    const ProgramRun back = RunCli({m3u, "--ext", "", "--resample", "--max-kb", "999999", "--null"});
+    EXPECT_EQ(run.out, back.out);
+    EXPECT_EQ(0u, back.err.find("11 files, ")) << back.err;
+}
+
 TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
 {
-    // A folder in the way of b's copy and link makes that one file fail.
+    // A folder in the way of b's copy makes that one file fail, and the run.
     const std::string links = temp.Join("links");
     ASSERT_TRUE(MakeFolder(links));
     ASSERT_TRUE(MakeFolder(JoinPath(dest, "b.wav")));
-    ASSERT_TRUE(MakeFolder(JoinPath(links, "b.wav")));
     ASSERT_TRUE(WriteBytes(JoinPath(dest, "a.mp3"), "an older file"));
     const ProgramRun run = RunCli({music, "--ext", "", "--resample", "--max-kb", "999999",
                                    "--copy-to", dest, "--links-to", links, "--m3u",
-                                   temp.Join("out.m3u")});
+                                   temp.Join("out.m3u"), "--seed", "1"});
     EXPECT_EQ(1, run.status);
     // Each failure ends with the system's reason.
-    EXPECT_EQ("3 files, 8003 KB for internal mem\nSave failed: " + JoinPath(music, "b.wav") +
-                  ": Is a directory\nSave failed: " + JoinPath(music, "b.wav") +
+    EXPECT_EQ("3 files, 8003 KB for internal mem, seed 1\nSave failed: " + JoinPath(music, "b.wav") +
                   ": Is a directory\n",
               run.err);
     // The rest are saved whole, and no temporary file is left behind.
@@ -242,6 +310,14 @@ TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
     EXPECT_EQ(std::string::npos, again.err.find("Save failed: " + JoinPath(music, "old.mp3")));
     EXPECT_EQ(PrintedNames(run.out), PrintedNames(again.out));
 
+    // Without a folder, a save goes to the memory's Dest: Dest2 is the external one's.
+    ASSERT_TRUE(WriteBytes(JoinPath(dest, "a.mp3"), "an older file"));
+    const ProgramRun external = RunCli({"--settings", temp.Join("my.ini"), "--external", "--copy-to"});
+    EXPECT_EQ(0, external.status) << external.err;
+    struct stat replaced;
+    ASSERT_EQ(0, stat(JoinPath(dest, "a.mp3").c_str(), &replaced));
+    EXPECT_EQ(2000000, replaced.st_size);
+
     // Spelled another way, the source folder is refused too: no file is replaced
     // by a copy of itself or a link to itself.
     const std::string roundabout = JoinPath(JoinPath(music, "sub"), "..");
@@ -255,30 +331,56 @@ TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
 
 TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
 {
-    const std::string missing = temp.Join("missing");
+    const std::string missing = temp.Join("missing"), fifo = temp.Join("fifo");
     const std::string m3u = JoinPath(dest, "out.m3u");
+    ASSERT_EQ(0, mkfifo(fifo.c_str(), 0644));
+    ASSERT_TRUE(WriteBytes(temp.Join("gone.ini"), "[General]\r\nStart=" + missing + "+\r\n"));
+    const std::string kb = "--max-kb: takes a whole number from 1 to 4294967295, not ";
     const struct {
         std::vector<std::string> args;
         int status;
         std::string message;
     } cases[] = {
         {{missing}, 2, missing + ": does not exist"},
-        {{JoinPath(music, "a.mp3")}, 2, JoinPath(music, "a.mp3") + ": cannot be read as a folder"},
+        {{fifo}, 2, fifo + ": cannot be read as a folder or a file"},
+        {{""}, 2, "an empty argument names no source"},
+        {{music, "--avoid", ""}, 2, "an empty argument names no source"},
+        {{"-", "--avoid", "-"}, 2, "-: standard input can be read only once"},
         {{music, "--avoid", missing + ".m3u"}, 2, missing + ".m3u: does not exist"},
         {{music, "--settings", missing}, 2, missing + ": settings file does not exist"},
+        {{music, "--settings", temp.Join("gone.ini")}, 2, missing + ": does not exist"},
         {{}, 2, "no source given"},
         {{music, "--copy-to", missing}, 2, "Cannot access folder: " + missing + "/"},
         {{music, "--links-to"}, 2, "--links-to: no folder given"},
+        {{"--settings", temp.Join("my.ini"), "--copy-to"}, 2, "--copy-to: no folder given"},
+        {{music, "--settings", ""}, 2, "--settings: an empty argument names no file"},
+        {{music, "--m3u", ""}, 2, "--m3u: an empty argument names no file"},
+        {{music, "--m3u", fifo}, 2, fifo + ": is not a regular file"},
+        {{music, "--m3u", "/dev/null"}, 2, "/dev/null: is not a regular file"},
+        {{music, "--m3u", dest}, 2, dest + ": is a folder"},
+        {{temp.Join("list.m3u"), "--m3u", JoinPath(music, "../list.m3u")}, 2,
+         JoinPath(music, "../list.m3u") + ": is one of the run's sources"},
+        {{music, "--avoid", temp.Join("list.m3u8"), "--m3u", temp.Join("list.m3u8")}, 2,
+         temp.Join("list.m3u8") + ": is one of the run's sources"},
+        {{JoinPath(music, "a.mp3"), "--m3u", JoinPath(music, "a.mp3")}, 2,
+         JoinPath(music, "a.mp3") + ": is one of the run's sources"},
         {{music, "--m3u", JoinPath(missing, "x.m3u")}, 2, JoinPath(missing, "x.m3u") + ": its folder does not exist"},
-        {{music, "--max-kb", "12abc"}, 2, "--max-kb"},
-        {{music, "--seed", "-1"}, 2, "--seed"},
+        {{music, "--max-kb", "12abc"}, 2, kb + "\"12abc\""},
+        {{music, "--max-kb", ""}, 2, kb + "\"\""},
+        {{music, "--max-kb", "+5"}, 2, kb + "\"+5\""},
+        {{music, "--max-kb", "0"}, 2, kb + "\"0\""},
+        {{music, "--max-kb", "000000020004000000"}, 2, kb + "\"000000020004000000\""},
+        {{music, "--seed", "-1"}, 2, "--seed: takes a whole number from 0 to 4294967295, not \"-1\""},
+        {{music, "--modified-days", "2147483648"}, 2, "--modified-days: takes a whole number from 0 to 2147483647"},
         {{music, "--bogus"}, 2, "--bogus"},
         {{music, "--fresh", "-1"}, 2, "--fresh"},
         {{music, "--history", ""}, 2, "--history: an empty argument names no file"},
         {{music, "--history", dest}, 2, dest + ": is a folder"},
         {{music, "--history", JoinPath(missing, "h")}, 2, JoinPath(missing, "h") + ": its folder does not exist"},
         // Nothing admitted, or nothing fits: said, and nothing written either.
-        {{temp.Join("other")}, 0, "Nothing sampled: the sources hold no admitted file."},
+        {{temp.Join("other")}, 0, "Nothing sampled: the sources hold no admitted file.\n"},
+        {{temp.Path()}, 0, "Nothing sampled: the sources hold no admitted file. " + temp.Path() +
+                               " has subfolders: " + temp.Path() + "+ reads them too.\n"},
         {{music, "--max-kb", "1500"}, 0, "Nothing sampled: none of the 2 admitted files"},
     };
     for (const auto& c : cases) {
@@ -294,6 +396,169 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
         EXPECT_NE(std::string::npos, run.err.find(c.message)) << run.err;
         EXPECT_TRUE(FolderContents(dest).empty()) << c.message;
     }
+}
+
+TEST_F(CliTree, ASettingsFileIsReadAndNeverWritten)
+{
+    // Legacy text after a UTF-8 byte order mark, as an earlier version left it.
+    const std::string bytes = "\xEF\xBB\xBF[General]\r\nStart=" + music +
+                              "\r\nMaxView1=999999\r\nCaption=Medi\xE4\r\n";
+    const std::string ini = temp.Join("legacy.ini");
+    ASSERT_TRUE(WriteBytes(ini, bytes));
+    const ProgramRun run = RunCli({"--settings", ini, "--resample"});
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_EQ((Names{"a.mp3", "old.mp3"}), PrintedNames(run.out));
+    EXPECT_EQ(2, RunCli({"--settings", ini, temp.Join("missing")}).status);
+    EXPECT_EQ(bytes, ReadAll(ini));
+}
+
+TEST_F(CliTree, StoppedWhileCopyingItLeavesNothingBehind)
+{
+    const std::string large = temp.Join("large");
+    ASSERT_TRUE(MakeFolder(large));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(large, "long.mp3"), 999000000));
+    std::vector<std::string> words = {TARROWBY_CLI, large, "--max-kb", "999999", "--max-file-kb",
+                                      "999999", "--copy-to", dest};
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(&word[0]);
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    for (const int signal : {SIGINT, SIGTERM}) {
+        // What a run killed outright left goes as well.
+        ASSERT_TRUE(WriteBytes(JoinPath(dest, ".other.mp3.tarrowby-part"), "half"));
+        pid_t pid;
+        ASSERT_EQ(0, posix_spawn(&pid, TARROWBY_CLI, &quiet, nullptr, argv.data(), environ));
+        bool copying = false;
+        for (int waited = 0; waited < 10000 && !copying; ++waited) {
+            copying = FolderContents(dest).count(".long.mp3.tarrowby-part") > 0;
+            if (!copying)
+                usleep(1000);
+        }
+        EXPECT_TRUE(copying);
+        kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(pid, waitpid(pid, &status, 0));
+        // Ended by the signal itself, as a shell expects (status 130 or 143).
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(std::set<std::string>{}, FolderContents(dest)) << signal;
+    }
+    posix_spawn_file_actions_destroy(&quiet);
+}
+
+// Runs a shell command line; its exit status, or -1.
+int Shell(const std::string& command)
+{
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(CliTree, FailuresToWriteAreNeverSuccess)
+{
+    const std::string cli = std::string(TARROWBY_CLI) + " " + music + " --max-kb 999999 ";
+    const std::string err = temp.Join("err"), m3u = temp.Join("kept.m3u");
+    ASSERT_TRUE(WriteBytes(m3u, "old\n"));
+    EXPECT_EQ(1, Shell(cli + "--m3u " + m3u + " >/dev/full 2>" + err));
+    EXPECT_EQ("tarrowby-cli: standard output: No space left on device\n", ReadAll(err));
+    EXPECT_EQ("old\n", ReadAll(m3u));  // nothing saved after that
+
+    // A card that fills up: each save that fails says why, the playlist that
+    // was there stays as it was, and nothing half-written is left.
+    if (Shell("unshare -rm true 2>/dev/null") != 0)
+        GTEST_SKIP() << "no private mounts here: the full card is not tried";
+    const std::string card = temp.Join("card");
+    ASSERT_TRUE(MakeFolder(card));
+    const std::string onCard = JoinPath(card, "x.m3u");
+    EXPECT_EQ(1, Shell("unshare -rm sh -c 'mount -t tmpfs -o size=256k tarrowby " + card +
+                       " && printf old >" + onCard + " && (head -c 1000000 /dev/zero >" +
+                       JoinPath(card, "fill") + "; " + cli + "--copy-to " + card + " --m3u " +
+                       onCard + " >/dev/null 2>" + err + "; s=$?; ls -a " + card + " >" +
+                       temp.Join("left") + "; cat " + onCard + " >" + temp.Join("kept") +
+                       "; exit $s)' 2>/dev/null"));
+    for (const std::string& path : {JoinPath(music, "a.mp3"), JoinPath(music, "old.mp3"), onCard})
+        EXPECT_NE(std::string::npos,
+                  ReadAll(err).find("\nSave failed: " + path + ": No space left on device\n"))
+            << ReadAll(err);
+    EXPECT_EQ(".\n..\nfill\nx.m3u\n", ReadAll(temp.Join("left")));
+    EXPECT_EQ("old", ReadAll(temp.Join("kept")));
+}
+
+TEST_F(CliTree, PlaylistsFromWindowsStandardInputAndLinesThatNamedNoFile)
+{
+    // Made on Windows: "\\" separates there. Comments and URLs name no file of
+    // their own; a drive does not exist here.
+    ASSERT_TRUE(WriteBytes(temp.Join("win.m3u"),
+                           "#EXTM3U\r\n#EXTINF:1,c\r\nmusic\\sub\\c.mp3\r\nC:\\Music\\x.mp3\r\n"
+                           "http://host/y.mp3\r\nmusic\\gone.mp3\r\n"));
+    // Standard input's relative lines are from the current folder.
+    const ProgramRun run = RunCli({temp.Join("win.m3u"), "-", "--resample", "--max-kb", "999999",
+                                   "--seed", "3"},
+                                  "music/a.mp3\nnone.mp3\n" + JoinPath(music, "old.mp3") + "\n",
+                                  temp.Path());
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ((Names{"a.mp3", "c.mp3", "old.mp3"}), PrintedNames(run.out));
+    EXPECT_EQ(temp.Join("win.m3u") + ": 2 lines name no file\nstandard input: 1 line names no file\n"
+                                     "3 files, 9003 KB for internal mem, seed 3\n",
+              run.err);
+}
+
+// What a run shows on a terminal `columns` wide, standard output and error alike.
+std::string ShownOnTerminal(std::vector<std::string> args, unsigned short columns)
+{
+    args.insert(args.begin(), TARROWBY_CLI);
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(&arg[0]);
+    argv.push_back(nullptr);
+    winsize size{};
+    size.ws_row = 24;
+    size.ws_col = columns;
+    int terminal = -1;
+    const pid_t pid = forkpty(&terminal, nullptr, nullptr, &size);
+    if (pid == 0) {
+        execv(TARROWBY_CLI, argv.data());
+        _exit(127);
+    }
+    std::string shown;
+    char buffer[4096];
+    for (ssize_t got; pid > 0 && (got = read(terminal, buffer, sizeof buffer)) > 0;)
+        shown.append(buffer, static_cast<std::size_t>(got));
+    if (pid > 0) {
+        waitpid(pid, nullptr, 0);
+        close(terminal);
+    }
+    return shown;
+}
+
+TEST_F(CliTree, TheProgressLineFitsTheTerminalAndIsCutBetweenCharacters)
+{
+    std::string wide;
+    for (int i = 0; i < 10; ++i)
+        wide += "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";  // three characters two columns wide
+    const std::string folder = JoinPath(music, wide);
+    ASSERT_TRUE(MakeFolder(folder));
+    const std::string shown = ShownOnTerminal({folder, "--max-kb", "1500"}, 40);
+    int progressLines = 0;
+    std::string::size_type start = 0;
+    for (std::string::size_type end; (end = shown.find_first_of("\r\n", start)) != std::string::npos;
+         start = end + 1) {
+        const std::string line = shown.substr(start, end - start);
+        if (line.compare(0, 8, "Reading ") == 0) {
+            ++progressLines;
+            EXPECT_TRUE(platform::IsValidUtf8(line)) << line;
+            EXPECT_NE(std::string::npos, line.find("...")) << line;
+        }
+        if (line.find("Nothing sampled") != 0) {
+            std::size_t columns = 0;
+            for (const unsigned char c : line)
+                columns += c < 0x80 ? 1 : (c >= 0xE0 ? 2 : 0);
+            EXPECT_GE(39u, columns) << line;
+        }
+    }
+    EXPECT_EQ(1, progressLines) << shown;
 }
 
 TEST_F(CliTree, FreshFillsShareNoFileAndEverySaveIsRecorded)
@@ -317,15 +582,15 @@ TEST_F(CliTree, FreshFillsShareNoFileAndEverySaveIsRecorded)
     const ProgramRun stale = fill("0", "");
     ASSERT_EQ(0, first.status) << first.err;
     ASSERT_EQ(0, second.status) << second.err;
-    EXPECT_EQ("4 files, 4004 KB for internal mem (0 saved recently)\n", first.err);
-    EXPECT_EQ("4 files, 4004 KB for internal mem (4 saved recently)\n", second.err);
+    EXPECT_EQ("4 files, 4004 KB for internal mem, seed 5 (0 saved recently)\n", first.err);
+    EXPECT_EQ("4 files, 4004 KB for internal mem, seed 5 (4 saved recently)\n", second.err);
     Names both = PrintedNames(first.out + second.out);
     std::sort(both.begin(), both.end());
     EXPECT_EQ((Names{"f0.mp3", "f1.mp3", "f2.mp3", "f3.mp3", "f4.mp3", "f5.mp3", "f6.mp3",
                      "f7.mp3"}),
               both);
     EXPECT_EQ(first.out, stale.out);  // without --fresh the first fill again
-    EXPECT_EQ("4 files, 4004 KB for internal mem\n", stale.err);
+    EXPECT_EQ("4 files, 4004 KB for internal mem, seed 5\n", stale.err);
 
     // Each fill that handed files on recorded them; printing alone records nothing.
     Names recorded;
@@ -370,19 +635,19 @@ TEST_F(CliTree, AHistoryThatCannotBeUsedIsToldOnceAndNeverStopsASave)
 {
     ASSERT_TRUE(MakeFolder(temp.Join("my.history")));
     const ProgramRun run = RunCli({"--settings", temp.Join("my.ini"), "--resample", "--fresh", "30",
-                                   "--copy-to", dest, "--m3u", temp.Join("out.m3u")});
+                                   "--seed", "1", "--copy-to", dest, "--m3u", temp.Join("out.m3u")});
     EXPECT_EQ(0, run.status);
     EXPECT_EQ("tarrowby-cli: Cannot read the history of saves: " + temp.Join("my.history") +
-                  "\n2 files, 5002 KB for internal mem (0 saved recently)\n",
+                  "\n2 files, 5002 KB for internal mem, seed 1 (0 saved recently)\n",
               run.err);
     EXPECT_EQ((std::set<std::string>{"a.mp3", "c.mp3"}), FolderContents(dest));
 
     ASSERT_TRUE(WriteBytes(temp.Join("fifo.ini"), ReadAll(temp.Join("my.ini"))));
     ASSERT_EQ(0, mkfifo(temp.Join("fifo.history").c_str(), 0600));
-    const ProgramRun pipe = RunCli({"--settings", temp.Join("fifo.ini"), "--resample", "--m3u",
-                                    temp.Join("out.m3u")});
+    const ProgramRun pipe = RunCli({"--settings", temp.Join("fifo.ini"), "--resample", "--seed",
+                                    "1", "--m3u", temp.Join("out.m3u")});
     EXPECT_EQ(0, pipe.status);
-    EXPECT_EQ("2 files, 5002 KB for internal mem\ntarrowby-cli: Cannot write the history of saves: " +
+    EXPECT_EQ("2 files, 5002 KB for internal mem, seed 1\ntarrowby-cli: Cannot write the history of saves: " +
                   temp.Join("fifo.history") + ": No such device or address\n",
               pipe.err);
 }

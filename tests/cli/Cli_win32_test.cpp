@@ -54,12 +54,12 @@ TEST_F(CliOnWindows, CopiesAndShortcutsWithAShortcutFollowedWhileReading)
     ASSERT_TRUE(CreateShortcut(JoinPath(music, "far.lnk"), "far.mp3", JoinPath(elsewhere, "far.mp3")));
 
     const ProgramRun run = RunCli({music, "--resample", "--max-kb", "999999", "--copy-to", dest,
-                                   "--links-to", dest, "--quiet"});
+                                   "--links-to", dest, "--quiet", "--seed", "5"});
     EXPECT_EQ(0, run.status) << run.err;
     EXPECT_EQ("2001\t" + JoinPath(music, "a.mp3") + "\r\n3001\t" + JoinPath(elsewhere, "far.mp3") +
                   "\r\n",
               run.out);
-    EXPECT_EQ("2 files, 5002 KB for internal mem\r\n", run.err);
+    EXPECT_EQ("2 files, 5002 KB for internal mem, seed 5\r\n", run.err);
     EXPECT_EQ(2000000u, SizeOf(JoinPath(dest, "a.mp3")));
     EXPECT_EQ(3000000u, SizeOf(JoinPath(dest, "far.mp3")));
     std::string target;
@@ -101,6 +101,30 @@ TEST_F(CliOnWindows, TwoProgramsRecordingAtOnceLoseNoLine)
         EXPECT_TRUE(ParseHistoryLine(line, when, path)) << line;
     }
     EXPECT_EQ(LineCount(first.out) + LineCount(second.out), lines);
+}
+
+TEST_F(CliOnWindows, StandardInputAndSingleFilesGiveAUtf8PlaylistWithTheSystemsLineEnds)
+{
+    const std::string music = temp.Join("music"), cafe = JoinPath(music, "caf\xC3\xA9.mp3");
+    ASSERT_TRUE(MakeFolder(music));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(music, "a.mp3"), 2000000));
+    ASSERT_TRUE(CreateSizedFile(cafe, 3000000));
+    const std::string m3u = temp.Join("out.m3u");
+    // Relative lines of standard input start from the current folder.
+    const ProgramRun run = RunCli({"-", cafe, "--m3u", m3u, "--resample", "--max-kb", "999999",
+                                   "--seed", "1"},
+                                  "music\\a.mp3\r\nmissing.mp3\r\n", temp.Path());
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_EQ("standard input: 1 line names no file\r\n2 files, 5002 KB for internal mem, seed 1\r\n",
+              run.err);
+    std::ifstream written(m3u, std::ios::binary);
+    const std::string playlist((std::istreambuf_iterator<char>(written)),
+                               std::istreambuf_iterator<char>());
+    EXPECT_EQ(JoinPath(music, "a.mp3") + "\r\n" + cafe + "\r\n", playlist);
+    // A device is no file to write a playlist to.
+    const ProgramRun device = RunCli({music, "--m3u", "NUL"});
+    EXPECT_EQ(2, device.status);
+    EXPECT_NE(std::string::npos, device.err.find(": is not a regular file")) << device.err;
 }
 
 }  // namespace

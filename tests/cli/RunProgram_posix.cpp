@@ -21,13 +21,17 @@ std::string ReadAll(const std::string& path)
 
 }  // namespace
 
-ProgramRun RunCli(const std::vector<std::string>& args)
+ProgramRun RunCli(const std::vector<std::string>& args, const std::string& input,
+                  const std::string& folder)
 {
     fixtures::TempFolder outputs;
-    const std::string out = outputs.Join("out"), err = outputs.Join("err");
+    const std::string in = outputs.Join("in"), out = outputs.Join("out"), err = outputs.Join("err");
+    fixtures::WriteBytes(in, input);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+    if (!folder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<std::string> words{TARROWBY_CLI};

@@ -42,10 +42,12 @@ HANDLE InheritableFile(const std::string& path, DWORD access, DWORD disposition)
 
 }  // namespace
 
-ProgramRun RunCli(const std::vector<std::string>& args)
+ProgramRun RunCli(const std::vector<std::string>& args, const std::string& input,
+                  const std::string& folder)
 {
     fixtures::TempFolder outputs;
-    const std::string out = outputs.Join("out"), err = outputs.Join("err");
+    const std::string in = outputs.Join("in"), out = outputs.Join("out"), err = outputs.Join("err");
+    fixtures::WriteBytes(in, input);
     std::string commandLine = Quoted(TARROWBY_CLI);
     for (const std::string& arg : args)
         commandLine += " " + Quoted(arg);
@@ -54,12 +56,12 @@ ProgramRun RunCli(const std::vector<std::string>& args)
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = InheritableFile("NUL", GENERIC_READ, OPEN_EXISTING);
+    startup.hStdInput = InheritableFile(in, GENERIC_READ, OPEN_EXISTING);
     startup.hStdOutput = InheritableFile(out, GENERIC_WRITE, CREATE_ALWAYS);
     startup.hStdError = InheritableFile(err, GENERIC_WRITE, CREATE_ALWAYS);
     PROCESS_INFORMATION process = {};
     if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                       nullptr, nullptr, &startup, &process)) {
+                       nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
         DWORD code = 0;
         if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0 &&
             GetExitCodeProcess(process.hProcess, &code))

@@ -28,6 +28,7 @@ std::string ReadBytes(const std::string& path)
 bool FailAfterWritingPart(const std::string&, const std::string& dest)
 {
     fixtures::WriteBytes(dest, "par");
+    SetLastError(ERROR_WRITE_FAULT);
     return false;
 }
 
@@ -35,11 +36,13 @@ bool FailAfterWritingReadOnlyPart(const std::string& source, const std::string& 
 {
     FailAfterWritingPart(source, dest);
     SetFileAttributesA(dest.c_str(), FILE_ATTRIBUTE_READONLY);
+    SetLastError(ERROR_WRITE_FAULT);
     return false;
 }
 
 bool FailWithoutWriting(const std::string&, const std::string&)
 {
+    SetLastError(ERROR_NOT_READY);
     return false;
 }
 
@@ -112,18 +115,17 @@ TEST(CopyToDest, CopyFailingHalfwayLeavesNoPartialFile)
     const std::string dest = folder.Join("copy.mp3");
     ASSERT_TRUE(fixtures::WriteBytes(source, "new bytes"));
 
-    EXPECT_FALSE(CopyToDest(source, dest, FailAfterWritingPart));
-    EXPECT_FALSE(Exists(dest));
+    for (const FileCopier copier : {FailAfterWritingPart, FailAfterWritingReadOnlyPart}) {
+        EXPECT_FALSE(CopyToDest(source, dest, copier));
+        EXPECT_FALSE(Exists(dest));
+    }
 
-    EXPECT_FALSE(CopyToDest(source, dest, FailAfterWritingReadOnlyPart));
-    EXPECT_FALSE(Exists(dest));
-
-    // The older file was already cut short by the copy; the remains go too.
+    // The older file is left as it was, and the part file goes.
     ASSERT_TRUE(fixtures::WriteBytes(dest, "saved before"));
-    EXPECT_FALSE(CopyToDest(source, dest, FailAfterWritingPart));
-    EXPECT_FALSE(Exists(dest));
-
-    ASSERT_TRUE(fixtures::WriteBytes(dest, "saved before"));
-    EXPECT_FALSE(CopyToDest(source, dest, FailWithoutWriting));
-    EXPECT_EQ("saved before", ReadBytes(dest));
+    for (const FileCopier copier :
+         {FailAfterWritingPart, FailAfterWritingReadOnlyPart, FailWithoutWriting}) {
+        EXPECT_FALSE(CopyToDest(source, dest, copier));
+        EXPECT_EQ("saved before", ReadBytes(dest));
+        EXPECT_FALSE(Exists(folder.Join(".copy.mp3.tarrowby-part")));
+    }
 }

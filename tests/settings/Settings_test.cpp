@@ -231,6 +231,20 @@ TEST_F(SettingsTest, ALegacyFileReadsUnchangedAndIsWrittenBackAsUtf8)
               ReadBytes(ini));
     EXPECT_EQ(settings.Start, CSettings(true).Start);
 
+    // A byte order mark before legacy text stays as it is; what follows is
+    // converted, in memory only for a reader that never writes the file.
+    const std::string head = "\xEF\xBB\xBF[General]\r\nStart=/m\r\nMaxView1=5000\r\nDest1=/Caf";
+    const std::string marked = head + "\xE9\r\n";
+    const std::string markedIni = UseFileWith("marked.ini", marked);
+    for (const bool readOnly : {true, false}) {
+        CSettings loaded(false);
+        readOnly ? loaded.LoadReadOnly() : loaded.Load();
+        EXPECT_EQ("/m", loaded.Start) << readOnly;
+        EXPECT_EQ(5000, loaded.MaxView1) << readOnly;
+        EXPECT_EQ("/Caf\xC3\xA9", loaded.Dest1) << readOnly;
+        EXPECT_EQ(readOnly ? marked : head + "\xC3\xA9\r\n", ReadBytes(markedIni)) << readOnly;
+    }
+
     // A file in UTF-16 is not valid UTF-8 either, yet no legacy one.
     const std::string utf16("\xFF\xFE[\0G\0]\0\r\0\n\0", 12);
     const std::string wide = UseFileWith("utf16.ini", utf16);

@@ -1,0 +1,45 @@
+#pragma once
+#include "cli/CliOptions.h"
+#include "cli/Sources.h"
+#include "settings/Settings.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A save the run makes after drawing.
+struct SaveRequest {
+    bool links = false;
+    std::string folder;  // as ReachDestFolder made it
+};
+
+enum class OutputForm { kLines, kNullEndedLines, kJson };
+
+// Everything one run does, resolved once: an option given wins, else the
+// settings' key, else the default.
+struct RunConfig {
+    std::vector<SourceArgument> sources;  // the settings' Start folders, then those named
+    std::vector<SourceArgument> avoid;
+    uint32_t minFileKB = 0, maxFileKB = 0;
+    std::string extensions;
+    int accessedDays = 0, modifiedDays = 0;
+    uint32_t maxKB = 0;
+    bool externalMem = false;
+    bool resample = true;
+    uint32_t seed = 0;  // the one given, else a fresh one from the system
+    std::vector<SaveRequest> saves;
+    std::string playlist;  // --m3u, absolute; empty when not asked for
+    int freshDays = 0;     // leave out the files saved within these days
+    std::string history;   // the history of saves; empty when it has no place
+    OutputForm output = OutputForm::kLines;
+    bool showProgress = false;
+};
+
+// Resolves `options` against `settings` and checks every path that the run will
+// read or write. False, with `problem` set, when the run cannot go ahead; nothing
+// has been read or written then.
+bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunConfig& config,
+                      std::string& problem);
+
+// Sets the filters of the configuration on `list`.
+void ApplyFilters(const RunConfig& config, CFileList& list);

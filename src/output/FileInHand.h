@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+// The part file a save is writing, kept where a signal handler can find it, so
+// that a program stopped by Ctrl-C or a request to stop leaves nothing behind.
+class CFileInHand {
+public:
+    // Records `path` for as long as this object lives. A path too long for the
+    // record is not recorded, since a cut one would name another file.
+    explicit CFileInHand(const std::string& path);
+    ~CFileInHand();
+    CFileInHand(const CFileInHand&) = delete;
+    CFileInHand& operator=(const CFileInHand&) = delete;
+};
+
+// A signal handler: removes the file in hand, if any, and ends the program as
+// the signal does by default.
+extern "C" void EndOnSignal(int signal);

@@ -1,0 +1,106 @@
+#include "platform/FileCopy.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <vector>
+
+namespace platform {
+namespace {
+
+bool WriteAll(int fd, const char* data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = write(fd, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+bool CopyContents(int from, int to)
+{
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        const ssize_t got = read(from, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0;
+        if (!WriteAll(to, buffer.data(), static_cast<size_t>(got)))
+            return false;
+    }
+}
+
+bool CopyOpenFile(int from, const struct stat& status, const std::string& dest)
+{
+    const int to = open(dest.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (to < 0)
+        return false;
+    const timespec times[2] = {status.st_atim, status.st_mtim};
+    const bool copied = CopyContents(from, to) && fchmod(to, status.st_mode & 07777) == 0 &&
+                        futimens(to, times) == 0;
+    const int error = errno;
+    // A medium that fills up may say so only when the file is closed.
+    if (close(to) != 0)
+        return false;
+    errno = error;
+    return copied;
+}
+
+}  // namespace
+
+bool CopyFileTo(const std::string& source, const std::string& dest)
+{
+    const int from = open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (from < 0)
+        return false;
+    struct stat status;
+    bool copied = false;
+    if (fstat(from, &status) == 0) {
+        if (S_ISREG(status.st_mode))
+            copied = CopyOpenFile(from, status, dest);
+        else
+            errno = EINVAL;
+    }
+    const int error = errno;
+    close(from);
+    errno = error;
+    return copied;
+}
+
+bool MoveFileOver(const std::string& from, const std::string& to)
+{
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool RemoveFile(const std::string& path)
+{
+    return unlink(path.c_str()) == 0;
+}
+
+bool IsSameFile(const std::string& first, const std::string& second)
+{
+    struct stat one, other;
+    return stat(first.c_str(), &one) == 0 && lstat(second.c_str(), &other) == 0 &&
+           one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
+bool ReadFileStamp(const std::string& path, FileStamp& stamp)
+{
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0)
+        return false;
+    stamp.size = static_cast<uint64_t>(status.st_size);
+    stamp.written = int64_t(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    return true;
+}
+
+}  // namespace platform
