@@ -57,6 +57,16 @@ TEST(HistoryLine, DamagedLinesAreRefused)
         EXPECT_FALSE(ParseHistoryLine(damaged, when, path)) << damaged;
         EXPECT_EQ(7, when) << damaged;
     }
+    // Through a common and a leap year, the day after each day's date is read
+    // only where the month has it.
+    for (int64_t noon = kNow - 425 * kDay + 43200; noon < kNow + 306 * kDay; noon += kDay) {
+        std::string line = HistoryLine(noon, "x");
+        line.pop_back();
+        const int day = std::stoi(line.substr(8, 2)) + 1;
+        line.replace(8, 2, (day < 10 ? "0" : "") + std::to_string(day));
+        const std::string next = HistoryLine(noon + kDay, "x");
+        EXPECT_EQ(next.compare(0, 10, line, 0, 10) == 0, ParseHistoryLine(line, when, path)) << line;
+    }
 }
 
 TEST(RecentSaves, PathsMatchAsTheSystemComparesThem)
@@ -75,6 +85,8 @@ TEST(RecentSaves, PathsMatchAsTheSystemComparesThem)
     recent.Clear();
     EXPECT_TRUE(recent.Empty());
     EXPECT_EQ(std::vector<bool>(5, false), MarkRecentlySaved(list, recent));
+    recent.Add(fixtures::JoinPath("Musi", "cSong.mp3"));  // filled again after clearing
+    EXPECT_EQ((std::vector<bool>{false, false, false, true, false}), MarkRecentlySaved(list, recent));
 }
 
 TEST(SaveHistory, RecordsAreAppendedAndTheRecentOnesReadBack)
@@ -99,9 +111,11 @@ TEST(SaveHistory, RecordsAreAppendedAndTheRecentOnesReadBack)
     EXPECT_TRUE(recent.Holds("/m/edge.mp3"));
     EXPECT_TRUE(recent.Holds("/m/new.mp3"));
     EXPECT_FALSE(recent.Holds("/m/old.mp3"));
-    CRecentSaves none;
+    CRecentSaves none, lastDay;
     ASSERT_TRUE(history.ReadRecent(0, kNow, none));
     EXPECT_TRUE(none.Empty());
+    ASSERT_TRUE(history.ReadRecent(1, kNow - 29 * kDay, lastDay));
+    EXPECT_TRUE(lastDay.Holds("/m/new.mp3"));
 }
 
 TEST(SaveHistory, DamagedLinesAreSkippedAndTheRestIsRead)
