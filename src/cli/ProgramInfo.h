@@ -1,7 +1,8 @@
 #pragma once
+#include "ProgramVersion.h"
 
 constexpr char kProgramName[] = "tarrowby-cli";
-constexpr char kProgramVersion[] = "1.0";
+constexpr char kProgramVersion[] = TARROWBY_VERSION;
 
 // Exit statuses.
 constexpr int kExitDone = 0;

@@ -9,7 +9,8 @@
 namespace {
 
 // A handler may read only what no one is writing: the path is complete before
-// it is marked as recorded, and unmarked before it changes.
+// it is marked as recorded, and unmarked before it changes (one file is in hand
+// at a time).
 char g_path[4096];
 volatile std::sig_atomic_t g_recorded = 0;
 
@@ -17,7 +18,6 @@ volatile std::sig_atomic_t g_recorded = 0;
 
 CFileInHand::CFileInHand(const std::string& path)
 {
-    g_recorded = 0;
     if (path.size() >= sizeof g_path)
         return;
     std::atomic_signal_fence(std::memory_order_seq_cst);

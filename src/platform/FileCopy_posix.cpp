@@ -62,15 +62,11 @@ bool CopyFileTo(const std::string& source, const std::string& dest)
     const int from = open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (from < 0)
         return false;
+    // What turned into a pipe or a device since it was read is not read now.
     struct stat status;
-    bool copied = false;
-    if (fstat(from, &status) == 0) {
-        if (S_ISREG(status.st_mode))
-            copied = CopyOpenFile(from, status, dest);
-        else
-            errno = EINVAL;
-    }
-    const int error = errno;
+    const bool regular = fstat(from, &status) == 0 && S_ISREG(status.st_mode);
+    const bool copied = regular && CopyOpenFile(from, status, dest);
+    const int error = regular ? errno : EINVAL;
     close(from);
     errno = error;
     return copied;

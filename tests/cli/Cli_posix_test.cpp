@@ -1,4 +1,5 @@
 // Runs the built tarrowby-cli on trees made for each test.
+#include "ProgramVersion.h"
 #include "RunProgram.h"
 #include "platform/TextEncoding.h"
 #include "support/TestFiles.h"
@@ -661,7 +662,7 @@ TEST(Cli, HelpAndVersion)
     EXPECT_NE(std::string::npos, help.out.find("--history FILE"));
     const ProgramRun version = RunCli({"--version"});
     EXPECT_EQ(0, version.status);
-    EXPECT_EQ(0u, version.out.find("tarrowby-cli "));
+    EXPECT_EQ("tarrowby-cli " TARROWBY_VERSION "\n", version.out);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // box, the system menu, a second copy and the settings written at the end.
 #include "MainDlgHarness.h"
 
+#include "ProgramVersion.h"
 #include "platform/Profile.h"
 #include "ui/MainApp.h"
 #include "ui/MainDlg.h"
@@ -135,13 +136,18 @@ TEST(MainDlgStart, StartFoldersReadWithPlusBlanksAndEmptyItems)
     EXPECT_NE(std::string::npos, harness.ReadIni().find("Start=" + music + "+, " + talk + " ,,\n"));
 }
 
-TEST(MainDlgStart, SystemMenuItemOpensTheAboutBox)
+TEST(MainDlgStart, SystemMenuItemOpensTheAboutBoxWithTheVersion)
 {
+    // The About box names the major and minor version only.
+    const std::string version = TARROWBY_VERSION;
+    const std::string versionLine = "Tarrowby Version " + version.substr(0, version.rfind('.'));
     MainDlgHarness harness;
     harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
     harness.Run([&](HWND dialog) {
-        harness.driver.Expect("About Tarrowby",
-                              [](HWND about) { PostMessageA(about, WM_COMMAND, IDCANCEL, 0); });
+        harness.driver.Expect("About Tarrowby", [&](HWND about) {
+            EXPECT_NE(nullptr, FindWindowExA(about, nullptr, "Static", versionLine.c_str()));
+            PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
+        });
         SendMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
         EXPECT_TRUE(harness.driver.AllHandled());
         ClickButton(dialog, IDCANCEL);
