@@ -32,9 +32,10 @@ TEST(HistoryLine, TimesAreUtcInIsoFormAndReadBackExactly)
     // Every day of four centuries, at a time that moves through the day.
     for (int64_t when = 0; when < 146097 * kDay; when += kDay + 3607) {
         const std::string line = HistoryLine(when, "p");
+        const std::string withoutEnd = line.substr(0, line.size() - 1);
         int64_t read = 0;
         std::string_view path;
-        ASSERT_TRUE(ParseHistoryLine(line.substr(0, line.size() - 1), read, path)) << line;
+        ASSERT_TRUE(ParseHistoryLine(withoutEnd, read, path)) << line;
         ASSERT_EQ(when, read);
         ASSERT_EQ("p", path);
     }
