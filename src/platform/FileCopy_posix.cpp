@@ -57,7 +57,7 @@ bool CopyOpenFile(int from, const struct stat& status, const std::string& dest)
 bool CopyFileTo(const std::string& source, const std::string& dest)
 {
     const int from = open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (from < 0)
+    if (from == -1)
         return false;
     // What turned into a pipe or a device since it was read is not read now.
     struct stat status;
@@ -92,7 +92,8 @@ bool ReadFileStamp(const std::string& path, FileStamp& stamp)
     if (stat(path.c_str(), &status) != 0)
         return false;
     stamp.size = static_cast<uint64_t>(status.st_size);
-    stamp.written = int64_t(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    stamp.writtenHigh = status.st_mtim.tv_sec;
+    stamp.writtenLow = status.st_mtim.tv_nsec;
     return true;
 }
 
