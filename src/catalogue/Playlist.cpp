@@ -19,8 +19,9 @@ const std::size_t kPieceLength = 259;
 // every character of a path of the longest length in escapes ("%E6%97%A5").
 const std::size_t kLookahead = 9 * kPieceLength + 3;
 
-// A "file:" URI line is read whole, never cut; one longer than this names no path
-// within the limit (blanks aside) and is passed over, so memory stays bounded.
+// A "file:" URI line is read whole, never cut; one of more bytes than this (its
+// line feed aside) names no path within the limit, blanks aside, and is passed
+// over, so memory stays bounded.
 const std::size_t kLongestUriLine = 1 << 16;
 
 int NextTextChar(std::FILE* file)
@@ -64,16 +65,9 @@ public:
             return false;
         if (m_overlong) {
             m_overlong = false;
-            m_text.clear();
-            piece = "\n";
-            return true;
+            m_text = "\n";
         }
-        const std::size_t lineFeed = m_text.find('\n');
-        std::size_t end = 0;
-        if (IsUri(m_text.substr(0, lineFeed)))
-            end = lineFeed == std::string::npos ? m_text.size() : lineFeed + 1;
-        else
-            end = PieceEnd();
+        const std::size_t end = IsUri(m_text) ? m_text.size() : PieceEnd();
         piece = m_text.substr(0, end);
         m_text.erase(0, end);
         // The line is a C string to the rest of the program: a NUL byte ends it.
@@ -82,23 +76,23 @@ public:
     }
 
 private:
-    // Up to the end of the line in hand, or kLookahead bytes; a URI line to its
-    // end, or past kLongestUriLine to its end without keeping it.
+    // Up to the end of the line in hand (the text never holds more), or
+    // kLookahead bytes of it; a URI line to its end, keeping kLongestUriLine
+    // bytes at most.
     void Fill()
     {
-        if (m_text.find('\n') != std::string::npos)
-            return;
-        bool uri = false;
-        for (;;) {
-            if (!uri && m_text.size() >= kLookahead) {
-                if (!IsUri(m_text))
-                    return;
-                uri = true;
-            }
+        while (m_text.size() < kLookahead) {
+            if (!m_text.empty() && m_text.back() == '\n')
+                return;
             const int c = NextTextChar(m_file);
             if (c == EOF)
                 return;
-            if (uri && m_text.size() >= kLongestUriLine)
+            m_text.push_back(static_cast<char>(c));
+        }
+        if (m_text.back() == '\n' || !IsUri(m_text))
+            return;
+        for (int c; (c = NextTextChar(m_file)) != EOF;) {
+            if (c != '\n' && m_text.size() == kLongestUriLine)
                 m_overlong = true;
             else
                 m_text.push_back(static_cast<char>(c));

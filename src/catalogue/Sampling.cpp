@@ -38,6 +38,20 @@ uint32_t PickIndex(uint32_t count)
     return index < count ? static_cast<uint32_t>(index) : count - 1;
 }
 
+bool IsLeftOut(const std::vector<bool>* leftOut, uint32_t index)
+{
+    return leftOut != nullptr && index < leftOut->size() && (*leftOut)[index];
+}
+
+bool EveryOneLeftOut(const std::vector<bool>* leftOut, uint32_t count)
+{
+    for (uint32_t index = 0; index < count; ++index) {
+        if (!IsLeftOut(leftOut, index))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool DrawSample(SampleLists lists, int maxKB, bool resample, FillRules fill)
@@ -54,6 +68,8 @@ bool DrawSample(SampleLists lists, int maxKB, bool resample, FillRules fill)
     if (lists.source.GetCount() <= 0)
         return false;
     const uint32_t sourceCount = static_cast<uint32_t>(lists.source.GetCount());
+    if (EveryOneLeftOut(lists.leftOut, sourceCount))
+        return false;
 
     lists.best.CopyFrom(lists.current);
     uint64_t bestSpace = SpaceOf(lists.best, fill.allocationUnit);
@@ -75,6 +91,7 @@ bool DrawSample(SampleLists lists, int maxKB, bool resample, FillRules fill)
             const uint32_t size = lists.source.GetSizeKB(index);
             const uint64_t space = SpaceTaken(size, fill.allocationUnit);
             if (space <= remaining && !trialNames.Holds(name) && !otherNames.Holds(name) &&
+                !IsLeftOut(lists.leftOut, index) &&
                 lists.trial.AddEntry(lists.source.GetFolder(index), name, size) >= 0) {
                 trialNames.Add(name);
                 refused = 0;
@@ -84,7 +101,7 @@ bool DrawSample(SampleLists lists, int maxKB, bool resample, FillRules fill)
         if (fill.topUp) {
             // The trial list's filters are the same in every attempt.
             if (!topUp)
-                topUp.emplace(lists.source, lists.trial, fill.allocationUnit, budget);
+                topUp.emplace(lists.source, lists.trial, lists.leftOut, fill.allocationUnit, budget);
             topUp->Fill(DrawnSample{lists.trial, trialNames, otherNames, firstDrawn}, remaining);
         }
         // Strictly greater: on equal totals the earlier attempt stays.

@@ -11,15 +11,16 @@ const uint64_t kRoomWorthASwap = 1000;
 
 }  // namespace
 
-CTopUp::CTopUp(const CFileList& source, const CFileList& trial, uint32_t allocationUnit,
-               uint64_t budget)
+CTopUp::CTopUp(const CFileList& source, const CFileList& trial, const std::vector<bool>* leftOut,
+               uint32_t allocationUnit, uint64_t budget)
     : m_source(source), m_allocationUnit(allocationUnit), m_budget(budget)
 {
     const uint32_t count = static_cast<uint32_t>(source.GetCount());
     for (uint32_t index = 0; index < count; ++index) {
         const uint32_t sizeKB = source.GetSizeKB(index);
         const uint64_t space = SpaceTaken(sizeKB, allocationUnit);
-        if (space <= budget && trial.Admits(source.GetName(index), sizeKB))
+        const bool left = leftOut != nullptr && index < leftOut->size() && (*leftOut)[index];
+        if (!left && space <= budget && trial.Admits(source.GetName(index), sizeKB))
             m_bySpace.push_back(Candidate{space, index});
     }
     std::sort(m_bySpace.begin(), m_bySpace.end(), [](const Candidate& a, const Candidate& b) {

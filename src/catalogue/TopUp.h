@@ -20,10 +20,11 @@ struct DrawnSample {
 // It takes no random numbers, so the draws of later attempts stay as they were.
 class CTopUp {
 public:
-    // Orders the source files that `trial` admits and that fit in `budget` bytes
-    // by the space they take (SpaceTaken with `allocationUnit`).
-    CTopUp(const CFileList& source, const CFileList& trial, uint32_t allocationUnit,
-           uint64_t budget);
+    // Orders the source files that `trial` admits, that `leftOut` (when given)
+    // does not mark, and that fit in `budget` bytes by the space they take
+    // (SpaceTaken with `allocationUnit`).
+    CTopUp(const CFileList& source, const CFileList& trial, const std::vector<bool>* leftOut,
+           uint32_t allocationUnit, uint64_t budget);
 
     // Tops up `sample`, which has `room` bytes left.
     void Fill(DrawnSample sample, uint64_t room) const;

@@ -5,6 +5,7 @@
 #include "cli/ManagedFolder.h"
 #include "cli/ProgramInfo.h"
 #include "cli/RunConfig.h"
+#include "cli/RunHistory.h"
 #include "cli/SampleText.h"
 #include "cli/Sources.h"
 #include "cli/TerminalProgress.h"
@@ -67,6 +68,8 @@ struct RunLists {
     CFileList source{500, 500};
     CFileList avoided{50, 50};
     ReadNotes sourceNotes, avoidNotes;
+    std::vector<bool> leftOut;  // the source files a fresh draw passes over
+    int savedRecently = 0;      // how many
 };
 
 void ReadAll(const RunConfig& config, CTerminalProgress& progress, RunLists& lists)
@@ -108,11 +111,15 @@ bool WriteStandardOutput(const std::string& text, std::string& reason)
     return false;
 }
 
-void ReportNothingSampled(const RunLists& lists)
+void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
 {
     std::string line = "Nothing sampled: ";
     if (lists.source.GetCount() == 0)
         line += "the sources hold no admitted file.";
+    else if (lists.savedRecently == lists.source.GetCount())
+        line += "all " + std::to_string(lists.source.GetCount()) +
+                " admitted files were saved within the last " + std::to_string(config.freshDays) +
+                " days (--fresh).";
     else
         line += "none of the " + std::to_string(lists.source.GetCount()) +
                 " admitted files could be taken (too large for the capacity, under 1000 KB, "
@@ -168,9 +175,10 @@ bool WritePlaylist(const std::string& path, const std::string& text, CSaveReport
 
 // Saves in the order printed, so a player that plays a folder in the order its
 // files were written plays them sorted. A managed folder's playlist lists what
-// is there at every step: after the removal, and after the save. Returns the
-// number of files and playlists not written.
-int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress)
+// is there at every step: after the removal, and after the save. What was
+// saved is recorded. Returns the number of files and playlists not written.
+int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress,
+         CRunHistory& history)
 {
     CFileList ordered(sample.GetCount(), 50);
     for (uint32_t index : NameOrder(sample))
@@ -185,7 +193,7 @@ int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& pr
             ++notSaved;
         CSaveRecord record(progress, config.replace);
         progress.SetSaveVerb(save.links ? "Linking" : "Copying");
-        notSaved += SaveFiles(ordered, save.folder, save.links, record);
+        notSaved += SaveFiles(ordered, save.folder, save.links, record, history.ForSaves());
         progress.Clear();
         there.insert(there.end(), record.saved.begin(), record.saved.end());
         if (config.replace && !WritePlaylist(save.folder + kFillPlaylistName,
@@ -196,14 +204,18 @@ int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& pr
     }
     if (!config.playlist.empty()) {
         // With a save, the playlist lists the saved files, from its own folder.
+        const std::vector<uint32_t> order = NameOrder(sample);
         const std::string text =
             config.saves.empty()
-                ? SamplePlaylist(sample, NameOrder(sample))
+                ? SamplePlaylist(sample, order)
                 : SavedFilesPlaylist(firstSaved, platform::FolderOf(config.playlist) +
                                                      platform::kPathSeparator);
-        if (!WritePlaylist(config.playlist, text, progress))
+        if (WritePlaylist(config.playlist, text, progress))
+            history.Record(SamplePaths(sample, order));
+        else
             ++notSaved;
     }
+    history.TellFailedRecords();
     return notSaved;
 }
 
@@ -223,11 +235,14 @@ int RunCli(const CliOptions& options)
     CTerminalProgress progress(config.showProgress);
     RunLists lists;
     ReadAll(config, progress, lists);
+    CRunHistory history(config.history);
+    lists.leftOut = history.LeaveOut(lists.source, config.freshDays, lists.savedRecently);
 
     SeedRandom(config.seed);
     CFileList sample(50, 50), trial(50, 50), best(50, 50);
-    DrawSample(SampleLists{lists.source, sample, lists.avoided, trial, best},
-               static_cast<int>(config.maxKB), config.resample,
+    SampleLists draw{lists.source, sample, lists.avoided, trial, best};
+    draw.leftOut = &lists.leftOut;
+    DrawSample(draw, static_cast<int>(config.maxKB), config.resample,
                FillRules{config.topUp, config.allocationUnit});
 
     if (!WriteStandardOutput(SampleText(config, sample), problem)) {
@@ -235,10 +250,13 @@ int RunCli(const CliOptions& options)
         return kExitNotAllWritten;
     }
     if (sample.GetCount() == 0) {
-        ReportNothingSampled(lists);
+        ReportNothingSampled(config, lists);
         return kExitDone;
     }
-    std::fprintf(stderr, "%s, seed %u\n", SampleTotalsText(sample, config.externalMem).c_str(),
-                 static_cast<unsigned>(config.seed));
-    return Save(config, sample, progress) > 0 ? kExitNotAllWritten : kExitDone;
+    std::string status =
+        SampleTotalsText(sample, config.externalMem) + ", seed " + std::to_string(config.seed);
+    if (config.freshDays > 0)
+        status += " (" + GroupedNumber(lists.savedRecently) + " saved recently)";
+    std::fprintf(stderr, "%s\n", status.c_str());
+    return Save(config, sample, progress, history) > 0 ? kExitNotAllWritten : kExitDone;
 }

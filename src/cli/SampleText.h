@@ -22,6 +22,9 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
 // that a plain line cannot carry is written as a "file:" URI.
 std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order);
 
+// Each file's full path, in `order`.
+std::vector<std::string> SamplePaths(const CFileList& sample, const std::vector<uint32_t>& order);
+
 // The saved files `paths` as an M3U playlist in UTF-8: "#EXTM3U", then each path
 // relative to `folder` (ending in a separator) where it lies below it, else
 // whole, with the same care as SamplePlaylist that each line reads back to its file.

@@ -19,8 +19,8 @@ platform::WriteResult WriteLink(const std::string& linkPath, const std::string&,
     // saved before is replaced.
     if (platform::IsSameFile(target, linkPath))
         return platform::WriteResult::Failed("it is the source file itself");
+    // SaveFiles removed what interrupted saves left.
     const std::string part = PartFilePath(linkPath);
-    platform::RemoveFile(part);
     if (symlink(target.c_str(), part.c_str()) == 0 && platform::MoveFileOver(part, linkPath))
         return platform::WriteResult::Done();
     const platform::WriteResult failed = platform::FailedWithLastError();

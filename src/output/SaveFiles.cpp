@@ -1,5 +1,6 @@
 #include "output/SaveFiles.h"
 
+#include "catalogue/HistoryLine.h"
 #include "output/CopyToDest.h"
 #include "output/DestPaths.h"
 #include "output/LinkFile.h"
@@ -35,7 +36,7 @@ platform::WriteResult WriteOne(const SaveStep& step, const std::string& name, bo
 }  // namespace
 
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
-              CSaveReport& report)
+              CSaveReport& report, CSaveHistory* history)
 {
     RemoveLeftoverPartFiles(destFolder);
     CSaveNames names([&](const std::string& written) {
@@ -68,6 +69,8 @@ int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
                     saved = WriteOne(step, name, links);
             }
             if (saved) {
+                if (history != nullptr)
+                    history->Record({step.strSource}, UtcNow());
                 report.Saved(index, step.strWritten);
                 continue;
             }

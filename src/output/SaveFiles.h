@@ -1,5 +1,6 @@
 #pragma once
 #include "catalogue/FileList.h"
+#include "catalogue/SaveHistory.h"
 
 #include <string>
 
@@ -49,7 +50,9 @@ bool ReachDestFolder(const std::string& text, std::string& folder);
 // there. A file that would replace itself, or cannot be saved, is reported and
 // the rest are saved. Each file gets a name of its own in this save (a numbered
 // one where another took it), and where the destination refuses a name, the
-// name a card takes (CardSafeName). The count is read at every step, as the
-// window serves messages between files. Returns the number not saved.
+// name a card takes (CardSafeName). Each file saved is recorded in `history`
+// (when given) at once, so an interrupted save keeps its record. The count is
+// read at every step, as the window serves messages between files. Returns the
+// number not saved.
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
-              CSaveReport& report);
+              CSaveReport& report, CSaveHistory* history);

@@ -29,7 +29,7 @@ bool ListFolder(const std::string& folder, const std::function<bool(const Folder
 bool FolderIdentity(const std::string& folder, std::string& identity);
 
 struct FileFacts {
-    uint64_t size = 0;            // in bytes
+    uint64_t size{};              // in bytes
     int32_t accessSeconds = 0;    // last access, seconds since 1970 via local time
     int32_t writeSeconds = 0;     // last write, likewise
 };

@@ -32,11 +32,10 @@ namespace {
 
 const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
-// The profile file's bytes; false when it exists but cannot be read. A missing
-// file holds none.
+// The profile file's bytes, appended to `bytes`; false when it exists but cannot
+// be read. A missing file holds none.
 bool ReadProfileBytes(std::string& bytes)
 {
-    bytes.clear();
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenForReading(ProfilePath()),
                                                           &std::fclose);
     if (!file)

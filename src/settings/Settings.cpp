@@ -58,11 +58,20 @@ void ReadSettings(CSettings& settings, const ValueSource& source)
     settings.LicenseMessage = source.number("LicenseMessage", 1);
     settings.Child = source.number("Child", 2);
     settings.TopUp = source.number("TopUp", 0);
+    settings.FreshDays = source.number("FreshDays", 0);
 }
 
 void WriteNumber(const char* key, int value)
 {
     platform::WriteProfileText(kSection, key, std::to_string(value));
+}
+
+// A key that later versions added is written once it is used, so a file that
+// never used it stays as earlier versions wrote it.
+void WriteNumberOnceUsed(const char* key, int value)
+{
+    if (value != 0 || !platform::ReadProfileText(kSection, key, "").empty())
+        WriteNumber(key, value);
 }
 
 }  // namespace
@@ -109,5 +118,6 @@ void CSettings::Save()
     WriteNumber("Modified", Modified);
     WriteNumber("MinFileSize", MinFileSize);
     WriteNumber("MaxFileSize", MaxFileSize);
-    WriteNumber("TopUp", TopUp);
+    WriteNumberOnceUsed("TopUp", TopUp);
+    WriteNumberOnceUsed("FreshDays", FreshDays);
 }

@@ -31,4 +31,6 @@ public:
     int Modified = 0;
     int Accessed = 0;
     int TopUp = 0;
+    // Leave out of the draw the files saved within this many days; 0 is off.
+    int FreshDays = 0;
 };

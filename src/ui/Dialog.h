@@ -33,11 +33,14 @@ public:
     bool IsDlgButtonChecked(int id) const;
     void CheckDlgButton(int id, bool checked);
     LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // When `control` had the focus and has been disabled since, the focus goes
+    // on to the next control the Tab key reaches: a disabled one takes no keys.
+    void MoveFocusOnFromDisabled(HWND control);
 
 protected:
-    // Default handlers: OnInitDialog fills combo boxes from the template's
-    // initial entries and gives the focus to the first tab stop; OnOK and
-    // OnCancel end the dialog.
+    // Default handlers: OnInitDialog centres the window on the one it belongs
+    // to, fills combo boxes from the template's initial entries and gives the
+    // focus to the first tab stop; OnOK and OnCancel end the dialog.
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
@@ -47,6 +50,7 @@ protected:
     // True when handled; `result` goes back to the control that notified.
     virtual bool OnNotify(int id, NMHDR* header, LRESULT& result);
     virtual bool OnDrawItem(int id, DRAWITEMSTRUCT* item);
+    virtual bool OnMeasureItem(int id, MEASUREITEMSTRUCT* item);
     virtual bool OnSysCommand(UINT id, LPARAM lParam);
     // Every other message; returns the dialog procedure's answer.
     virtual INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);

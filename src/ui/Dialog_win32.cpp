@@ -1,6 +1,7 @@
 #include "ui/Dialog.h"
 
 #include "ui/App.h"
+#include "ui/WindowPlacement.h"
 
 #include <commctrl.h>
 
@@ -138,6 +139,10 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return OnDrawItem(static_cast<int>(wParam), reinterpret_cast<DRAWITEMSTRUCT*>(lParam))
                    ? TRUE
                    : FALSE;
+    case WM_MEASUREITEM:
+        return OnMeasureItem(static_cast<int>(wParam), reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))
+                   ? TRUE
+                   : FALSE;
     case WM_SYSCOMMAND:
         return OnSysCommand(static_cast<UINT>(wParam), lParam) ? TRUE : FALSE;
     case WM_DESTROY:
@@ -150,6 +155,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CDialog::OnInitDialog()
 {
+    CentreWindow(m_hWnd);
     ExecuteDlgInit();
     return TRUE;
 }
@@ -220,6 +226,11 @@ bool CDialog::OnDrawItem(int, DRAWITEMSTRUCT*)
     return false;
 }
 
+bool CDialog::OnMeasureItem(int, MEASUREITEMSTRUCT*)
+{
+    return false;
+}
+
 bool CDialog::OnSysCommand(UINT, LPARAM)
 {
     return false;
@@ -274,4 +285,13 @@ void CDialog::CheckDlgButton(int id, bool checked)
 LRESULT CDialog::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lParam)
 {
     return ::SendDlgItemMessageA(m_hWnd, id, message, wParam, lParam);
+}
+
+void CDialog::MoveFocusOnFromDisabled(HWND control)
+{
+    if (control == nullptr || !IsChild(m_hWnd, control) || IsWindowEnabled(control))
+        return;
+    HWND next = GetNextDlgTabItem(m_hWnd, control, FALSE);
+    if (next != nullptr)
+        SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
 }

@@ -6,19 +6,26 @@
 // view); each is a member function. The saving commands call the saving steps
 // of src/output/.
 #include "catalogue/FileList.h"
+#include "catalogue/RecentSaves.h"
+#include "catalogue/SaveHistory.h"
 #include "settings/Settings.h"
 #include "ui/Dialog.h"
+#include "ui/WindowDpi.h"
 #include "ui/resource.h"
 
 #include <commctrl.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 constexpr char kMainCaption[] = "Tarrowby";
 constexpr char kDialogClass[] = "#32770";
 // Posted to itself at start so the Quick start box opens once the dialog shows.
 constexpr UINT WM_QUICKSTART = WM_USER + 100;
+// Posted to itself when the scaling changed, so the list is measured once the
+// system has laid out the controls at the new scaling.
+constexpr UINT WM_FIT_LIST = WM_USER + 101;
 
 // The list the list view shows and the sample commands act on: the internal
 // sample, the external sample, or (after LoadSource) the source itself.
@@ -43,9 +50,11 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnDestroy() override;
+    void OnOK() override;
     bool OnCommand(int id, int code) override;
     bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
     bool OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
+    bool OnMeasureItem(int id, MEASUREITEMSTRUCT* item) override;
     bool OnSysCommand(UINT id, LPARAM lParam) override;
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -53,6 +62,12 @@ private:
     // Start-up.
     void ReadStartFolders();
     LRESULT OnQuickStart();
+
+    // Scaling: the window's icons, and its size and list when the window moves
+    // to a monitor of another scaling.
+    void SetIconsForDpi(UINT dpi);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void FitListToScaling();
 
     // Source and sample commands.
     enum SourceKind { kOneFolder = 0, kFolderTree = 1, kPlaylist = 2 };
@@ -66,6 +81,14 @@ private:
     void OnOptions();
     // Keeps the list view and status lines right when the source is the list shown.
     void ShowSourceChange();
+
+    // The history of saves. With FreshDays set, reads the files saved within
+    // that many days and shows their count; otherwise forgets them.
+    void ReadRecentSaves();
+    // Records the files of a drop; a save records its files itself.
+    void RecordSaves(const std::vector<std::string>& paths);
+    // Tells once per run that the history cannot be read or written.
+    void TellHistoryFailure(const char* prefix);
 
     // Saving the sample and the commands on single files.
     // The destination folder from the Dest field, or picked when it is empty;
@@ -93,7 +116,8 @@ private:
 
     bool IsSourceShown() const { return g_pCurrent == m_pSource.get(); }
 
-    HICON m_hIcon;
+    UniqueIcon m_hIcon;
+    UniqueIcon m_hSmallIcon;
     HWND m_pListCtrl = nullptr;
     std::unique_ptr<CFileList> m_pInternal;
     std::unique_ptr<CFileList> m_pExternal;
@@ -101,6 +125,9 @@ private:
     std::unique_ptr<CFileList> m_pBest;
     std::unique_ptr<CFileList> m_pSource;
     std::unique_ptr<CSettings> m_pSettings;
+    std::unique_ptr<CSaveHistory> m_pHistory;
+    CRecentSaves m_recentSaves;
+    bool m_bHistoryFailureTold = false;
     // The row the list view shows as selected, -1 for none.
     int m_nSel = -1;
 };

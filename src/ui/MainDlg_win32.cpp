@@ -1,14 +1,19 @@
 #include "ui/MainDlg.h"
 
+#include "catalogue/HistoryLine.h"
 #include "catalogue/RandomGenerator.h"
+#include "output/SaveTexts.h"
+#include "platform/Profile.h"
+#include "settings/IniPath.h"
+#include "settings/StartFolders.h"
 #include "shell/Shortcuts.h"
+#include "ui/FolderPicker.h"
 #include "ui/HelpPage.h"
 #include "ui/ProgramFiles.h"
-#include "ui/ReadProgressWindow.h"
+#include "ui/ProgressWindow.h"
 #include "ui/RowOrder.h"
 #include "ui/RowText.h"
 #include "ui/SampleListView.h"
-#include "settings/StartFolders.h"
 #include "ui/StartupDialogs.h"
 
 #include <cstdint>
@@ -18,6 +23,9 @@ CFileList* g_pCurrent = nullptr;
 
 namespace {
 
+// "Name" takes this share of the list's width, "KB" the rest.
+const std::vector<float> kColumnFractions = {0.83f};
+
 int CALLBACK CompareRows(LPARAM itemData1, LPARAM itemData2, LPARAM)
 {
     return g_pCurrent != nullptr ? CompareEntries(*g_pCurrent, itemData1, itemData2, g_nSortKey)
@@ -26,9 +34,7 @@ int CALLBACK CompareRows(LPARAM itemData1, LPARAM itemData2, LPARAM)
 
 }  // namespace
 
-CMainDlg::CMainDlg(CDialog* parent)
-    : CDialog(IDD_MAIN, parent),
-      m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+CMainDlg::CMainDlg(CDialog* parent) : CDialog(IDD_MAIN, parent)
 {
 }
 
@@ -43,11 +49,10 @@ BOOL CMainDlg::OnInitDialog()
         AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
         AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutItem);
     }
-    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetIconsForDpi(WindowDpi(m_hWnd));
 
     m_pListCtrl = GetDlgItem(IDC_SAMPLE_LIST);
-    InsertColumns(m_pListCtrl, {0.83f}, {"Name", "KB"});
+    InsertColumns(m_pListCtrl, kColumnFractions, {"Name", "KB"});
 
     InitShortcuts(true);
     SeedRandom(SeedFromTime(static_cast<uint32_t>(time(nullptr))));
@@ -71,6 +76,8 @@ BOOL CMainDlg::OnInitDialog()
     m_pSource->SetModifiedDays(m_pSettings->Modified);
     if (!m_pSettings->Start.empty())
         ReadStartFolders();
+    m_pHistory = std::make_unique<CSaveHistory>(HistoryPathForSettings(platform::ProfilePath()));
+    ReadRecentSaves();
 
     ShowSourceCount();
     ShowSampleTotals();
@@ -87,7 +94,7 @@ BOOL CMainDlg::OnInitDialog()
 // not listed.
 void CMainDlg::ReadStartFolders()
 {
-    CReadProgressWindow progress(*m_pSource);
+    CProgressWindow progress(*m_pSource);
     for (const StartFolder& folder : ParseStartFolders(m_pSettings->Start)) {
         if (progress.Stopped())
             break;
@@ -119,8 +126,56 @@ void CMainDlg::OnDestroy()
     m_pBest.reset();
     m_pSource.reset();
     m_pSettings.reset();
+    m_pHistory.reset();
     InitShortcuts(false);
     CDialog::OnDestroy();
+}
+
+// The icons at the sizes of the window's scaling, so that neither is a
+// stretched copy of another size.
+void CMainDlg::SetIconsForDpi(UINT dpi)
+{
+    UniqueIcon big = LoadIconForDpi(IDR_MAINFRAME, SM_CXICON, dpi);
+    UniqueIcon small = LoadIconForDpi(IDR_MAINFRAME, SM_CXSMICON, dpi);
+    if (big != nullptr) {
+        SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+        m_hIcon = std::move(big);
+    }
+    if (small != nullptr) {
+        SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+        m_hSmallIcon = std::move(small);
+    }
+}
+
+// The system scales the controls and their font after this message; the list
+// is fitted once that is done.
+void CMainDlg::OnDpiChanged(UINT dpi, const RECT& suggested)
+{
+    SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetIconsForDpi(dpi);
+    PostMessageA(m_hWnd, WM_FIT_LIST, 0, 0);
+}
+
+void CMainDlg::FitListToScaling()
+{
+    FitColumns(m_pListCtrl, kColumnFractions);
+    RemeasureRows(m_pListCtrl);
+}
+
+// The list is measured first while it is made, before the dialog gives it its
+// font; then the dialog's own font stands in.
+bool CMainDlg::OnMeasureItem(int id, MEASUREITEMSTRUCT* item)
+{
+    if (id != IDC_SAMPLE_LIST || item == nullptr)
+        return false;
+    HWND measured = m_pListCtrl != nullptr ? m_pListCtrl : m_hWnd;
+    const UINT height =
+        RowHeight(reinterpret_cast<HFONT>(SendMessageA(measured, WM_GETFONT, 0, 0)));
+    if (height == 0)
+        return false;
+    item->itemHeight = height;
+    return true;
 }
 
 bool CMainDlg::OnSysCommand(UINT id, LPARAM lParam)
@@ -134,11 +189,21 @@ bool CMainDlg::OnSysCommand(UINT id, LPARAM lParam)
 
 INT_PTR CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_QUICKSTART) {
+    switch (message) {
+    case WM_QUICKSTART:
         SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, OnQuickStart());
         return TRUE;
+    case WM_DPICHANGED:
+        if (lParam != 0)
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        // Not handled in full: the system still scales the controls.
+        return FALSE;
+    case WM_FIT_LIST:
+        FitListToScaling();
+        return TRUE;
+    default:
+        return CDialog::OnMessage(message, wParam, lParam);
     }
-    return CDialog::OnMessage(message, wParam, lParam);
 }
 
 LRESULT CMainDlg::OnQuickStart()
@@ -313,6 +378,32 @@ void CMainDlg::SortRows()
     SendMessageA(m_pListCtrl, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(CompareRows));
     m_nSel = static_cast<int>(
         SendMessageA(m_pListCtrl, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void CMainDlg::ReadRecentSaves()
+{
+    m_recentSaves.Clear();
+    if (m_pSettings->FreshDays <= 0)
+        return;
+    if (!m_pHistory->ReadRecent(m_pSettings->FreshDays, UtcNow(), m_recentSaves))
+        TellHistoryFailure(kCannotReadHistory);
+    ShowSourceCount();
+}
+
+void CMainDlg::RecordSaves(const std::vector<std::string>& paths)
+{
+    if (!m_pHistory->Record(paths, UtcNow()))
+        TellHistoryFailure(kCannotWriteHistory);
+}
+
+// A history that cannot be used never stops a command; saying so at every
+// save would only be in the way.
+void CMainDlg::TellHistoryFailure(const char* prefix)
+{
+    if (m_bHistoryFailureTold)
+        return;
+    m_bHistoryFailureTold = true;
+    ShowPathMessage(prefix, m_pHistory->Path(), 0);
 }
 
 int CMainDlg::GetRowIndex(int row) const

@@ -1,6 +1,6 @@
 #pragma once
-// The Options dialog: the six settings that govern the source list, and whether
-// a sample is topped up (Windows only).
+// The Options dialog: the settings that govern the source list, what the draw
+// leaves out, and whether a sample is topped up (Windows only).
 #include "settings/Settings.h"
 #include "ui/Dialog.h"
 

@@ -13,6 +13,17 @@
 bool InsertColumns(HWND listView, const std::vector<float>& fractions,
                    const std::vector<std::string>& titles);
 
+// Sets the widths of the columns made by InsertColumns again from the control's
+// present width, as after a change of scaling.
+void FitColumns(HWND listView, const std::vector<float>& fractions);
+
+// The height of a row: one line of `font` and the gap between rows, a pixel at
+// 100 % as the control itself measures it; 0 when the font cannot be measured.
+UINT RowHeight(HFONT font);
+
+// Makes the control ask its owner for the height of its rows again.
+void RemeasureRows(HWND listView);
+
 // Draws one row in full: whole-row highlight while the list has the focus,
 // texts that do not fit shortened with "...".
 void DrawRow(const DRAWITEMSTRUCT* drawItem, HWND listView);

@@ -4,6 +4,8 @@
 #include "ui/ColumnLayout.h"
 #include "ui/TextFit.h"
 
+#include <algorithm>
+
 namespace {
 
 // A cell holds 259 characters, up to three bytes each in UTF-8.
@@ -49,15 +51,21 @@ UINT Alignment(int format, bool shortened)
     }
 }
 
+// The widths of `count` columns over the control's width less 4 pixels.
+std::vector<int> WidthsOfColumns(HWND listView, const std::vector<float>& fractions, int count)
+{
+    RECT window = {};
+    GetWindowRect(listView, &window);
+    return ColumnWidths(window.right - window.left - 4, fractions, count);
+}
+
 }  // namespace
 
 bool InsertColumns(HWND listView, const std::vector<float>& fractions,
                    const std::vector<std::string>& titles)
 {
-    RECT window = {};
-    GetWindowRect(listView, &window);
     const int count = static_cast<int>(titles.size());
-    const std::vector<int> widths = ColumnWidths(window.right - window.left - 4, fractions, count);
+    const std::vector<int> widths = WidthsOfColumns(listView, fractions, count);
     for (int i = 0; i < count; ++i) {
         LVCOLUMNA column = {};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
@@ -70,6 +78,51 @@ bool InsertColumns(HWND listView, const std::vector<float>& fractions,
             return false;
     }
     return true;
+}
+
+void FitColumns(HWND listView, const std::vector<float>& fractions)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
+    const int count =
+        header != nullptr ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    const std::vector<int> widths = WidthsOfColumns(listView, fractions, count);
+    for (int i = 0; i < count; ++i)
+        SendMessageA(listView, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
+                     MAKELPARAM(widths[static_cast<size_t>(i)], 0));
+}
+
+UINT RowHeight(HFONT font)
+{
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr)
+        return 0;
+    HGDIOBJ old = SelectObject(screen, font);
+    TEXTMETRICA metrics = {};
+    const bool measured =
+        old != nullptr && GetTextMetricsA(screen, &metrics) && metrics.tmHeight > 0;
+    if (old != nullptr)
+        SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    if (!measured)
+        return 0;
+    // A pixel between rows for each 13 pixels of text, the dialog font's height at
+    // 100 %: the rows keep their proportions at any scaling.
+    return static_cast<UINT>(metrics.tmHeight + std::max(1L, metrics.tmHeight / 13));
+}
+
+// A list of rows of fixed height asks for their height only when it is created
+// and when it is told its size has changed.
+void RemeasureRows(HWND listView)
+{
+    RECT window = {};
+    if (!GetWindowRect(listView, &window))
+        return;
+    WINDOWPOS position = {};
+    position.hwnd = listView;
+    position.cx = window.right - window.left;
+    position.cy = window.bottom - window.top;
+    position.flags = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOOWNERZORDER | SWP_NOZORDER;
+    SendMessageA(listView, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
 }
 
 void DrawRow(const DRAWITEMSTRUCT* drawItem, HWND listView)

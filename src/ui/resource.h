@@ -64,3 +64,5 @@
 #define IDC_SPIN_MODIFIED        1050
 #define IDC_SPIN_ACCESSED        1051
 #define IDC_OPT_TOP_UP           1054
+#define IDC_OPT_FRESH            1058
+#define IDC_SPIN_FRESH           1059

@@ -163,7 +163,7 @@ TEST(App, RunsOnceFromItsFolderAndSavesItsIniWhenClosed)
     ASSERT_TRUE(fixtures::CreateSizedFile(fixtures::JoinPath(music, "First.mp3"), 1500 * 1024));
     ASSERT_TRUE(fixtures::CreateSizedFile(fixtures::JoinPath(music, "Second.mp3"), 2500 * 1024));
 
-    // Caption and Child are written only by hand; the five keys left out are
+    // Caption and Child are written only by hand; the four keys left out are
     // added at the end by the one save when the program closes.
     const std::string handWritten =
         "[General]\nStart=" + music + "\nExt=mp3\nCaption=Player Window\nDest1=\nDest2=\n"
@@ -189,7 +189,6 @@ TEST(App, RunsOnceFromItsFolderAndSavesItsIniWhenClosed)
     ASSERT_TRUE(PostMessageA(window, WM_CLOSE, 0, 0));
     ASSERT_TRUE(first.HasEnded(kPatienceMs)) << "the program did not end after WM_CLOSE";
     EXPECT_TRUE(MainWindows().empty());
-    EXPECT_EQ(handWritten +
-                  "Accessed=0\nModified=0\nMinFileSize=1000\nMaxFileSize=100000\nTopUp=0\n",
+    EXPECT_EQ(handWritten + "Accessed=0\nModified=0\nMinFileSize=1000\nMaxFileSize=100000\n",
               ReadText(ini));
 }

@@ -141,7 +141,9 @@ TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
         // However long, a URI line is one line: its path is taken or left out whole.
         {"a URI too long for a path", kMixed, "file:" + std::string(2400, 'a') + "\nnext.mp3\n",
          {"B\\next.mp3"}},
-        {"a URI past any path's length", kMixed, "file:" + std::string(70000, 'a') + "\nnext.mp3\n",
+        {"a URI line of 65,536 bytes", kMixed, "file:x.mp3" + std::string(65526, ' ') + "\nnext.mp3\n",
+         {"B\\x.mp3", "B\\next.mp3"}},
+        {"a URI line past 65,536 bytes", kMixed, "file:x.mp3" + std::string(65527, ' ') + "\nnext.mp3\n",
          {"B\\next.mp3"}},
         {"a URI with long trailing blanks", kMixed,
          "\xEF\xBB\xBF" "file:x.mp3" + std::string(3000, ' ') + "\nnext.mp3\n", {"B\\x.mp3", "B\\next.mp3"}},

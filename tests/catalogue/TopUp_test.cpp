@@ -36,6 +36,7 @@ TEST(SpaceTaken, KBAsTheyAreOrTheMostBytesRoundedUpToWholeUnits)
 struct Attempt {
     CFileList source{50, 50}, trial{50, 50}, other{50, 50};
     NameIndex names, avoided;
+    std::vector<bool> leftOut;
     int firstDrawn = 0;
 
     Attempt(const std::vector<std::pair<std::string, uint32_t>>& files, const Names& held,
@@ -67,7 +68,7 @@ struct Attempt {
     uint64_t TopUp(uint64_t budget, uint32_t unit = 0)
     {
         avoided.Fill(other);
-        const CTopUp topUp(source, trial, unit, budget);
+        const CTopUp topUp(source, trial, &leftOut, unit, budget);
         topUp.Fill(DrawnSample{trial, names, avoided, firstDrawn}, budget - Used(unit));
         EXPECT_LE(Used(unit), budget);
         return budget - Used(unit);

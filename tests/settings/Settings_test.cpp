@@ -34,8 +34,7 @@ const char kFreshFile[] =
     "Accessed=0\r\n"
     "Modified=0\r\n"
     "MinFileSize=1000\r\n"
-    "MaxFileSize=100000\r\n"
-    "TopUp=0\r\n";
+    "MaxFileSize=100000\r\n";
 
 class SettingsTest : public ::testing::Test {
 protected:
@@ -78,14 +77,31 @@ TEST_F(SettingsTest, WithoutAFileEveryFieldHasItsDefault)
     EXPECT_EQ(0, settings.Modified);
     EXPECT_EQ(0, settings.Accessed);
     EXPECT_EQ(0, settings.TopUp);
+    EXPECT_EQ(0, settings.FreshDays);
     EXPECT_FALSE(std::filesystem::exists(ini));
 }
 
-TEST_F(SettingsTest, AFreshSaveWritesFourteenKeysInOrder)
+TEST_F(SettingsTest, AFreshSaveWritesThirteenKeysInOrder)
 {
     const std::string ini = UseFile("Tarrowby.ini");
     CSettings(true).Save();
     EXPECT_EQ(kFreshFile, ReadBytes(ini));
+}
+
+TEST_F(SettingsTest, TopUpAndFreshDaysAreWrittenOnceTheyWereEverSet)
+{
+    const std::string ini = UseFile("Tarrowby.ini");
+    CSettings settings(true);
+    settings.FreshDays = 30;
+    settings.Save();
+    EXPECT_EQ(std::string(kFreshFile) + "FreshDays=30\r\n", ReadBytes(ini));
+    settings.FreshDays = 0;
+    settings.TopUp = 1;
+    settings.Save();
+    EXPECT_EQ(std::string(kFreshFile) + "FreshDays=0\r\nTopUp=1\r\n", ReadBytes(ini));
+    settings.TopUp = 0;
+    settings.Save();
+    EXPECT_EQ(std::string(kFreshFile) + "FreshDays=0\r\nTopUp=0\r\n", ReadBytes(ini));
 }
 
 TEST_F(SettingsTest, HandWrittenCaptionAndChildAreReadButNeverWritten)
@@ -105,8 +121,7 @@ TEST_F(SettingsTest, HandWrittenCaptionAndChildAreReadButNeverWritten)
     settings.Save();
     EXPECT_EQ("[General]\r\nCaption=My Player\r\nStart=D:\\New+\r\nLicenseMessage=0\r\nChild=0\r\n"
               "Ext=mp3\r\nDest1=\r\nDest2=\r\nMaxView1=32600\r\nMaxView2=32600\r\nQuickStart=1\r\n"
-              "BestFit=1\r\nAccessed=0\r\nModified=0\r\nMinFileSize=1000\r\nMaxFileSize=100000\r\n"
-              "TopUp=0\r\n",
+              "BestFit=1\r\nAccessed=0\r\nModified=0\r\nMinFileSize=1000\r\nMaxFileSize=100000\r\n",
               ReadBytes(ini));
 }
 
@@ -132,8 +147,10 @@ TEST_F(SettingsTest, SizeKeysAreReadAsTextAndConvertedLikeAtoi)
 TEST_F(SettingsTest, FlagAndDayKeysUseTheIntegerRead)
 {
     UseFileWith("flags.ini", "[general]\r\nquickstart=0\r\nBestFit=\r\nAccessed=30\r\n"
-                             "Modified=-2\r\nCHILD=1\r\nLicenseMessage=7days\r\nTopUp=1\r\n");
+                             "Modified=-2\r\nCHILD=1\r\nLicenseMessage=7days\r\nfreshdays=45\r\n"
+                             "TopUp=1\r\n");
     CSettings settings(true);
+    EXPECT_EQ(45, settings.FreshDays);
     EXPECT_EQ(0, settings.QuickStart);
     EXPECT_EQ(1, settings.BestFit);
     EXPECT_EQ(30, settings.Accessed);
@@ -180,6 +197,7 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     saved.Accessed = 365;
     saved.Modified = -7;
     saved.TopUp = 1;
+    saved.FreshDays = 30;
     saved.Save();
 
     CSettings loaded(true);
@@ -197,6 +215,7 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     EXPECT_EQ(365, loaded.Accessed);
     EXPECT_EQ(-7, loaded.Modified);
     EXPECT_EQ(1, loaded.TopUp);
+    EXPECT_EQ(30, loaded.FreshDays);
     EXPECT_EQ("Media Memory", loaded.Caption);
     EXPECT_EQ(2, loaded.Child);
 }
@@ -217,7 +236,7 @@ TEST_F(SettingsTest, ALegacyFileReadsUnchangedAndIsWrittenBackAsUtf8)
               "Caption=Medi\xC3\xA4\r\nChild=1\r\n; \xE2\x82\xAC \xC2\xA7\r\nDest1=E:\\Rio\r\n"
               "Ext=mp3\r\nDest2=\r\nMaxView1=32600\r\nMaxView2=32600\r\nQuickStart=1\r\n"
               "BestFit=1\r\nLicenseMessage=0\r\nAccessed=0\r\nModified=0\r\nMinFileSize=1000\r\n"
-              "MaxFileSize=100000\r\nTopUp=0\r\n",
+              "MaxFileSize=100000\r\n",
               ReadBytes(ini));
     EXPECT_EQ(settings.Start, CSettings(true).Start);
 

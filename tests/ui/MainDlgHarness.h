@@ -4,6 +4,7 @@
 #include "DialogDriver.h"
 #include "ScriptedPrompts.h"
 #include "support/TestFiles.h"
+#include "ui/App.h"
 
 #include <commctrl.h>
 
@@ -11,6 +12,13 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+// The program's application object, with nothing to run: the dialog under test
+// is its main window, and owns the windows it opens, as in the program.
+class CHarnessApp : public CWinApp {
+public:
+    BOOL InitInstance() override { return FALSE; }
+};
 
 class MainDlgHarness {
 public:
@@ -22,6 +30,9 @@ public:
     std::string ReadIni() const;  // line ends as "\n"
     bool IniExists() const;
 
+    // The paths the history of saves beside the INI file holds, in its order.
+    std::vector<std::string> HistoryPaths() const;
+
     // A file of `sizeKB` KB (as the program counts) at folder\name, folders made.
     std::string MakeFile(const std::string& relativePath, uint32_t sizeKB);
 
@@ -29,8 +40,10 @@ public:
     // must end it. Returns the dialog's result.
     INT_PTR Run(const std::function<void(HWND)>& script);
 
+    CHarnessApp app;
     fixtures::TempFolder folder;
     std::string ini;
+    std::string history;
     CDialogDriver driver;
     CScriptedPrompts prompts;
 };
@@ -43,3 +56,5 @@ int SelectedRow(HWND dialog);
 // A click on the list view's header of `column`.
 void ClickHeader(HWND dialog, int column);
 std::vector<std::string> ListBoxTexts(HWND dialog, int id);
+// The width in pixels of the window's ICON_SMALL or ICON_BIG icon; 0 for none.
+int IconWidth(HWND window, WPARAM which);

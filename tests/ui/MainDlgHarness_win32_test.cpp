@@ -8,7 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-MainDlgHarness::MainDlgHarness() : ini(folder.Join("Tarrowby.ini"))
+MainDlgHarness::MainDlgHarness()
+    : ini(folder.Join("Tarrowby.ini")), history(folder.Join("Tarrowby.history"))
 {
     platform::SetProfilePath(ini);
     g_nSortKey = 1;
@@ -39,6 +40,15 @@ std::string MainDlgHarness::ReadIni() const
     return lines;
 }
 
+std::vector<std::string> MainDlgHarness::HistoryPaths() const
+{
+    std::ifstream in(history, std::ios::binary);
+    std::vector<std::string> paths;
+    for (std::string line; std::getline(in, line);)
+        paths.push_back(line.substr(line.find('\t') + 1));
+    return paths;
+}
+
 bool MainDlgHarness::IniExists() const
 {
     return GetFileAttributesA(ini.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -58,7 +68,10 @@ INT_PTR MainDlgHarness::Run(const std::function<void(HWND)>& script)
 {
     driver.Expect(kMainCaption, script);
     CMainDlg dialog(nullptr);
-    return dialog.DoModal();
+    app.m_pMainWnd = &dialog;
+    const INT_PTR result = dialog.DoModal();
+    app.m_pMainWnd = nullptr;
+    return result;
 }
 
 std::vector<std::string> ColumnTexts(HWND dialog, int column)
@@ -114,4 +127,17 @@ std::vector<std::string> ListBoxTexts(HWND dialog, int id)
         texts.push_back(text);
     }
     return texts;
+}
+
+int IconWidth(HWND window, WPARAM which)
+{
+    HICON icon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, which, 0));
+    ICONINFO info = {};
+    if (icon == nullptr || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap = {};
+    GetObjectA(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
 }

@@ -92,7 +92,7 @@ TEST(MainDlgStart, FirstRunOpensAboutAndQuickStartAndSavesTheDefaults)
     EXPECT_EQ(
         "[General]\nStart=\nExt=mp3\nDest1=\nDest2=\nMaxView1=32600\nMaxView2=32600\n"
         "QuickStart=1\nBestFit=1\nLicenseMessage=0\nAccessed=0\nModified=0\n"
-        "MinFileSize=1000\nMaxFileSize=100000\nTopUp=0\n",
+        "MinFileSize=1000\nMaxFileSize=100000\n",
         harness.ReadIni());
 }
 
