@@ -46,6 +46,9 @@ public:
     std::string GetName(uint32_t index) const;
     std::string GetFolder(uint32_t index) const;
     uint32_t GetSizeKB(uint32_t index) const;
+    // Entry `index`, which must be below GetCount(), read in place by passes over
+    // a whole list.
+    const FileEntry& GetEntry(uint32_t index) const { return m_entries[index]; }
 
     void SetMinKB(uint32_t kb) { m_nMinKB = kb; }
     void SetMaxKB(uint32_t kb) { m_nMaxKB = kb; }

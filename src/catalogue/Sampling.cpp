@@ -47,6 +47,20 @@ uint32_t PickIndex(uint32_t count)
     return index < count ? static_cast<uint32_t>(index) : count - 1;
 }
 
+bool IsLeftOut(const std::vector<bool>* leftOut, uint32_t index)
+{
+    return leftOut != nullptr && index < leftOut->size() && (*leftOut)[index];
+}
+
+bool EveryOneLeftOut(const std::vector<bool>* leftOut, uint32_t count)
+{
+    for (uint32_t index = 0; index < count; ++index) {
+        if (!IsLeftOut(leftOut, index))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool DrawSample(SampleLists lists, int maxKB, bool resample)
@@ -61,6 +75,8 @@ bool DrawSample(SampleLists lists, int maxKB, bool resample)
     if (lists.source.GetCount() <= 0)
         return false;
     const uint32_t sourceCount = static_cast<uint32_t>(lists.source.GetCount());
+    if (EveryOneLeftOut(lists.leftOut, sourceCount))
+        return false;
 
     lists.best.CopyFrom(lists.current);
     NameIndex otherNames;
@@ -78,6 +94,7 @@ bool DrawSample(SampleLists lists, int maxKB, bool resample)
             const std::string name = lists.source.GetName(index);
             const uint32_t size = lists.source.GetSizeKB(index);
             if (size <= remaining && !trialNames.Holds(name) && !otherNames.Holds(name) &&
+                !IsLeftOut(lists.leftOut, index) &&
                 lists.trial.AddEntry(lists.source.GetFolder(index), name, size) >= 0) {
                 trialNames.Add(name);
                 refused = 0;

@@ -2,23 +2,26 @@
 #include "catalogue/FileList.h"
 
 #include <string>
+#include <vector>
 
 // The lists one sampling works on: it draws from `source` into `current` (the
 // shown sample), never taking a name that `other` (the other view's sample) holds,
-// and uses `trial` and `best` as work lists.
+// and uses `trial` and `best` as work lists. A fresh draw also passes over the
+// source files marked in `leftOut` (by index, as MarkRecentlySaved marks them).
 struct SampleLists {
     const CFileList& source;
     CFileList& current;
     const CFileList& other;
     CFileList& trial;
     CFileList& best;
+    const std::vector<bool>* leftOut = nullptr;
 };
 
 // Adds random files from the source to the current sample within `maxKB` (the
 // "Max KB:" figure as the dialog reads it; taken as unsigned, 0 counts as 1),
 // until 20 draws in a row add nothing; with `resample` the fullest of five
-// attempts is kept. False when nothing was done (sample full or source empty),
-// in which case the caller refreshes nothing.
+// attempts is kept. False when nothing was done (sample full, source empty, or
+// every source file saved recently), in which case the caller refreshes nothing.
 bool DrawSample(SampleLists lists, int maxKB, bool resample);
 
 // The status line of a sample: "7 files, 32781 KB for internal mem", or "external

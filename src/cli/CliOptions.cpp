@@ -38,10 +38,10 @@ bool ReadDecimal(const std::string& text, uint64_t lowest, uint64_t highest, uin
 }
 
 template <typename Number>
-void AddNumber(CLI::App& app, const std::string& name, std::optional<Number>& into,
-               uint64_t lowest, uint64_t highest, const std::string& help)
+CLI::Option* AddNumber(CLI::App& app, const std::string& name, std::optional<Number>& into,
+                       uint64_t lowest, uint64_t highest, const std::string& help)
 {
-    app.add_option_function<std::string>(
+    return app.add_option_function<std::string>(
            name,
            [&into, name, lowest, highest](const std::string& text) {
                uint64_t number = 0;
@@ -115,6 +115,14 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
         ->type_name("DIR")
         ->expected(0, 1);
     AddText(app, "--m3u", options.m3u, "write the sample as an M3U playlist in UTF-8 (full paths)")
+        ->type_name("FILE");
+    AddNumber(app, "--fresh", options.freshDays, 0, INT_MAX,
+              "leave out files saved within DAYS days, as the history of saves tells "
+              "(default: the settings' FreshDays, else 0: off)")
+        ->type_name("DAYS");
+    AddText(app, "--history", options.historyFile,
+            "the history of saves to read and add to (default: beside the --settings file, "
+            "else in the user's state folder)")
         ->type_name("FILE");
     CLI::Option* json =
         app.add_flag("--json", options.json, "print the sample as JSON instead of lines");

@@ -20,6 +20,10 @@ struct CliOptions {
     // An empty folder (the option given without one) means the settings' Dest.
     std::optional<std::string> copyTo, linksTo;
     std::optional<std::string> m3u;
+    // Leave out files saved within these days (the settings' FreshDays when not
+    // given); the history of saves that tells them, and that saves add to.
+    std::optional<int> freshDays;
+    std::optional<std::string> historyFile;
     bool json = false;
     bool nullEnds = false;  // -0: output lines end with a NUL byte
     bool quiet = false;

@@ -4,6 +4,7 @@
 #include "catalogue/Sampling.h"
 #include "cli/ProgramInfo.h"
 #include "cli/RunConfig.h"
+#include "cli/RunHistory.h"
 #include "cli/SampleText.h"
 #include "cli/Sources.h"
 #include "cli/TerminalProgress.h"
@@ -63,6 +64,8 @@ struct RunLists {
     CFileList source{500, 500};
     CFileList avoided{50, 50};
     ReadNotes sourceNotes, avoidNotes;
+    std::vector<bool> leftOut;  // the source files a fresh draw passes over
+    int savedRecently = 0;      // how many
 };
 
 void ReadAll(const RunConfig& config, CTerminalProgress& progress, RunLists& lists)
@@ -104,11 +107,15 @@ bool WriteStandardOutput(const std::string& text, std::string& reason)
     return false;
 }
 
-void ReportNothingSampled(const RunLists& lists)
+void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
 {
     std::string line = "Nothing sampled: ";
     if (lists.source.GetCount() == 0)
         line += "the sources hold no admitted file.";
+    else if (lists.savedRecently == lists.source.GetCount())
+        line += "all " + std::to_string(lists.source.GetCount()) +
+                " admitted files were saved within the last " + std::to_string(config.freshDays) +
+                " days (--fresh).";
     else
         line += "none of the " + std::to_string(lists.source.GetCount()) +
                 " admitted files could be taken (too large for the capacity, under 1000 KB, "
@@ -119,24 +126,29 @@ void ReportNothingSampled(const RunLists& lists)
     std::fprintf(stderr, "%s\n", line.c_str());
 }
 
-// Returns the number of saves that failed.
-int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress)
+// Returns the number of saves that failed. What was saved is recorded.
+int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress,
+         CRunHistory& history)
 {
     int notSaved = 0;
     for (const SaveRequest& save : config.saves) {
         progress.SetSaveVerb(save.links ? "Linking" : "Copying");
-        notSaved += SaveFiles(sample, save.folder, save.links, progress);
+        notSaved += SaveFiles(sample, save.folder, save.links, progress, history.ForSaves());
         progress.Clear();
     }
     if (!config.playlist.empty()) {
+        const std::vector<uint32_t> order = NameOrder(sample);
         const platform::WriteResult written =
-            platform::WriteWholeFile(config.playlist, SamplePlaylist(sample, NameOrder(sample)));
-        if (!written) {
+            platform::WriteWholeFile(config.playlist, SamplePlaylist(sample, order));
+        if (written) {
+            history.Record(SamplePaths(sample, order));
+        } else {
             progress.NotSaved(
                 SaveFailure{SaveFailure::kNotWritten, config.playlist, written.Reason()});
             ++notSaved;
         }
     }
+    history.TellFailedRecords();
     return notSaved;
 }
 
@@ -156,21 +168,27 @@ int RunCli(const CliOptions& options)
     CTerminalProgress progress(config.showProgress);
     RunLists lists;
     ReadAll(config, progress, lists);
+    CRunHistory history(config.history);
+    lists.leftOut = history.LeaveOut(lists.source, config.freshDays, lists.savedRecently);
 
     SeedRandom(config.seed);
     CFileList sample(50, 50), trial(50, 50), best(50, 50);
-    DrawSample(SampleLists{lists.source, sample, lists.avoided, trial, best},
-               static_cast<int>(config.maxKB), config.resample);
+    SampleLists draw{lists.source, sample, lists.avoided, trial, best};
+    draw.leftOut = &lists.leftOut;
+    DrawSample(draw, static_cast<int>(config.maxKB), config.resample);
 
     if (!WriteStandardOutput(SampleText(config, sample), problem)) {
         std::fprintf(stderr, "%s: standard output: %s\n", kProgramName, problem.c_str());
         return kExitNotAllWritten;
     }
     if (sample.GetCount() == 0) {
-        ReportNothingSampled(lists);
+        ReportNothingSampled(config, lists);
         return kExitDone;
     }
-    std::fprintf(stderr, "%s, seed %u\n", SampleTotalsText(sample, config.externalMem).c_str(),
-                 static_cast<unsigned>(config.seed));
-    return Save(config, sample, progress) > 0 ? kExitNotAllWritten : kExitDone;
+    std::string status =
+        SampleTotalsText(sample, config.externalMem) + ", seed " + std::to_string(config.seed);
+    if (config.freshDays > 0)
+        status += " (" + GroupedNumber(lists.savedRecently) + " saved recently)";
+    std::fprintf(stderr, "%s\n", status.c_str());
+    return Save(config, sample, progress, history) > 0 ? kExitNotAllWritten : kExitDone;
 }

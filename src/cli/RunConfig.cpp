@@ -1,6 +1,7 @@
 #include "cli/RunConfig.h"
 
 #include "catalogue/RandomGenerator.h"
+#include "cli/RunHistory.h"
 #include "cli/TerminalProgress.h"
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
@@ -121,13 +122,16 @@ bool IsSourceFile(const std::string& path, const RunConfig& config)
     return false;
 }
 
-bool ResolvePlaylist(const std::string& given, RunConfig& config, std::string& problem)
+// A file the run is to write, named with `option`: a file or nothing yet, in a
+// folder that exists. `path` is made absolute.
+bool CheckFileToWrite(const char* option, const std::string& given, std::string& path,
+                      std::string& problem)
 {
     if (given.empty()) {
-        problem = "--m3u: an empty argument names no file";
+        problem = std::string(option) + ": an empty argument names no file";
         return false;
     }
-    const std::string path = platform::AbsolutePath(given);
+    path = platform::AbsolutePath(given);
     const platform::PathKind kind = platform::KindOfPath(path);
     if (kind == platform::PathKind::kFolder)
         problem = path + ": is a folder";
@@ -135,10 +139,27 @@ bool ResolvePlaylist(const std::string& given, RunConfig& config, std::string& p
         problem = path + ": is not a regular file";
     else if (!IsReadableFolder(platform::FolderOf(path)))
         problem = path + ": its folder does not exist";
-    else if (IsSourceFile(path, config))
-        problem = path + ": is one of the run's sources";
-    config.playlist = path;
     return problem.empty();
+}
+
+bool ResolvePlaylist(const std::string& given, RunConfig& config, std::string& problem)
+{
+    if (!CheckFileToWrite("--m3u", given, config.playlist, problem))
+        return false;
+    if (IsSourceFile(config.playlist, config))
+        problem = config.playlist + ": is one of the run's sources";
+    return problem.empty();
+}
+
+bool ResolveHistory(const CliOptions& options, RunConfig& config, std::string& problem)
+{
+    std::string given;
+    if (options.historyFile && !CheckFileToWrite("--history", *options.historyFile, given, problem))
+        return false;
+    const std::string settings =
+        options.settingsFile ? platform::AbsolutePath(*options.settingsFile) : std::string();
+    config.history = HistoryLocation(given, settings);
+    return true;
 }
 
 }  // namespace
@@ -165,6 +186,9 @@ bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunC
     if (options.linksTo && !AddSave("--links-to", *options.linksTo, dest, true, config, problem))
         return false;
     if (options.m3u && !ResolvePlaylist(*options.m3u, config, problem))
+        return false;
+    config.freshDays = options.freshDays.value_or(settings.FreshDays);
+    if (!ResolveHistory(options, config, problem))
         return false;
     config.output = options.json       ? OutputForm::kJson
                     : options.nullEnds ? OutputForm::kNullEndedLines

@@ -29,6 +29,8 @@ struct RunConfig {
     uint32_t seed = 0;  // the one given, else a fresh one from the system
     std::vector<SaveRequest> saves;
     std::string playlist;  // --m3u, absolute; empty when not asked for
+    int freshDays = 0;     // leave out the files saved within these days
+    std::string history;   // the history of saves; empty when it has no place
     OutputForm output = OutputForm::kLines;
     bool showProgress = false;
 };

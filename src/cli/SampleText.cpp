@@ -107,7 +107,15 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
 std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order)
 {
     std::string text;
-    for (uint32_t index : order)
-        text += PlaylistLine(PathOf(sample, index)) + platform::kTextLineEnd;
+    for (const std::string& path : SamplePaths(sample, order))
+        text += PlaylistLine(path) + platform::kTextLineEnd;
     return text;
+}
+
+std::vector<std::string> SamplePaths(const CFileList& sample, const std::vector<uint32_t>& order)
+{
+    std::vector<std::string> paths;
+    for (uint32_t index : order)
+        paths.push_back(PathOf(sample, index));
+    return paths;
 }

@@ -22,6 +22,9 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
 // that a plain line cannot carry is written as a "file:" URI.
 std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>& order);
 
+// Each file's full path, in `order`.
+std::vector<std::string> SamplePaths(const CFileList& sample, const std::vector<uint32_t>& order);
+
 // `text` as a JSON string, quotes included. UTF-8 stays as it is; each byte
 // that is no part of a UTF-8 character is written "\udcXX", so any name gives
 // valid JSON that names its file exactly.

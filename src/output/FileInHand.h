@@ -5,8 +5,8 @@
 // that a program stopped by Ctrl-C or a request to stop leaves nothing behind.
 class CFileInHand {
 public:
-    // Records `path` for as long as this object lives. A path too long for the
-    // record is not recorded, since a cut one would name another file.
+    // Records `path` for as long as this object lives; the string must stay as
+    // it is meanwhile. One file is in hand at a time.
     explicit CFileInHand(const std::string& path);
     ~CFileInHand();
     CFileInHand(const CFileInHand&) = delete;

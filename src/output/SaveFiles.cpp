@@ -1,5 +1,6 @@
 #include "output/SaveFiles.h"
 
+#include "catalogue/HistoryLine.h"
 #include "output/CopyToDest.h"
 #include "output/DestPaths.h"
 #include "output/LinkFile.h"
@@ -24,7 +25,7 @@ const char* FailurePrefix(const SaveFailure& failure)
 }
 
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
-              CSaveReport& report)
+              CSaveReport& report, CSaveHistory* history)
 {
     RemoveLeftoverPartFiles(destFolder);
     int notSaved = 0;
@@ -47,8 +48,11 @@ int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
             const platform::WriteResult saved =
                 links ? WriteLink(step.strWritten, name, step.strSource)
                       : CopyToDest(step.strSource, step.strWritten);
-            if (saved)
+            if (saved) {
+                if (history != nullptr)
+                    history->Record({step.strSource}, UtcNow());
                 continue;
+            }
             failure = SaveFailure{SaveFailure::kNotWritten, step.strSource, saved.Reason()};
             break;
         }

@@ -1,5 +1,6 @@
 #pragma once
 #include "catalogue/FileList.h"
+#include "catalogue/SaveHistory.h"
 
 #include <string>
 
@@ -42,7 +43,9 @@ bool ReachDestFolder(const std::string& text, std::string& folder);
 // Saves the entries of `list` into `destFolder` (as ReachDestFolder made it), in
 // list order, as copies or as links, after removing what interrupted saves left
 // there. A file that would replace itself, or cannot be saved, is reported and
-// the rest are saved. The count is read at every step, as the window serves
-// messages between files. Returns the number not saved.
+// the rest are saved. Each file saved is recorded in `history` (when given) at
+// once, so an interrupted save keeps its record. The count is read at every
+// step, as the window serves messages between files. Returns the number not
+// saved.
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
-              CSaveReport& report);
+              CSaveReport& report, CSaveHistory* history);

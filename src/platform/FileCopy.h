@@ -22,13 +22,15 @@ bool RemoveFile(const std::string& path);
 bool IsSameFile(const std::string& first, const std::string& second);
 
 // What tells that a file changed: its size and its last write, to the system's
-// finest step.
+// finest step (seconds and nanoseconds, or the two halves of a Windows file time).
 struct FileStamp {
     uint64_t size = 0;
-    int64_t written = 0;
+    int64_t writtenHigh = 0;
+    int64_t writtenLow = 0;
     bool operator==(const FileStamp& other) const
     {
-        return size == other.size && written == other.written;
+        return size == other.size && writtenHigh == other.writtenHigh &&
+               writtenLow == other.writtenLow;
     }
 };
 bool ReadFileStamp(const std::string& path, FileStamp& stamp);

@@ -11,12 +11,12 @@
 namespace platform {
 namespace {
 
+// Reads and writes of files on disk are not cut short by signals, and the
+// handlers the program installs end it.
 bool WriteAll(int fd, const char* data, size_t size)
 {
     while (size > 0) {
         const ssize_t written = write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
         if (written <= 0)
             return false;
         data += written;
@@ -28,15 +28,12 @@ bool WriteAll(int fd, const char* data, size_t size)
 bool CopyContents(int from, int to)
 {
     std::vector<char> buffer(1 << 20);
-    for (;;) {
-        const ssize_t got = read(from, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return got == 0;
+    ssize_t got;
+    while ((got = read(from, buffer.data(), buffer.size())) > 0) {
         if (!WriteAll(to, buffer.data(), static_cast<size_t>(got)))
             return false;
     }
+    return got == 0;
 }
 
 bool CopyOpenFile(int from, const struct stat& status, const std::string& dest)
@@ -60,7 +57,7 @@ bool CopyOpenFile(int from, const struct stat& status, const std::string& dest)
 bool CopyFileTo(const std::string& source, const std::string& dest)
 {
     const int from = open(source.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (from < 0)
+    if (from == -1)
         return false;
     // What turned into a pipe or a device since it was read is not read now.
     struct stat status;
@@ -95,7 +92,8 @@ bool ReadFileStamp(const std::string& path, FileStamp& stamp)
     if (stat(path.c_str(), &status) != 0)
         return false;
     stamp.size = static_cast<uint64_t>(status.st_size);
-    stamp.written = int64_t(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    stamp.writtenHigh = status.st_mtim.tv_sec;
+    stamp.writtenLow = status.st_mtim.tv_nsec;
     return true;
 }
 

@@ -84,8 +84,8 @@ bool ReadFileStamp(const std::string& path, FileStamp& stamp)
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
         return false;
     stamp.size = (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    stamp.written = int64_t((uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                            data.ftLastWriteTime.dwLowDateTime);
+    stamp.writtenHigh = data.ftLastWriteTime.dwHighDateTime;
+    stamp.writtenLow = data.ftLastWriteTime.dwLowDateTime;
     return true;
 }
 

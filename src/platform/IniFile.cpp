@@ -138,9 +138,7 @@ bool ReadWholeFile(const fs::path& path, std::string& text)
 std::string FileText(const std::string& path)
 {
     std::string text;
-    if (!ReadWholeFile(fs::path(path), text))
-        text.clear();
-    return text;
+    return ReadWholeFile(fs::path(path), text) ? text : std::string();
 }
 
 // What a Windows string read with a buffer of `bufferSize` characters returns.

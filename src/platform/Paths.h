@@ -34,6 +34,8 @@ std::string NameOf(const std::string& path);
 
 // folder + separator + name.
 std::string JoinPath(const std::string& folder, const std::string& name);
+// The same into `path`, which keeps its storage, for passes over many files.
+void JoinPathInto(const std::string& folder, const std::string& name, std::string& path);
 
 // A playlist line with its separators as the system spells them: on Windows
 // every "/" becomes "\"; elsewhere the line is kept as it is.

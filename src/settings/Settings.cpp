@@ -57,6 +57,7 @@ void ReadSettings(CSettings& settings, const ValueSource& source)
     settings.BestFit = source.number("BestFit", 1);
     settings.LicenseMessage = source.number("LicenseMessage", 1);
     settings.Child = source.number("Child", 2);
+    settings.FreshDays = source.number("FreshDays", 0);
 }
 
 void WriteNumber(const char* key, int value)
@@ -108,4 +109,7 @@ void CSettings::Save()
     WriteNumber("Modified", Modified);
     WriteNumber("MinFileSize", MinFileSize);
     WriteNumber("MaxFileSize", MaxFileSize);
+    // A file that never had fresh draws stays as earlier versions wrote it.
+    if (FreshDays != 0 || !platform::ReadProfileText(kSection, "FreshDays", "").empty())
+        WriteNumber("FreshDays", FreshDays);
 }

@@ -30,4 +30,6 @@ public:
     int Child = 2;
     int Modified = 0;
     int Accessed = 0;
+    // Leave out of the draw the files saved within this many days; 0 is off.
+    int FreshDays = 0;
 };

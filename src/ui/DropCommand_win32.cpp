@@ -22,7 +22,16 @@ void CMainDlg::OnDropOnRio()
     }
     // A block that could not be made or posted was freed; the user is not told,
     // as the receiver would not have answered either.
-    if (DropOnWindow(m_pSettings->Caption, m_pSettings->Child,
-                     IsDlgButtonChecked(IDC_EXTERNAL_MEM), paths) == DropOutcome::kNoTarget)
+    switch (DropOnWindow(m_pSettings->Caption, m_pSettings->Child,
+                         IsDlgButtonChecked(IDC_EXTERNAL_MEM), paths)) {
+    case DropOutcome::kPosted:
+        RecordSaves(paths);
+        ReadRecentSaves();
+        break;
+    case DropOutcome::kNoTarget:
         ShowPathMessage(kCannotFindRioWindow, "", 0);
+        break;
+    case DropOutcome::kNotPosted:
+        break;
+    }
 }

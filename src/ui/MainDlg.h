@@ -6,6 +6,8 @@
 // view); each is a member function. The saving commands call the saving steps
 // of src/output/.
 #include "catalogue/FileList.h"
+#include "catalogue/RecentSaves.h"
+#include "catalogue/SaveHistory.h"
 #include "settings/Settings.h"
 #include "ui/Dialog.h"
 #include "ui/WindowDpi.h"
@@ -15,6 +17,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 constexpr char kMainCaption[] = "Tarrowby";
 constexpr char kDialogClass[] = "#32770";
@@ -79,6 +82,14 @@ private:
     // Keeps the list view and status lines right when the source is the list shown.
     void ShowSourceChange();
 
+    // The history of saves. With FreshDays set, reads the files saved within
+    // that many days and shows their count; otherwise forgets them.
+    void ReadRecentSaves();
+    // Records the files of a drop; a save records its files itself.
+    void RecordSaves(const std::vector<std::string>& paths);
+    // Tells once per run that the history cannot be read or written.
+    void TellHistoryFailure(const char* prefix);
+
     // Saving the sample and the commands on single files.
     // The destination folder from the Dest field, or picked when it is empty;
     // false, with `folder` empty, when cancelled or not accessible.
@@ -114,6 +125,9 @@ private:
     std::unique_ptr<CFileList> m_pBest;
     std::unique_ptr<CFileList> m_pSource;
     std::unique_ptr<CSettings> m_pSettings;
+    std::unique_ptr<CSaveHistory> m_pHistory;
+    CRecentSaves m_recentSaves;
+    bool m_bHistoryFailureTold = false;
     // The row the list view shows as selected, -1 for none.
     int m_nSel = -1;
 };

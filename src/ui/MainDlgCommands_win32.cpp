@@ -5,10 +5,12 @@
 #include "ui/FolderPicker.h"
 #include "ui/OptionsDlg.h"
 #include "ui/ProgramFiles.h"
-#include "ui/ReadProgressWindow.h"
+#include "ui/CountText.h"
+#include "ui/ProgressWindow.h"
 #include "ui/UserPrompts.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 void CMainDlg::UpdateButtons()
@@ -66,9 +68,12 @@ void CMainDlg::RefillListView()
 
 void CMainDlg::ShowSourceCount()
 {
-    char text[100];
-    snprintf(text, sizeof(text), "Source has %d files", m_pSource->GetCount());
-    SetDlgItemText(IDC_SOURCE_COUNT, text);
+    std::optional<int> savedRecently;
+    if (m_pSettings->FreshDays > 0) {
+        const std::vector<bool> marks = MarkRecentlySaved(*m_pSource, m_recentSaves);
+        savedRecently = static_cast<int>(std::count(marks.begin(), marks.end(), true));
+    }
+    SetDlgItemText(IDC_SOURCE_COUNT, SourceCountText(m_pSource->GetCount(), savedRecently));
 }
 
 void CMainDlg::ShowSampleTotals()
@@ -94,12 +99,12 @@ void CMainDlg::AddToSource(SourceKind kind)
         if (!UserPrompts().PickFiles(request, paths) || paths.empty())
             return;
         added = paths.front();
-        CReadProgressWindow progress(*m_pSource);
+        CProgressWindow progress(*m_pSource);
         m_pSource->AddPlaylist(added, &progress);
     } else {
         if (!BrowseForFolder(added, "Select folder"))
             return;
-        CReadProgressWindow progress(*m_pSource);
+        CProgressWindow progress(*m_pSource);
         m_pSource->AddFolder(added, kind == kFolderTree ? 1 : 0, &progress);
     }
     SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(added.c_str()));
@@ -196,16 +201,21 @@ void CMainDlg::OnClearSample()
     UpdateButtons();
 }
 
+// The history is read again, so a save by another program counts as well.
 void CMainDlg::OnSample()
 {
+    ReadRecentSaves();
+    const std::vector<bool> leftOut = MarkRecentlySaved(*m_pSource, m_recentSaves);
     CFileList& other = g_pCurrent == m_pInternal.get() ? *m_pExternal : *m_pInternal;
-    const SampleLists lists = {*m_pSource, *g_pCurrent, other, *m_pTrial, *m_pBest};
+    SampleLists lists = {*m_pSource, *g_pCurrent, other, *m_pTrial, *m_pBest};
+    lists.leftOut = &leftOut;
     if (DrawSample(lists, GetDlgItemInt(IDC_MAX_KB), IsDlgButtonChecked(IDC_RESAMPLE)))
         RefillListView();
 }
 
 // New size limits and extensions apply to files added from now on; the day
-// filters and start-up folders wait for the next start.
+// filters and start-up folders wait for the next start. A new FreshDays counts
+// at once.
 void CMainDlg::OnOptions()
 {
     COptionsDlg options(m_pSettings.get(), nullptr);
@@ -214,4 +224,6 @@ void CMainDlg::OnOptions()
     m_pSource->SetMinKB(static_cast<uint32_t>(m_pSettings->MinFileSize));
     m_pSource->SetMaxKB(static_cast<uint32_t>(m_pSettings->MaxFileSize));
     m_pSource->SetExtensions(m_pSettings->Ext);
+    ReadRecentSaves();
+    ShowSourceCount();
 }

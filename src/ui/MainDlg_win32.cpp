@@ -1,14 +1,19 @@
 #include "ui/MainDlg.h"
 
+#include "catalogue/HistoryLine.h"
 #include "catalogue/RandomGenerator.h"
+#include "output/SaveTexts.h"
+#include "platform/Profile.h"
+#include "settings/IniPath.h"
+#include "settings/StartFolders.h"
 #include "shell/Shortcuts.h"
+#include "ui/FolderPicker.h"
 #include "ui/HelpPage.h"
 #include "ui/ProgramFiles.h"
-#include "ui/ReadProgressWindow.h"
+#include "ui/ProgressWindow.h"
 #include "ui/RowOrder.h"
 #include "ui/RowText.h"
 #include "ui/SampleListView.h"
-#include "settings/StartFolders.h"
 #include "ui/StartupDialogs.h"
 
 #include <cstdint>
@@ -71,6 +76,8 @@ BOOL CMainDlg::OnInitDialog()
     m_pSource->SetModifiedDays(m_pSettings->Modified);
     if (!m_pSettings->Start.empty())
         ReadStartFolders();
+    m_pHistory = std::make_unique<CSaveHistory>(HistoryPathForSettings(platform::ProfilePath()));
+    ReadRecentSaves();
 
     ShowSourceCount();
     ShowSampleTotals();
@@ -87,7 +94,7 @@ BOOL CMainDlg::OnInitDialog()
 // not listed.
 void CMainDlg::ReadStartFolders()
 {
-    CReadProgressWindow progress(*m_pSource);
+    CProgressWindow progress(*m_pSource);
     for (const StartFolder& folder : ParseStartFolders(m_pSettings->Start)) {
         if (progress.Stopped())
             break;
@@ -119,6 +126,7 @@ void CMainDlg::OnDestroy()
     m_pBest.reset();
     m_pSource.reset();
     m_pSettings.reset();
+    m_pHistory.reset();
     InitShortcuts(false);
     CDialog::OnDestroy();
 }
@@ -370,6 +378,32 @@ void CMainDlg::SortRows()
     SendMessageA(m_pListCtrl, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(CompareRows));
     m_nSel = static_cast<int>(
         SendMessageA(m_pListCtrl, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void CMainDlg::ReadRecentSaves()
+{
+    m_recentSaves.Clear();
+    if (m_pSettings->FreshDays <= 0)
+        return;
+    if (!m_pHistory->ReadRecent(m_pSettings->FreshDays, UtcNow(), m_recentSaves))
+        TellHistoryFailure(kCannotReadHistory);
+    ShowSourceCount();
+}
+
+void CMainDlg::RecordSaves(const std::vector<std::string>& paths)
+{
+    if (!m_pHistory->Record(paths, UtcNow()))
+        TellHistoryFailure(kCannotWriteHistory);
+}
+
+// A history that cannot be used never stops a command; saying so at every
+// save would only be in the way.
+void CMainDlg::TellHistoryFailure(const char* prefix)
+{
+    if (m_bHistoryFailureTold)
+        return;
+    m_bHistoryFailureTold = true;
+    ShowPathMessage(prefix, m_pHistory->Path(), 0);
 }
 
 int CMainDlg::GetRowIndex(int row) const

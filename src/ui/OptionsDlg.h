@@ -1,5 +1,6 @@
 #pragma once
-// The Options dialog: the six settings that govern the source list (Windows only).
+// The Options dialog: the settings that govern the source list and what the draw
+// leaves out (Windows only).
 #include "settings/Settings.h"
 #include "ui/Dialog.h"
 

@@ -1,5 +1,6 @@
 #include "ui/OptionsDlg.h"
 
+#include "catalogue/SaveHistory.h"
 #include "ui/FolderPicker.h"
 #include "ui/resource.h"
 
@@ -7,6 +8,8 @@
 
 namespace {
 const int kMaxDays = 500;
+// The history keeps no more days than this.
+const int kMaxFreshDays = CSaveHistory::kHistoryDays;
 }
 
 COptionsDlg::COptionsDlg(CSettings* settings, CDialog* parent)
@@ -30,6 +33,9 @@ BOOL COptionsDlg::OnInitDialog()
     SendDlgItemMessage(IDC_SPIN_MODIFIED, UDM_SETPOS, 0,
                        MAKELPARAM(LOWORD(m_pSettings->Modified), 0));
     SetDlgItemInt(IDC_OPT_MODIFIED, m_pSettings->Modified);
+    SendDlgItemMessage(IDC_SPIN_FRESH, UDM_SETRANGE, 0, MAKELPARAM(kMaxFreshDays, 0));
+    SendDlgItemMessage(IDC_SPIN_FRESH, UDM_SETPOS, 0, MAKELPARAM(LOWORD(m_pSettings->FreshDays), 0));
+    SetDlgItemInt(IDC_OPT_FRESH, m_pSettings->FreshDays);
     return TRUE;
 }
 
@@ -41,6 +47,7 @@ void COptionsDlg::OnOK()
     m_pSettings->MaxFileSize = GetDlgItemInt(IDC_OPT_MAX_SIZE);
     m_pSettings->Accessed = GetDlgItemInt(IDC_OPT_ACCESSED);
     m_pSettings->Modified = GetDlgItemInt(IDC_OPT_MODIFIED);
+    m_pSettings->FreshDays = GetDlgItemInt(IDC_OPT_FRESH);
     CDialog::OnOK();
 }
 

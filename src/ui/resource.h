@@ -63,3 +63,5 @@
 #define IDC_OPT_MODIFIED         1049
 #define IDC_SPIN_MODIFIED        1050
 #define IDC_SPIN_ACCESSED        1051
+#define IDC_OPT_FRESH            1058
+#define IDC_SPIN_FRESH           1059

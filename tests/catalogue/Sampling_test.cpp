@@ -191,6 +191,58 @@ TEST(DrawSample, SourceShownAsTheSampleGetsNothingNew)
     EXPECT_EQ(2000u, lists.source.GetTotalKB());
 }
 
+TEST(DrawSample, FilesLeftOutAreNeverTakenAndWithNoneTheDrawIsAsBefore)
+{
+    Lists lists;
+    for (int i = 0; i < 30; ++i)
+        lists.source.AddEntry("src", "s" + std::to_string(i) + ".mp3", 1000);
+    // Marks for fewer files than the source leave the rest in.
+    std::vector<bool> leftOut(25, true);
+    SampleLists fresh = lists.Internal();
+    fresh.leftOut = &leftOut;
+    for (uint32_t seed = 1; seed <= 10; ++seed) {
+        lists.internal.RemoveAll();
+        SeedRandom(seed);
+        ASSERT_TRUE(DrawSample(fresh, INT_MAX, true));
+        EXPECT_GT(lists.internal.GetCount(), 0);
+        for (int i = 0; i < 25; ++i)
+            EXPECT_EQ(0, lists.internal.Contains("s" + std::to_string(i) + ".mp3"));
+    }
+
+    // None left out: the same sample and the same draws as without marks.
+    leftOut.assign(30, false);
+    lists.internal.RemoveAll();
+    SeedRandom(9);
+    ASSERT_TRUE(DrawSample(fresh, 20000, true));
+    const std::vector<std::string> withNone = NamesOf(lists.internal);
+    const int nextWithNone = NextRandom();
+    lists.internal.RemoveAll();
+    SeedRandom(9);
+    ASSERT_TRUE(DrawSample(lists.Internal(), 20000, true));
+    EXPECT_EQ(NamesOf(lists.internal), withNone);
+    EXPECT_EQ(NextRandom(), nextWithNone);
+}
+
+TEST(DrawSample, WhenEveryFileIsLeftOutNothingIsDrawn)
+{
+    Lists lists;
+    lists.source.AddEntry("src", "a.mp3", 1000);
+    lists.source.AddEntry("src", "b.mp3", 1000);
+    std::vector<bool> leftOut = {true, false};
+    SampleLists fresh = lists.Internal();
+    fresh.leftOut = &leftOut;
+    const std::vector<int> draws = DrawsAfter(3, 1);
+    ASSERT_TRUE(DrawSample(fresh, 5000, false));
+    EXPECT_EQ((std::vector<std::string>{"b.mp3"}), NamesOf(lists.internal));
+
+    lists.internal.RemoveAll();
+    leftOut = {true, true};
+    SeedRandom(3);
+    EXPECT_FALSE(DrawSample(fresh, 5000, false));
+    EXPECT_EQ(0, lists.internal.GetCount());
+    EXPECT_EQ(draws[0], NextRandom());  // not one draw made
+}
+
 // The sampling exactly as described, searching the lists one entry at a time.
 void ReferenceDrawSample(SampleLists lists, int maxKB, bool resample)
 {
@@ -218,6 +270,7 @@ void ReferenceDrawSample(SampleLists lists, int maxKB, bool resample)
             const std::string folder = lists.source.GetFolder(index);
             const uint32_t size = lists.source.GetSizeKB(index);
             if (size <= remaining && !lists.trial.Contains(name) && !lists.other.Contains(name) &&
+                !(lists.leftOut && (*lists.leftOut)[index]) &&
                 lists.trial.AddEntry(folder, name, size) != -1) {
                 refused = 0;
                 remaining -= size;
@@ -250,6 +303,15 @@ void FillLike(std::mt19937& random, Lists& lists)
     lists.trial.SetExtensions("mp3,ogg");
 }
 
+// About a third of the source's files, left out as saved recently.
+std::vector<bool> LeaveOutSome(std::mt19937& random, const CFileList& source)
+{
+    std::vector<bool> leftOut(static_cast<std::size_t>(source.GetCount()));
+    for (std::size_t i = 0; i < leftOut.size(); ++i)
+        leftOut[i] = random() % 3 == 0;
+    return leftOut;
+}
+
 TEST(DrawSample, GivesWhatTheOneByOneSearchGives)
 {
     std::mt19937 random(2024);
@@ -262,12 +324,17 @@ TEST(DrawSample, GivesWhatTheOneByOneSearchGives)
                 FillLike(fill, fast);
                 Lists reference;
                 FillLike(sameFill, reference);
+                // Every other run is a fresh draw.
+                const std::vector<bool> leftOut = LeaveOutSome(fill, fast.source);
+                SampleLists fastLists = fast.Internal(), referenceLists = reference.Internal();
+                if (seed % 2 == 0)
+                    fastLists.leftOut = referenceLists.leftOut = &leftOut;
 
                 SeedRandom(seed);
-                DrawSample(fast.Internal(), maxKB, resample);
+                DrawSample(fastLists, maxKB, resample);
                 const int fastNext = NextRandom();
                 SeedRandom(seed);
-                ReferenceDrawSample(reference.Internal(), maxKB, resample);
+                ReferenceDrawSample(referenceLists, maxKB, resample);
                 const int referenceNext = NextRandom();
 
                 ASSERT_EQ(reference.internal.GetCount(), fast.internal.GetCount());

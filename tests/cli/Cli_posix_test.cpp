@@ -98,11 +98,35 @@ protected:
         ASSERT_TRUE(WriteBytes(temp.Join("my.ini"),
                                "[General]\r\nStart=" + music + "+\r\nModified=10\r\nMaxView1=999999\r\n"
                                "MaxView2=2500\r\nBestFit=0\r\nDest2=" + dest + "\r\n"));
+        // The history of saves goes to this test's own state folder.
+        if (const char* state = std::getenv("XDG_STATE_HOME"))
+            oldState = state;
+        setenv("XDG_STATE_HOME", temp.Join("state").c_str(), 1);
+    }
+    void TearDown() override
+    {
+        if (oldState.empty())
+            unsetenv("XDG_STATE_HOME");
+        else
+            setenv("XDG_STATE_HOME", oldState.c_str(), 1);
     }
 
     TempFolder temp;
-    std::string music, dest;
+    std::string music, dest, oldState;
 };
+
+// The paths a history file holds, each line checked for its form.
+Names HistoryPaths(const std::string& history)
+{
+    Names paths;
+    std::ifstream in(history, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_EQ(20u, line.find('\t')) << line;
+        EXPECT_EQ('Z', line[19]) << line;
+        paths.push_back(line.substr(line.find('\t') + 1));
+    }
+    return paths;
+}
 
 TEST_F(CliTree, SourcesFiltersSettingsAndAvoidShapeTheSample)
 {
@@ -350,6 +374,10 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
         {{music, "--seed", "-1"}, 2, "--seed: takes a whole number from 0 to 4294967295, not \"-1\""},
         {{music, "--modified-days", "2147483648"}, 2, "--modified-days: takes a whole number from 0 to 2147483647"},
         {{music, "--bogus"}, 2, "--bogus"},
+        {{music, "--fresh", "-1"}, 2, "--fresh"},
+        {{music, "--history", ""}, 2, "--history: an empty argument names no file"},
+        {{music, "--history", dest}, 2, dest + ": is a folder"},
+        {{music, "--history", JoinPath(missing, "h")}, 2, JoinPath(missing, "h") + ": its folder does not exist"},
         // Nothing admitted, or nothing fits: said, and nothing written either.
         {{temp.Join("other")}, 0, "Nothing sampled: the sources hold no admitted file.\n"},
         {{temp.Path()}, 0, "Nothing sampled: the sources hold no admitted file. " + temp.Path() +
@@ -534,11 +562,104 @@ TEST_F(CliTree, TheProgressLineFitsTheTerminalAndIsCutBetweenCharacters)
     EXPECT_EQ(1, progressLines) << shown;
 }
 
+TEST_F(CliTree, FreshFillsShareNoFileAndEverySaveIsRecorded)
+{
+    const std::string lib = temp.Join("lib"), history = temp.Join("h.history");
+    ASSERT_TRUE(MakeFolder(lib));
+    for (int i = 0; i < 8; ++i)
+        ASSERT_TRUE(CreateSizedFile(JoinPath(lib, "f" + std::to_string(i) + ".mp3"), 1000000 + i));
+    // Four files fit; the same seed every time, so only the history tells the fills apart.
+    auto fill = [&](const char* fresh, const std::string& linksTo) {
+        std::vector<std::string> args = {lib, "--max-kb", "4100", "--seed", "5", "--resample",
+                                         "--fresh", fresh, "--history", history};
+        if (!linksTo.empty()) {
+            EXPECT_TRUE(MakeFolder(linksTo));
+            args.insert(args.end(), {"--links-to", linksTo});
+        }
+        return RunCli(args);
+    };
+    const ProgramRun first = fill("30", temp.Join("one"));
+    const ProgramRun second = fill("30", temp.Join("two"));
+    const ProgramRun stale = fill("0", "");
+    ASSERT_EQ(0, first.status) << first.err;
+    ASSERT_EQ(0, second.status) << second.err;
+    EXPECT_EQ("4 files, 4004 KB for internal mem, seed 5 (0 saved recently)\n", first.err);
+    EXPECT_EQ("4 files, 4004 KB for internal mem, seed 5 (4 saved recently)\n", second.err);
+    Names both = PrintedNames(first.out + second.out);
+    std::sort(both.begin(), both.end());
+    EXPECT_EQ((Names{"f0.mp3", "f1.mp3", "f2.mp3", "f3.mp3", "f4.mp3", "f5.mp3", "f6.mp3",
+                     "f7.mp3"}),
+              both);
+    EXPECT_EQ(first.out, stale.out);  // without --fresh the first fill again
+    EXPECT_EQ("4 files, 4004 KB for internal mem, seed 5\n", stale.err);
+
+    // Each fill that handed files on recorded them; printing alone records nothing.
+    Names recorded;
+    for (const std::string& path : HistoryPaths(history))
+        recorded.push_back(path.substr(lib.size() + 1));
+    ASSERT_EQ(8u, recorded.size());
+    std::sort(recorded.begin(), recorded.end());
+    EXPECT_EQ(both, recorded);
+
+    const ProgramRun none = fill("30", "");
+    EXPECT_EQ(0, none.status);
+    EXPECT_EQ("", none.out);
+    EXPECT_EQ("Nothing sampled: all 8 admitted files were saved within the last 30 days "
+              "(--fresh).\n",
+              none.err);
+}
+
+TEST_F(CliTree, TheHistoryLivesBesideTheSettingsElseInTheStateFolder)
+{
+    const std::string ini = temp.Join("my.ini"), beside = temp.Join("my.history");
+    const ProgramRun saved = RunCli({"--settings", ini, "--resample", "--m3u", temp.Join("out.m3u")});
+    ASSERT_EQ(0, saved.status) << saved.err;
+    EXPECT_EQ((Names{JoinPath(music, "a.mp3"), JoinPath(JoinPath(music, "sub"), "c.mp3")}),
+              HistoryPaths(beside));
+
+    // FreshDays of the settings leaves them out; --fresh overrides it.
+    ASSERT_TRUE(WriteBytes(ini, ReadAll(ini) + "FreshDays=30\r\n"));
+    EXPECT_NE(std::string::npos,
+              RunCli({"--settings", ini}).err.find("Nothing sampled: all 2 admitted files"));
+    EXPECT_EQ(0, RunCli({"--settings", ini, "--fresh", "0"}).err.find("2 files,"));
+
+    // Without --settings the user's state folder holds it, made when first needed.
+    const ProgramRun plain = RunCli({music, "--resample", "--max-kb", "999999", "--copy-to", dest});
+    ASSERT_EQ(0, plain.status) << plain.err;
+    EXPECT_EQ((Names{JoinPath(music, "a.mp3"), JoinPath(music, "old.mp3")}),
+              [&] { Names paths = HistoryPaths(temp.Join("state/tarrowby/history"));
+                    std::sort(paths.begin(), paths.end());
+                    return paths; }());
+}
+
+TEST_F(CliTree, AHistoryThatCannotBeUsedIsToldOnceAndNeverStopsASave)
+{
+    ASSERT_TRUE(MakeFolder(temp.Join("my.history")));
+    const ProgramRun run = RunCli({"--settings", temp.Join("my.ini"), "--resample", "--fresh", "30",
+                                   "--seed", "1", "--copy-to", dest, "--m3u", temp.Join("out.m3u")});
+    EXPECT_EQ(0, run.status);
+    EXPECT_EQ("tarrowby-cli: Cannot read the history of saves: " + temp.Join("my.history") +
+                  "\n2 files, 5002 KB for internal mem, seed 1 (0 saved recently)\n",
+              run.err);
+    EXPECT_EQ((std::set<std::string>{"a.mp3", "c.mp3"}), FolderContents(dest));
+
+    ASSERT_TRUE(WriteBytes(temp.Join("fifo.ini"), ReadAll(temp.Join("my.ini"))));
+    ASSERT_EQ(0, mkfifo(temp.Join("fifo.history").c_str(), 0600));
+    const ProgramRun pipe = RunCli({"--settings", temp.Join("fifo.ini"), "--resample", "--seed",
+                                    "1", "--m3u", temp.Join("out.m3u")});
+    EXPECT_EQ(0, pipe.status);
+    EXPECT_EQ("2 files, 5002 KB for internal mem, seed 1\ntarrowby-cli: Cannot write the history of saves: " +
+                  temp.Join("fifo.history") + ": No such device or address\n",
+              pipe.err);
+}
+
 TEST(Cli, HelpAndVersion)
 {
     const ProgramRun help = RunCli({"--help"});
     EXPECT_EQ(0, help.status);
     EXPECT_NE(std::string::npos, help.out.find("--links-to DIR"));
+    EXPECT_NE(std::string::npos, help.out.find("--fresh DAYS"));
+    EXPECT_NE(std::string::npos, help.out.find("--history FILE"));
     const ProgramRun version = RunCli({"--version"});
     EXPECT_EQ(0, version.status);
     EXPECT_EQ("tarrowby-cli " TARROWBY_VERSION "\n", version.out);

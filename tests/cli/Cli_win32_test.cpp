@@ -1,6 +1,7 @@
 // The Windows console build, run from a test under Wine: shortcuts followed
 // while reading, copies and shortcuts written.
 #include "RunProgram.h"
+#include "catalogue/HistoryLine.h"
 #include "shell/Shortcuts.h"
 #include "support/TestFiles.h"
 
@@ -8,8 +9,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 namespace {
 
@@ -25,10 +28,23 @@ uint64_t SizeOf(const std::string& path)
     return (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-TEST(CliOnWindows, CopiesAndShortcutsWithAShortcutFollowedWhileReading)
+// The history of saves of the runs goes to the test's folder, not the prefix's.
+class CliOnWindows : public ::testing::Test {
+protected:
+    void SetUp() override { SetEnvironmentVariableA("LOCALAPPDATA", temp.Path().c_str()); }
+    void TearDown() override { SetEnvironmentVariableA("LOCALAPPDATA", nullptr); }
+
+    fixtures::TempFolder temp;
+};
+
+int LineCount(const std::string& text)
+{
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST_F(CliOnWindows, CopiesAndShortcutsWithAShortcutFollowedWhileReading)
 {
     InitShortcuts(true);
-    fixtures::TempFolder temp;
     const std::string music = temp.Join("music"), elsewhere = temp.Join("elsewhere");
     const std::string dest = temp.Join("dest");
     for (const std::string& folder : {music, elsewhere, dest})
@@ -53,11 +69,42 @@ TEST(CliOnWindows, CopiesAndShortcutsWithAShortcutFollowedWhileReading)
         << target;
     ASSERT_TRUE(ResolveShortcut(JoinPath(dest, "a.lnk"), target));
     InitShortcuts(false);
+    // Both files were saved twice, and recorded each time in the user's history.
+    std::ifstream history(temp.Join("Tarrowby\\history"), std::ios::binary);
+    const std::string lines((std::istreambuf_iterator<char>(history)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(4, LineCount(lines)) << lines;
 }
 
-TEST(CliOnWindows, StandardInputAndSingleFilesGiveAUtf8PlaylistWithTheSystemsLineEnds)
+TEST_F(CliOnWindows, TwoProgramsRecordingAtOnceLoseNoLine)
 {
-    fixtures::TempFolder temp;
+    const std::string music = temp.Join("music"), history = temp.Join("h.history");
+    ASSERT_TRUE(MakeFolder(music));
+    for (int i = 0; i < 200; ++i)
+        ASSERT_TRUE(CreateSizedFile(JoinPath(music, "f" + std::to_string(i) + ".mp3"), 1000000));
+    // Each program writes a shortcut, and records it, file by file.
+    auto fill = [&](const std::string& dest) {
+        EXPECT_TRUE(MakeFolder(dest));
+        return RunCli({music, "--max-kb", "999999999", "--resample", "--history", history,
+                       "--links-to", dest, "--quiet"});
+    };
+    ProgramRun second;
+    std::thread other([&] { second = fill(temp.Join("two")); });
+    const ProgramRun first = fill(temp.Join("one"));
+    other.join();
+    ASSERT_EQ(0, first.status) << first.err;
+    ASSERT_EQ(0, second.status) << second.err;
+    std::ifstream in(history, std::ios::binary);
+    int lines = 0;
+    for (std::string line; std::getline(in, line); ++lines) {
+        int64_t when = 0;
+        std::string_view path;
+        EXPECT_TRUE(ParseHistoryLine(line, when, path)) << line;
+    }
+    EXPECT_EQ(LineCount(first.out) + LineCount(second.out), lines);
+}
+
+TEST_F(CliOnWindows, StandardInputAndSingleFilesGiveAUtf8PlaylistWithTheSystemsLineEnds)
+{
     const std::string music = temp.Join("music"), cafe = JoinPath(music, "caf\xC3\xA9.mp3");
     ASSERT_TRUE(MakeFolder(music));
     ASSERT_TRUE(CreateSizedFile(JoinPath(music, "a.mp3"), 2000000));

@@ -1,11 +1,16 @@
 #include "output/CopyToDest.h"
 
+#include "output/FileInHand.h"
+#include "platform/FileCopy.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -19,6 +24,100 @@ std::string ReadBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The file descriptors this process holds (the listing's own among them).
+int OpenFileCount()
+{
+    int count = 0;
+    if (DIR* open = opendir("/dev/fd")) {
+        while (readdir(open) != nullptr)
+            ++count;
+        closedir(open);
+    }
+    return count;
+}
+
+TEST(CopyToDest, ACopyHasTheSourcesPermissionsAndTimesAndLeavesNoFileOpen)
+{
+    fixtures::TempFolder folder;
+    const std::string source = folder.Join("song.mp3"), dest = folder.Join("copy.mp3");
+    ASSERT_TRUE(fixtures::WriteBytes(source, "bytes"));
+    ASSERT_EQ(0, chmod(source.c_str(), 0754));
+    ASSERT_TRUE(fixtures::SetFileAge(source, 86400));
+    const int openBefore = OpenFileCount();
+    EXPECT_TRUE(CopyToDest(source, dest));
+    EXPECT_EQ(openBefore, OpenFileCount());
+    struct stat from, to;
+    ASSERT_EQ(0, stat(source.c_str(), &from));
+    ASSERT_EQ(0, stat(dest.c_str(), &to));
+    EXPECT_EQ(0754u, to.st_mode & 07777);
+    EXPECT_EQ(from.st_mtim.tv_sec, to.st_mtim.tv_sec);
+    EXPECT_EQ(from.st_mtim.tv_nsec, to.st_mtim.tv_nsec);
+}
+
+// Copies during which another program changes the source in ways that a look
+// at the second or at the size alone would miss.
+bool CopyThenCutSourceKeepingItsTime(const std::string& source, const std::string& dest)
+{
+    struct stat status;
+    const bool copied = platform::CopyFileTo(source, dest);
+    stat(source.c_str(), &status);
+    truncate(source.c_str(), 1);
+    const timespec times[2] = {status.st_atim, status.st_mtim};
+    utimensat(AT_FDCWD, source.c_str(), times, 0);
+    return copied;
+}
+
+bool CopyThenRetimeSourceWithinItsSecond(const std::string& source, const std::string& dest)
+{
+    struct stat status;
+    const bool copied = platform::CopyFileTo(source, dest);
+    stat(source.c_str(), &status);
+    timespec times[2] = {status.st_atim, status.st_mtim};
+    times[1].tv_nsec = (times[1].tv_nsec + 1) % 1000000000;
+    utimensat(AT_FDCWD, source.c_str(), times, 0);
+    return copied;
+}
+
+TEST(CopyToDest, EveryChangeOfTheSourceWhileCopiedIsSeen)
+{
+    fixtures::TempFolder folder;
+    const std::string source = folder.Join("song.mp3"), dest = folder.Join("copy.mp3");
+    for (const FileCopier copier :
+         {CopyThenCutSourceKeepingItsTime, CopyThenRetimeSourceWithinItsSecond}) {
+        ASSERT_TRUE(fixtures::WriteBytes(source, "new bytes"));
+        const platform::WriteResult result = CopyToDest(source, dest, copier);
+        EXPECT_EQ(kChangedWhileCopying, result.Reason());
+        EXPECT_NE(0, access(dest.c_str(), F_OK));
+    }
+    const platform::WriteResult missing = CopyToDest(folder.Join("gone.mp3"), dest);
+    EXPECT_EQ(std::strerror(ENOENT), missing.Reason());
+}
+
+// A child that records `inHand` after a file whose save finished, and is then
+// stopped by a signal.
+TEST(FileInHand, AStopRemovesTheFileInHandAndNoOther)
+{
+    fixtures::TempFolder folder;
+    const std::string inHand = folder.Join(".a.tarrowby-part");
+    const std::string done = folder.Join(".b.tarrowby-part");
+    ASSERT_TRUE(fixtures::WriteBytes(inHand, "half"));
+    ASSERT_TRUE(fixtures::WriteBytes(done, "renamed since"));
+    const pid_t child = fork();
+    ASSERT_NE(-1, child);
+    if (child == 0) {
+        std::signal(SIGTERM, EndOnSignal);
+        { const CFileInHand finished(done); }
+        const CFileInHand hand(inHand);
+        raise(SIGTERM);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_NE(0, access(inHand.c_str(), F_OK));
+    EXPECT_EQ(0, access(done.c_str(), F_OK));
 }
 
 // Copies that the system stops halfway, or never starts, keep the older file

@@ -107,7 +107,8 @@ TEST_F(CopyToDestTest, WhatAnInterruptedSaveLeftIsReusedOrRemoved)
 {
     // Part files of this program, of its earlier versions, and lookalikes.
     for (const char* name : {".copy.mp3.tarrowby-part", ".gone.mp3.tarrowby-part",
-                             ".old.mp3.part4711-0", "keep.tarrowby-part", ".keep.part"})
+                             ".old.mp3.part4711-0", "keep.tarrowby-part", ".keep.part",
+                             ".part4711-0"})
         ASSERT_TRUE(fixtures::WriteBytes(folder.Join(name), "half"));
     ASSERT_TRUE(fixtures::MakeFolder(folder.Join(".kept.tarrowby-part")));
     EXPECT_TRUE(CopyToDest(source, dest));
@@ -115,7 +116,7 @@ TEST_F(CopyToDestTest, WhatAnInterruptedSaveLeftIsReusedOrRemoved)
     EXPECT_EQ(0u, Contents(folder.Path()).count(".copy.mp3.tarrowby-part"));
 
     RemoveLeftoverPartFiles(folder.Path() + platform::kPathSeparator);
-    EXPECT_EQ((Names{"copy.mp3", "song.mp3", "keep.tarrowby-part", ".keep.part",
+    EXPECT_EQ((Names{"copy.mp3", "song.mp3", "keep.tarrowby-part", ".keep.part", ".part4711-0",
                      ".kept.tarrowby-part"}),
               Contents(folder.Path()));
 }

@@ -18,3 +18,12 @@ TEST(IniPath, ADotInAFolderNameCountsWhenTheFileNameHasNone)
 {
     EXPECT_EQ("C:\\My.ini", IniPathForExecutable("C:\\My.Apps\\Tarrowby"));
 }
+
+TEST(IniPath, TheHistoryOfSavesIsNamedLikeTheSettingsFile)
+{
+    EXPECT_EQ("C:\\Tools\\Tarrowby.history", HistoryPathForSettings("C:\\Tools\\Tarrowby.ini"));
+    EXPECT_EQ("/home/ann/t.history", HistoryPathForSettings("/home/ann/t.INI"));
+    EXPECT_EQ("/home/ann/t.conf.history", HistoryPathForSettings("/home/ann/t.conf"));
+    EXPECT_EQ("/home/ann/ini.history", HistoryPathForSettings("/home/ann/ini"));
+    EXPECT_EQ(".history", HistoryPathForSettings(".ini"));
+}

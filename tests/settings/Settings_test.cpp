@@ -76,6 +76,7 @@ TEST_F(SettingsTest, WithoutAFileEveryFieldHasItsDefault)
     EXPECT_EQ(2, settings.Child);
     EXPECT_EQ(0, settings.Modified);
     EXPECT_EQ(0, settings.Accessed);
+    EXPECT_EQ(0, settings.FreshDays);
     EXPECT_FALSE(std::filesystem::exists(ini));
 }
 
@@ -84,6 +85,18 @@ TEST_F(SettingsTest, AFreshSaveWritesThirteenKeysInOrder)
     const std::string ini = UseFile("Tarrowby.ini");
     CSettings(true).Save();
     EXPECT_EQ(kFreshFile, ReadBytes(ini));
+}
+
+TEST_F(SettingsTest, FreshDaysIsWrittenOnceItWasEverSet)
+{
+    const std::string ini = UseFile("Tarrowby.ini");
+    CSettings settings(true);
+    settings.FreshDays = 30;
+    settings.Save();
+    EXPECT_EQ(std::string(kFreshFile) + "FreshDays=30\r\n", ReadBytes(ini));
+    settings.FreshDays = 0;
+    settings.Save();
+    EXPECT_EQ(std::string(kFreshFile) + "FreshDays=0\r\n", ReadBytes(ini));
 }
 
 TEST_F(SettingsTest, HandWrittenCaptionAndChildAreReadButNeverWritten)
@@ -129,8 +142,9 @@ TEST_F(SettingsTest, SizeKeysAreReadAsTextAndConvertedLikeAtoi)
 TEST_F(SettingsTest, FlagAndDayKeysUseTheIntegerRead)
 {
     UseFileWith("flags.ini", "[general]\r\nquickstart=0\r\nBestFit=\r\nAccessed=30\r\n"
-                             "Modified=-2\r\nCHILD=1\r\nLicenseMessage=7days\r\n");
+                             "Modified=-2\r\nCHILD=1\r\nLicenseMessage=7days\r\nfreshdays=45\r\n");
     CSettings settings(true);
+    EXPECT_EQ(45, settings.FreshDays);
     EXPECT_EQ(0, settings.QuickStart);
     EXPECT_EQ(1, settings.BestFit);
     EXPECT_EQ(30, settings.Accessed);
@@ -175,6 +189,7 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     saved.LicenseMessage = 1;
     saved.Accessed = 365;
     saved.Modified = -7;
+    saved.FreshDays = 30;
     saved.Save();
 
     CSettings loaded(true);
@@ -191,6 +206,7 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     EXPECT_EQ(0, loaded.LicenseMessage);
     EXPECT_EQ(365, loaded.Accessed);
     EXPECT_EQ(-7, loaded.Modified);
+    EXPECT_EQ(30, loaded.FreshDays);
     EXPECT_EQ("Media Memory", loaded.Caption);
     EXPECT_EQ(2, loaded.Child);
 }

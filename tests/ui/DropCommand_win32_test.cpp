@@ -81,6 +81,8 @@ TEST(DropCommand, ChildAndViewChooseTheReceiverAndPathsFollowTheRows)
             EXPECT_EQ(BlockSizeFor({d}), received[0].bytes.size());
             ClickButton(dialog, IDCANCEL);
         });
+        // The files dropped are recorded, in the order they went.
+        EXPECT_EQ((std::vector<std::string>{b, c, a, d}), harness.HistoryPaths());
     }
 }
 
@@ -105,6 +107,7 @@ TEST(DropCommand, MissingWindowOrChildIsReportedAndNothingDropped)
         }
         ClickButton(dialog, IDCANCEL);
     });
+    EXPECT_EQ(std::vector<std::string>{}, harness.HistoryPaths());  // nothing was dropped
     ASSERT_EQ(2u, harness.prompts.calls.size());
     for (const PromptCall& call : harness.prompts.calls) {
         EXPECT_EQ(kCannotFind, call.strText);

@@ -30,6 +30,9 @@ public:
     std::string ReadIni() const;  // line ends as "\n"
     bool IniExists() const;
 
+    // The paths the history of saves beside the INI file holds, in its order.
+    std::vector<std::string> HistoryPaths() const;
+
     // A file of `sizeKB` KB (as the program counts) at folder\name, folders made.
     std::string MakeFile(const std::string& relativePath, uint32_t sizeKB);
 
@@ -40,6 +43,7 @@ public:
     CHarnessApp app;
     fixtures::TempFolder folder;
     std::string ini;
+    std::string history;
     CDialogDriver driver;
     CScriptedPrompts prompts;
 };

@@ -8,7 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-MainDlgHarness::MainDlgHarness() : ini(folder.Join("Tarrowby.ini"))
+MainDlgHarness::MainDlgHarness()
+    : ini(folder.Join("Tarrowby.ini")), history(folder.Join("Tarrowby.history"))
 {
     platform::SetProfilePath(ini);
     g_nSortKey = 1;
@@ -37,6 +38,15 @@ std::string MainDlgHarness::ReadIni() const
         if (c != '\r')
             lines += c;
     return lines;
+}
+
+std::vector<std::string> MainDlgHarness::HistoryPaths() const
+{
+    std::ifstream in(history, std::ios::binary);
+    std::vector<std::string> paths;
+    for (std::string line; std::getline(in, line);)
+        paths.push_back(line.substr(line.find('\t') + 1));
+    return paths;
 }
 
 bool MainDlgHarness::IniExists() const

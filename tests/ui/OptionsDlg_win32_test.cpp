@@ -30,6 +30,7 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
             EXPECT_EQ("100000", ItemText(options, IDC_OPT_MAX_SIZE));
             EXPECT_EQ("30", ItemText(options, IDC_OPT_MODIFIED));
             EXPECT_EQ("7", ItemText(options, IDC_OPT_ACCESSED));
+            EXPECT_EQ("0", ItemText(options, IDC_OPT_FRESH));
             // Only the two text fields scroll sideways as typing passes their end.
             for (int id : {IDC_OPT_START, IDC_OPT_EXT, IDC_OPT_MIN_SIZE, IDC_OPT_MAX_SIZE,
                            IDC_OPT_ACCESSED, IDC_OPT_MODIFIED}) {
@@ -75,12 +76,23 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
         ClickButton(dialog, IDC_ADD_FOLDER);
         EXPECT_EQ("Source has 2 files", ItemText(dialog, IDC_SOURCE_COUNT));
 
-        // Cancelled: the options' own picker changes nothing either.
+        // Cancelled: the options' own picker changes nothing either. A fresh draw
+        // counts at once; its arrows stop where the history ends.
         harness.driver.Expect(kOptionsCaption, [&](HWND options) {
             harness.prompts.folderAnswers.push_back(std::nullopt);
             ClickButton(options, IDC_OPT_BROWSE);
             EXPECT_EQ("C:\\Music+,D:\\Picked", ItemText(options, IDC_OPT_START));
+            SendMessageA(GetDlgItem(options, IDC_SPIN_FRESH), UDM_SETPOS, 0, MAKELPARAM(400, 0));
+            SendDlgItemMessageA(options, IDC_OPT_FRESH, WM_KEYDOWN, VK_UP, 0);
+            EXPECT_EQ("400", ItemText(options, IDC_OPT_FRESH));
+            SetDlgItemTextA(options, IDC_OPT_FRESH, "30");
             PostMessageA(options, WM_COMMAND, IDOK, 0);
+        });
+        ClickButton(dialog, IDC_OPTIONS);
+        EXPECT_EQ("Source has 2 files (0 saved recently)", ItemText(dialog, IDC_SOURCE_COUNT));
+        harness.driver.Expect(kOptionsCaption, [](HWND options) {
+            EXPECT_EQ("30", ItemText(options, IDC_OPT_FRESH));
+            PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
         });
         ClickButton(dialog, IDC_OPTIONS);
         ClickButton(dialog, IDCANCEL);
@@ -89,6 +101,6 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
     EXPECT_EQ(
         "[General]\nLicenseMessage=0\nQuickStart=0\nStart=C:\\Music+,D:\\Picked\nExt=wav\n"
         "Modified=900\nAccessed=0\nDest1=\nDest2=\nMaxView1=32600\nMaxView2=32600\nBestFit=1\n"
-        "MinFileSize=200\nMaxFileSize=90000\n",
+        "MinFileSize=200\nMaxFileSize=90000\nFreshDays=30\n",
         harness.ReadIni());
 }

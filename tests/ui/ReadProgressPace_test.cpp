@@ -57,3 +57,14 @@ TEST(ReadProgressPace, CountsAreShownInGroupsOfThousands)
     for (const auto& c : cases)
         EXPECT_EQ(c.text, FileCountText(c.count)) << c.count;
 }
+
+TEST(ReadProgressPace, TheSourceLineCountsFilesSavedRecentlyOnlyForAFreshDraw)
+{
+    EXPECT_EQ("Source has 3000 files", SourceCountText(3000, std::nullopt));
+    EXPECT_EQ("Source has 1 files", SourceCountText(1, std::nullopt));
+    EXPECT_EQ("Source has 3,000 files (212 saved recently)", SourceCountText(3000, 212));
+    EXPECT_EQ("Source has 12,345 files (1,234 saved recently)", SourceCountText(12345, 1234));
+    EXPECT_EQ("Source has 1 file (0 saved recently)", SourceCountText(1, 0));
+    EXPECT_EQ("Source has 2 files (all saved recently)", SourceCountText(2, 2));
+    EXPECT_EQ("Source has 0 files (0 saved recently)", SourceCountText(0, 0));
+}

@@ -295,15 +295,23 @@ TEST(SaveCommands, FailuresAreReportedFileByFileAndTheRestIsSaved)
     harness.WriteIni(kQuiet);
     harness.prompts.fileAnswers = {std::vector<std::string>{a, gone, longName, c}};
     harness.prompts.messageAnswers = {IDYES, IDOK, IDOK, IDYES, IDOK};
+    // The wait cursor shows while the files are saved, as it does while reading.
+    std::vector<bool> waiting;
+    harness.prompts.onMessage = [&](const std::string& text) {
+        if (text.rfind("Save failed", 0) == 0)
+            waiting.push_back(GetCursor() == LoadCursor(nullptr, IDC_WAIT));
+    };
     ExpectProgressWindows(harness, 2);
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_SELECT);
         ASSERT_TRUE(DeleteFileA(gone.c_str()));  // deleted after sampling
         SetDlgItemTextA(dialog, IDC_DEST, out.c_str());
         ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), GetCursor());
         ClickButton(dialog, IDC_LINKS_TO_DEST);
         ClickButton(dialog, IDCANCEL);
     });
+    EXPECT_EQ(std::vector<bool>(3, true), waiting);
     const std::string question = "Copy to:\r" + out + "\\";
     // A shortcut to a missing file can still be written.
     EXPECT_EQ((std::vector<std::string>{question, "Save failed: " + gone, "Save failed: " + longName,
@@ -371,4 +379,79 @@ TEST(SaveCommands, EscapeStopsTheSaveAfterTheFileInHand)
     });
     EXPECT_EQ((std::vector<std::string>{"Save failed: " + gone, "Save failed: " + goneLast}),
               MessageTexts(harness.prompts));
+}
+
+TEST(SaveCommands, SavedFilesAreRecordedAndAFreshSampleLeavesThemOut)
+{
+    MainDlgHarness harness;
+    const std::string music = harness.folder.Join("Music");
+    for (int i = 0; i < 6; ++i)
+        harness.MakeFile("Music\\s" + std::to_string(i) + ".mp3", 1100);
+    const std::string out = harness.folder.Join("Out");
+    ASSERT_TRUE(fixtures::MakeFolder(out));
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=" + music, "MaxView1=3300",
+                      "FreshDays=30"});
+    harness.prompts.folderAnswers = {out, out};
+    ExpectProgressWindows(harness, 2);
+    std::vector<std::string> first, second;
+    harness.Run([&](HWND dialog) {
+        EXPECT_EQ("Source has 6 files (0 saved recently)", ItemText(dialog, IDC_SOURCE_COUNT));
+        ClickButton(dialog, IDC_SAMPLE);
+        first = ColumnTexts(dialog, 0);
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ("Source has 6 files (3 saved recently)", ItemText(dialog, IDC_SOURCE_COUNT));
+
+        ClickButton(dialog, IDC_CLEAR_SAMPLE);
+        ClickButton(dialog, IDC_SAMPLE);
+        second = ColumnTexts(dialog, 0);
+        ClickButton(dialog, IDC_LINKS_TO_DEST);
+        EXPECT_EQ("Source has 6 files (all saved recently)", ItemText(dialog, IDC_SOURCE_COUNT));
+
+        // Nothing is left to draw, and nothing is drawn.
+        ClickButton(dialog, IDC_CLEAR_SAMPLE);
+        ClickButton(dialog, IDC_SAMPLE);
+        EXPECT_EQ(std::vector<std::string>{}, ColumnTexts(dialog, 0));
+        ClickButton(dialog, IDCANCEL);
+    });
+    // The second sample took none of the first's files; each save recorded its own.
+    std::vector<std::string> saved = first;
+    saved.insert(saved.end(), second.begin(), second.end());
+    std::vector<std::string> recorded;
+    for (const std::string& path : harness.HistoryPaths()) {
+        const std::string::size_type slash = path.rfind('\\');
+        EXPECT_EQ(0, _stricmp(music.c_str(), path.substr(0, slash).c_str())) << path;
+        recorded.push_back(path.substr(slash + 1, path.rfind('.') - slash - 1));  // as listed
+    }
+    ASSERT_EQ(6u, recorded.size());
+    for (std::vector<std::string>* names : {&saved, &recorded}) {
+        std::sort(names->begin(), names->begin() + 3);
+        std::sort(names->begin() + 3, names->end());
+    }
+    EXPECT_EQ(saved, recorded);
+    std::sort(saved.begin(), saved.end());
+    EXPECT_EQ((std::vector<std::string>{"s0", "s1", "s2", "s3", "s4", "s5"}), saved);
+}
+
+TEST(SaveCommands, AHistoryThatCannotBeWrittenIsToldOnceAndTheSaveGoesOn)
+{
+    MainDlgHarness harness;
+    const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
+    const std::string out = harness.folder.Join("Out");
+    ASSERT_TRUE(fixtures::MakeFolder(out));
+    ASSERT_TRUE(fixtures::MakeFolder(harness.history));  // no file can be written there
+    harness.WriteIni(kQuiet);
+    harness.prompts.fileAnswers = {std::vector<std::string>{a}};
+    harness.prompts.folderAnswers = {out, out};
+    harness.prompts.messageAnswers = {IDOK};
+    ExpectProgressWindows(harness, 2);
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SELECT);
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        ClickButton(dialog, IDC_LINKS_TO_DEST);
+        ClickButton(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(std::vector<std::string>{"Cannot write the history of saves:\r" + harness.history},
+              MessageTexts(harness.prompts));
+    EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
+    EXPECT_TRUE(Exists(out + "\\a.lnk"));
 }

@@ -1,0 +1,35 @@
+#pragma once
+#include "catalogue/FileList.h"
+#include "catalogue/SaveHistory.h"
+
+#include <string>
+#include <vector>
+
+// Where the history of saves lives for the command line: the file given with
+// --history; else the one beside the settings file given with --settings, which
+// the window uses too; else "history" in the user's state folder. Empty when
+// none of these can be named (no home folder). Both paths are absolute or empty.
+std::string HistoryLocation(const std::string& historyFile, const std::string& settingsFile);
+
+// The history of saves as one run uses it: the files a fresh draw leaves out and
+// the records of the saves. A history that cannot be read or written never stops
+// the run; it is told once on standard error.
+class CRunHistory {
+public:
+    explicit CRunHistory(const std::string& path);
+
+    // The entries of `source` saved within `days` days, marked by index (none
+    // when `days` is 0); `count` is how many.
+    std::vector<bool> LeaveOut(const CFileList& source, int days, int& count);
+    // The history that a save records in; its folder is made when missing.
+    CSaveHistory* ForSaves();
+    void Record(const std::vector<std::string>& paths);
+    // Tells, once, why the records of the run could not all be written.
+    void TellFailedRecords();
+
+private:
+    void Tell(const char* prefix, const std::string& reason);
+
+    CSaveHistory m_history;
+    bool m_bTold = false;
+};

@@ -1,0 +1,37 @@
+#include "platform/AppendFile.h"
+#include "platform/StateFolder.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+using fixtures::TempFolder;
+
+TEST(AppendFile, LinesGoAfterWhatIsThereAndAMissingFileIsMade)
+{
+    TempFolder temp;
+    const std::string path = temp.Join("h");
+    ASSERT_TRUE(platform::AppendLines(path, {"a\n", "b\n"}));
+    ASSERT_TRUE(platform::AppendLines(path, {"c\n"}));
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ("a\nb\nc\n", std::string((std::istreambuf_iterator<char>(in)),
+                                       std::istreambuf_iterator<char>()));
+    EXPECT_FALSE(platform::AppendLines(temp.Path(), {"x\n"}));
+    EXPECT_FALSE(platform::AppendLines(fixtures::JoinPath(temp.Join("missing"), "h"), {"x\n"}));
+}
+
+TEST(StateFolder, MakeFoldersMakesEveryMissingLevel)
+{
+    TempFolder temp;
+    const std::string deep = fixtures::JoinPath(fixtures::JoinPath(temp.Path(), "a"), "b");
+    EXPECT_TRUE(platform::MakeFolders(deep));
+    EXPECT_TRUE(platform::MakeFolders(deep));
+    ASSERT_TRUE(fixtures::WriteBytes(temp.Join("file"), "x"));
+    EXPECT_FALSE(platform::MakeFolders(temp.Join("file")));
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#include "platform/AppendFile.h"
+#include "platform/StateFolder.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+// Sets an environment variable for the life of the object (unset for nullopt).
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, std::optional<std::string> value) : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        if (value)
+            setenv(name, value->c_str(), 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedEnv()
+    {
+        if (m_old)
+            setenv(m_name, m_old->c_str(), 1);
+        else
+            unsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+TEST(StateFolderPosix, TheBaseDirectoryRulesPickTheFolder)
+{
+    struct Row {
+        std::optional<std::string> state, home;
+        std::string folder;
+    };
+    for (const Row& row : std::initializer_list<Row>{
+             {"/var/st", "/home/ann", "/var/st/tarrowby"},
+             {std::nullopt, "/home/ann", "/home/ann/.local/state/tarrowby"},
+             {"relative", "/home/ann", "/home/ann/.local/state/tarrowby"},
+             {"", "/home/ann", "/home/ann/.local/state/tarrowby"},
+             {std::nullopt, std::nullopt, ""},
+             {std::nullopt, "", ""}}) {
+        ScopedEnv state("XDG_STATE_HOME", row.state);
+        ScopedEnv home("HOME", row.home);
+        EXPECT_EQ(row.folder, platform::ProgramStateFolder()) << row.folder;
+    }
+}
+
+TEST(AppendFilePosix, APipeInTheFilesPlaceIsRefusedAtOnce)
+{
+    fixtures::TempFolder temp;
+    const std::string pipe = temp.Join("h");
+    ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
+    EXPECT_FALSE(platform::AppendLines(pipe, {"x\n"}));
+}
+
+}  // namespace
