@@ -6,7 +6,7 @@ namespace platform {
 
 std::string ProgramStateFolder()
 {
-    // The base directory specification ignores a relative setting.
+    // XDG_STATE_HOME counts only when absolute, as the XDG base directories rule.
     const char* state = std::getenv("XDG_STATE_HOME");
     if (state != nullptr && state[0] == '/')
         return std::string(state) + "/tarrowby";
