@@ -1,8 +1,6 @@
 #include "ui/CountText.h"
 
-namespace {
-
-std::string GroupedDigits(int count)
+std::string GroupedCount(long long count)
 {
     std::string digits = std::to_string(count < 0 ? 0 : count);
     for (std::string::size_type group = digits.size(); group > 3; group -= 3)
@@ -10,11 +8,19 @@ std::string GroupedDigits(int count)
     return digits;
 }
 
-}  // namespace
+std::string CountText(int count, const char* noun)
+{
+    return GroupedCount(count) + " " + noun + (count == 1 ? "" : "s");
+}
 
 std::string FileCountText(int count)
 {
-    return GroupedDigits(count) + (count == 1 ? " file" : " files");
+    return CountText(count, "file");
+}
+
+std::string FilesOfText(int part, int count)
+{
+    return GroupedCount(part) + " of " + FileCountText(count);
 }
 
 std::string SourceCountText(int count, std::optional<int> savedRecently)
@@ -23,6 +29,6 @@ std::string SourceCountText(int count, std::optional<int> savedRecently)
         return "Source has " + std::to_string(count) + " files";
     const std::string left = count > 0 && *savedRecently == count
                                  ? "all"
-                                 : GroupedDigits(*savedRecently);
+                                 : GroupedCount(*savedRecently);
     return "Source has " + FileCountText(count) + " (" + left + " saved recently)";
 }
