@@ -51,9 +51,7 @@ Names PrintedNames(const std::string& out)
 
 bool Has(const std::vector<std::string>& args, const std::string& option)
 {
-    return std::any_of(args.begin(), args.end(), [&](const std::string& arg) {
-        return arg == option || arg.rfind(option + "=", 0) == 0;
-    });
+    return std::find(args.begin(), args.end(), option) != args.end();
 }
 
 std::set<std::string> FolderContents(const std::string& folder)
@@ -357,13 +355,6 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsReadOrWritten)
         {{"--settings", temp.Join("my.ini"), "--copy-to"}, 2, "--copy-to: no folder given"},
         {{music, "--settings", ""}, 2, "--settings: an empty argument names no file"},
         {{music, "--m3u", ""}, 2, "--m3u: an empty argument names no file"},
-        // Nothing after "=" is an empty value; the next argument stays a source.
-        {{"--m3u=", JoinPath(music, "a.mp3"), music}, 2, "--m3u: an empty argument names no file"},
-        {{music, "--capacity=", "4G"}, 2, "4G: does not exist"},
-        {{music, "--capacity="}, 2, "--capacity: \"\" is no size"},
-        {{music, "--min-file-kb=", "3000"}, 2, "--min-file-kb: takes a whole number from 0 to 4294967295, not \"\""},
-        {{music, "--copy-to=", dest}, 2, "--copy-to: no folder given"},
-        {{"-0-", "--quiet", music}, 2, "The following argument was not expected: -0-"},
         {{music, "--m3u", fifo}, 2, fifo + ": is not a regular file"},
         {{music, "--m3u", "/dev/null"}, 2, "/dev/null: is not a regular file"},
         {{music, "--m3u", dest}, 2, dest + ": is a folder"},
@@ -657,7 +648,7 @@ TEST_F(CliTree, AHistoryThatCannotBeUsedIsToldOnceAndNeverStopsASave)
                                     "1", "--m3u", temp.Join("out.m3u")});
     EXPECT_EQ(0, pipe.status);
     EXPECT_EQ("2 files, 5002 KB for internal mem, seed 1\ntarrowby-cli: Cannot write the history of saves: " +
-                  temp.Join("fifo.history") + ": No such device or address\n",
+                  temp.Join("fifo.history") + ": not a regular file\n",
               pipe.err);
 }
 
