@@ -57,7 +57,7 @@ bool ReadsStandardInputTwice(const RunConfig& config)
     int readers = 0;
     for (const auto* list : {&config.sources, &config.avoid}) {
         for (const SourceArgument& source : *list)
-            readers += source.kind == SourceArgument::kStandardInput ? 1 : 0;
+            readers += source.kind == SourceKind::kStandardInput ? 1 : 0;
     }
     return readers > 1;
 }
@@ -67,7 +67,7 @@ bool ResolveSources(const CliOptions& options, const CSettings& settings, RunCon
 {
     for (const StartFolder& start : ParseStartFolders(settings.Start)) {
         SourceArgument source;
-        source.kind = start.bSubfolders ? SourceArgument::kFolderTree : SourceArgument::kFolder;
+        source.kind = start.bSubfolders ? SourceKind::kFolderTree : SourceKind::kFolder;
         source.path = platform::AbsolutePath(start.strFolder);
         const std::string why = SourceProblem(source);
         if (!why.empty()) {
@@ -116,8 +116,8 @@ bool IsSourceFile(const std::string& path, const RunConfig& config)
     for (const auto* list : {&config.sources, &config.avoid}) {
         for (const SourceArgument& source : *list) {
             std::error_code error;
-            if ((source.kind == SourceArgument::kPlaylist ||
-                 source.kind == SourceArgument::kFile) &&
+            if ((source.kind == SourceKind::kPlaylist ||
+                 source.kind == SourceKind::kFile) &&
                 std::filesystem::equivalent(path, source.path, error))
                 return true;
         }
@@ -218,11 +218,12 @@ bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunC
 {
     if (!ResolveSources(options, settings, config, problem))
         return false;
-    config.minFileKB = options.minFileKB.value_or(static_cast<uint32_t>(settings.MinFileSize));
-    config.maxFileKB = options.maxFileKB.value_or(static_cast<uint32_t>(settings.MaxFileSize));
-    config.extensions = options.extensions.value_or(settings.Ext);
-    config.accessedDays = options.accessedDays.value_or(settings.Accessed);
-    config.modifiedDays = options.modifiedDays.value_or(settings.Modified);
+    SourceFilters& filters = config.filters = SourceFiltersOf(settings);
+    filters.nMinKB = options.minFileKB.value_or(filters.nMinKB);
+    filters.nMaxKB = options.maxFileKB.value_or(filters.nMaxKB);
+    filters.strExtensions = options.extensions.value_or(filters.strExtensions);
+    filters.nAccessedDays = options.accessedDays.value_or(filters.nAccessedDays);
+    filters.nModifiedDays = options.modifiedDays.value_or(filters.nModifiedDays);
     config.externalMem = options.external;
     config.maxKB = options.maxKB.value_or(
         static_cast<uint32_t>(options.external ? settings.MaxView2 : settings.MaxView1));
@@ -247,13 +248,4 @@ bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunC
                                        : OutputForm::kLines;
     config.showProgress = !options.quiet && platform::StandardErrorIsTerminal();
     return true;
-}
-
-void ApplyFilters(const RunConfig& config, CFileList& list)
-{
-    list.SetMinKB(config.minFileKB);
-    list.SetMaxKB(config.maxFileKB);
-    list.SetExtensions(config.extensions);
-    list.SetAccessedDays(config.accessedDays);
-    list.SetModifiedDays(config.modifiedDays);
 }
