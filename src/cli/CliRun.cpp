@@ -123,8 +123,7 @@ void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
     else
         line += "none of the " + std::to_string(lists.source.GetCount()) +
                 " admitted files could be taken (too large for the capacity, under " +
-                std::to_string(kSampleMinKB) + " KB, over " + std::to_string(kSampleMaxKB) +
-                " KB, or avoided).";
+                std::to_string(kSampleMinKB) + " KB, or avoided).";
     const std::string& folder = lists.sourceNotes.folderWithSubfolders;
     if (!folder.empty())
         line += " " + folder + " has subfolders: " + folder + "+ reads them too.";
