@@ -1,8 +1,8 @@
 #pragma once
 #include "catalogue/SourceFilters.h"
 #include "cli/CliOptions.h"
+#include "cli/RunFacts.h"
 #include "cli/Sources.h"
-#include "settings/Settings.h"
 
 #include <cstdint>
 #include <string>
@@ -41,8 +41,9 @@ struct RunConfig {
     bool showProgress = false;
 };
 
-// Resolves `options` against `settings` and checks every path that the run will
-// read or write. False, with `problem` set, when the run cannot go ahead; nothing
-// has been read or written then.
-bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunConfig& config,
+// Resolves `options` against what was found before the run (the settings, the
+// paths named, the seed): an option given wins, else the settings' key, else the
+// default. False, with `problem` set, when the run cannot go ahead; nothing has
+// been read or written then.
+bool ResolveRunConfig(const CliOptions& options, const RunFacts& facts, RunConfig& config,
                       std::string& problem);
