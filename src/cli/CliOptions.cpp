@@ -1,9 +1,11 @@
 #include "cli/CliOptions.h"
 
 #include "cli/ProgramInfo.h"
+#include "settings/DecimalText.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <climits>
 #include <iostream>
 
@@ -19,22 +21,15 @@ const char kSourceHelp[] =
 
 const uint64_t kLargestKB = UINT32_MAX;
 
-// Digits only, as people type numbers: a leading 0 is no octal mark, and a sign,
-// a blank or a number outside lowest..highest makes the text no number at all.
+// A whole number of digits only; a sign, a blank or a number outside
+// lowest..highest makes the text no number at all.
 bool ReadDecimal(const std::string& text, uint64_t lowest, uint64_t highest, uint64_t& number)
 {
-    if (text.empty())
+    std::size_t at = 0;
+    int digits = 0;
+    if (!ReadDigits(text, at, highest, number, digits) || at != text.size())
         return false;
-    uint64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + static_cast<uint64_t>(c - '0');
-        if (value > highest)
-            return false;
-    }
-    number = value;
-    return value >= lowest;
+    return number >= lowest;
 }
 
 template <typename Number>
@@ -61,6 +56,38 @@ CLI::Option* AddText(CLI::App& app, const std::string& name, std::optional<std::
 {
     return app.add_option_function<std::string>(
         name, [&into](const std::string& text) { into = text; }, help);
+}
+
+// The arguments as the option library takes them, last first. It would read
+// "--name=" as "--name" and take the next argument as the value; here the value
+// is the empty text after "=", as an empty argument given on its own would be.
+// A cluster of short flags holding a "-" ("-0-") would end the options there;
+// it is refused.
+std::vector<std::string> ArgumentsToParse(const CLI::App& app, int argc, char** argv)
+{
+    std::vector<std::string> arguments;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        optionsEnded = optionsEnded || argument == "--";
+        const bool isLong = argument.compare(0, 2, "--") == 0;
+        const CLI::Option* option =
+            optionsEnded || argument.size() < 3 || argument[0] != '-'
+                ? nullptr
+                : app.get_option_no_throw(isLong ? argument.substr(0, argument.find('='))
+                                                 : argument.substr(0, 2));
+        if (option != nullptr && !isLong && argument.find('-', 2) != std::string::npos)
+            throw CLI::ExtrasError({argument});
+        if (option != nullptr && isLong && argument.find('=') == argument.size() - 1 &&
+            option->get_items_expected_max() > 0) {
+            arguments.push_back(argument.substr(0, argument.size() - 1));
+            arguments.emplace_back();
+        } else {
+            arguments.push_back(argument);
+        }
+    }
+    std::reverse(arguments.begin(), arguments.end());
+    return arguments;
 }
 
 }  // namespace
@@ -147,7 +174,7 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
     app.add_flag("--quiet", options.quiet, "no progress output");
 
     try {
-        app.parse(argc, argv);
+        app.parse(ArgumentsToParse(app, argc, argv));
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
         return ParseOutcome::kDone;

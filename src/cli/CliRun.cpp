@@ -14,10 +14,8 @@
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "platform/Profile.h"
 #include "platform/WholeFile.h"
 #include "platform/WriteResult.h"
-#include "settings/Settings.h"
 #include "shell/Shortcuts.h"
 
 #include <cerrno>
@@ -43,26 +41,6 @@ public:
     ShortcutService& operator=(const ShortcutService&) = delete;
 };
 
-bool LoadSettings(const std::string& file, CSettings& settings, std::string& problem)
-{
-    if (file.empty()) {
-        problem = "--settings: an empty argument names no file";
-        return false;
-    }
-    const std::string ini = platform::AbsolutePath(file);
-    if (!platform::PathExists(ini)) {
-        problem = ini + ": settings file does not exist";
-        return false;
-    }
-    if (!IsReadableFile(ini)) {
-        problem = ini + ": settings file cannot be read";
-        return false;
-    }
-    platform::SetProfilePath(ini);
-    settings.LoadReadOnly();
-    return true;
-}
-
 // The sources and the names to avoid, read as the configuration says.
 struct RunLists {
     CFileList source{500, 500};
@@ -74,7 +52,7 @@ struct RunLists {
 
 void ReadAll(const RunConfig& config, CTerminalProgress& progress, RunLists& lists)
 {
-    ApplyFilters(config, lists.source);
+    ApplySourceFilters(lists.source, config.filters);
     ReadSources(lists.source, config.sources, &progress, lists.sourceNotes);
     // Names only count here, as in the other memory's sample, so every file is
     // taken whatever its size or extension.
@@ -122,8 +100,8 @@ void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
                 " days (--fresh).";
     else
         line += "none of the " + std::to_string(lists.source.GetCount()) +
-                " admitted files could be taken (too large for the capacity, under 1000 KB, "
-                "or avoided).";
+                " admitted files could be taken (too large for the capacity, under " +
+                std::to_string(kSampleMinKB) + " KB, or avoided).";
     const std::string& folder = lists.sourceNotes.folderWithSubfolders;
     if (!folder.empty())
         line += " " + folder + " has subfolders: " + folder + "+ reads them too.";
@@ -225,11 +203,11 @@ int RunCli(const CliOptions& options)
 {
     const ShortcutService shortcuts;
     std::string problem;
-    CSettings settings(false);
-    if (options.settingsFile && !LoadSettings(*options.settingsFile, settings, problem))
+    RunFacts facts;
+    if (!ReadRunFacts(options, facts, problem))
         return BadInput(problem);
     RunConfig config;
-    if (!ResolveRunConfig(options, settings, config, problem))
+    if (!ResolveRunConfig(options, facts, config, problem))
         return BadInput(problem);
 
     CTerminalProgress progress(config.showProgress);

@@ -1,7 +1,8 @@
 #pragma once
+#include "catalogue/SourceFilters.h"
 #include "cli/CliOptions.h"
+#include "cli/RunFacts.h"
 #include "cli/Sources.h"
-#include "settings/Settings.h"
 
 #include <cstdint>
 #include <string>
@@ -22,9 +23,7 @@ enum class OutputForm { kLines, kNullEndedLines, kJson };
 struct RunConfig {
     std::vector<SourceArgument> sources;  // the settings' Start folders, then those named
     std::vector<SourceArgument> avoid;
-    uint32_t minFileKB = 0, maxFileKB = 0;
-    std::string extensions;
-    int accessedDays = 0, modifiedDays = 0;
+    SourceFilters filters;
     uint32_t maxKB = 0;
     // The first destination's allocation unit where --capacity was given with one:
     // each file then counts the space it takes there. 0 counts KB.
@@ -42,11 +41,9 @@ struct RunConfig {
     bool showProgress = false;
 };
 
-// Resolves `options` against `settings` and checks every path that the run will
-// read or write. False, with `problem` set, when the run cannot go ahead; nothing
-// has been read or written then.
-bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunConfig& config,
+// Resolves `options` against what was found before the run (the settings, the
+// paths named, the seed): an option given wins, else the settings' key, else the
+// default. False, with `problem` set, when the run cannot go ahead; nothing has
+// been read or written then.
+bool ResolveRunConfig(const CliOptions& options, const RunFacts& facts, RunConfig& config,
                       std::string& problem);
-
-// Sets the filters of the configuration on `list`.
-void ApplyFilters(const RunConfig& config, CFileList& list);

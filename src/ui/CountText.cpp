@@ -1,8 +1,13 @@
 #include "ui/CountText.h"
 
-std::string GroupedCount(long long count)
+std::string GroupedCount(int count)
 {
-    std::string digits = std::to_string(count < 0 ? 0 : count);
+    return GroupedDigits(count < 0 ? 0u : static_cast<uint64_t>(count));
+}
+
+std::string GroupedDigits(uint64_t number)
+{
+    std::string digits = std::to_string(number);
     for (std::string::size_type group = digits.size(); group > 3; group -= 3)
         digits.insert(group - 3, ",");
     return digits;
@@ -31,4 +36,10 @@ std::string SourceCountText(int count, std::optional<int> savedRecently)
                                  ? "all"
                                  : GroupedCount(*savedRecently);
     return "Source has " + FileCountText(count) + " (" + left + " saved recently)";
+}
+
+std::string SampleLineText(int count, uint32_t totalKB, bool externalMem)
+{
+    return GroupedCount(count) + " files, " + GroupedDigits(totalKB) + " KB for " +
+           (externalMem ? "external mem" : "internal mem");
 }

@@ -1,9 +1,13 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 
+// A number with a "," before every group of three digits: "32,218".
+std::string GroupedDigits(uint64_t number);
+
 // A count with its thousands grouped: "12,345"; a negative count reads as 0.
-std::string GroupedCount(long long count);
+std::string GroupedCount(int count);
 
 // A count of things: "1 shortcut", "12,345 shortcuts".
 std::string CountText(int count, const char* noun);
@@ -18,3 +22,7 @@ std::string FilesOfText(int part, int count);
 // saved recently too, "Source has 3,000 files (212 saved recently)", or "(all
 // saved recently)" when nothing is left to draw.
 std::string SourceCountText(int count, std::optional<int> savedRecently);
+
+// The sample's status line, its numbers grouped as the list groups sizes:
+// "1,204 files, 32,218 KB for internal mem", or "external mem".
+std::string SampleLineText(int count, uint32_t totalKB, bool externalMem);

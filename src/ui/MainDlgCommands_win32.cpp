@@ -1,6 +1,7 @@
 #include "ui/MainDlg.h"
 
 #include "catalogue/Sampling.h"
+#include "catalogue/SourceFilters.h"
 #include "ui/App.h"
 #include "ui/FolderPicker.h"
 #include "ui/OptionsDlg.h"
@@ -83,8 +84,8 @@ void CMainDlg::ShowSourceCount()
 
 void CMainDlg::ShowSampleTotals()
 {
-    SetDlgItemText(IDC_SAMPLE_TOTALS,
-                   SampleTotalsText(*g_pCurrent, IsDlgButtonChecked(IDC_EXTERNAL_MEM)));
+    SetDlgItemText(IDC_SAMPLE_TOTALS, SampleLineText(g_pCurrent->GetCount(), g_pCurrent->GetTotalKB(),
+                                                     IsDlgButtonChecked(IDC_EXTERNAL_MEM)));
 }
 
 void CMainDlg::ShowSourceChange()
@@ -104,14 +105,11 @@ void CMainDlg::ShowStatus(const std::string& text)
 bool CMainDlg::ReadIntoSource(SourceKind kind, const std::string& path, const std::string& listed,
                               CReadProgress& progress)
 {
-    if (!m_sourcesRead.Add(path, kind == kFolderTree)) {
+    if (!m_sourcesRead.Add(path, kind == SourceKind::kFolderTree)) {
         ShowStatus(AlreadyInSourceText(listed));
         return false;
     }
-    if (kind == kPlaylist)
-        m_pSource->AddPlaylist(path, &progress);
-    else
-        m_pSource->AddFolder(path, kind == kFolderTree ? 1 : 0, &progress);
+    AddSource(*m_pSource, kind, path, &progress);
     SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(listed.c_str()));
     return true;
 }
@@ -119,7 +117,7 @@ bool CMainDlg::ReadIntoSource(SourceKind kind, const std::string& path, const st
 void CMainDlg::AddToSource(SourceKind kind)
 {
     std::string added;
-    if (kind == kPlaylist) {
+    if (kind == SourceKind::kPlaylist) {
         FileRequest request;
         request.strFilter = "M3U Files|*.M3u|All Files (*.*)|*.*||";
         std::vector<std::string> paths;
@@ -240,9 +238,8 @@ void CMainDlg::OnOptions()
     COptionsDlg options(m_pSettings.get(), nullptr);
     if (options.DoModal() != IDOK)
         return;
-    m_pSource->SetMinKB(static_cast<uint32_t>(m_pSettings->MinFileSize));
-    m_pSource->SetMaxKB(static_cast<uint32_t>(m_pSettings->MaxFileSize));
-    m_pSource->SetExtensions(m_pSettings->Ext);
+    ApplySourceFilters(*m_pSource, SourceFiltersOf(*m_pSettings),
+                       FilterChange::kSizesAndExtensions);
     ReadRecentSaves();
     ShowSourceCount();
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/HistoryLine.h"
 #include "catalogue/RandomGenerator.h"
+#include "catalogue/SourceFilters.h"
 #include "output/SaveTexts.h"
 #include "platform/Profile.h"
 #include "settings/IniPath.h"
@@ -53,6 +54,7 @@ BOOL CMainDlg::OnInitDialog()
 
     m_hListView = GetDlgItem(IDC_SAMPLE_LIST);
     InsertColumns(m_hListView, kColumnFractions, {"Name", "KB"});
+    SortRows();
 
     InitShortcuts(true);
     SeedRandom(SeedFromTime(static_cast<uint32_t>(time(nullptr))));
@@ -69,11 +71,7 @@ BOOL CMainDlg::OnInitDialog()
     SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView1);
     SetDlgItemText(IDC_DEST, m_pSettings->Dest1);
 
-    m_pSource->SetMinKB(static_cast<uint32_t>(m_pSettings->MinFileSize));
-    m_pSource->SetMaxKB(static_cast<uint32_t>(m_pSettings->MaxFileSize));
-    m_pSource->SetExtensions(m_pSettings->Ext);
-    m_pSource->SetAccessedDays(m_pSettings->Accessed);
-    m_pSource->SetModifiedDays(m_pSettings->Modified);
+    ApplySourceFilters(*m_pSource, SourceFiltersOf(*m_pSettings));
     if (!m_pSettings->Start.empty())
         ReadStartFolders();
     m_pHistory = std::make_unique<CSaveHistory>(HistoryPathForSettings(platform::ProfilePath()));
@@ -98,8 +96,8 @@ void CMainDlg::ReadStartFolders()
     for (const StartFolder& folder : ParseStartFolders(m_pSettings->Start)) {
         if (progress.Stopped())
             break;
-        ReadIntoSource(folder.bSubfolders ? kFolderTree : kOneFolder, folder.strFolder,
-                       folder.strListed, progress);
+        ReadIntoSource(folder.bSubfolders ? SourceKind::kFolderTree : SourceKind::kFolder,
+                       folder.strFolder, folder.strListed, progress);
     }
 }
 
@@ -220,13 +218,13 @@ bool CMainDlg::OnCommand(int id, int code)
     ShowStatus("");
     switch (id) {
     case IDC_ADD_FOLDER:
-        AddToSource(kOneFolder);
+        AddToSource(SourceKind::kFolder);
         return true;
     case IDC_ADD_FOLDER_SUBS:
-        AddToSource(kFolderTree);
+        AddToSource(SourceKind::kFolderTree);
         return true;
     case IDC_ADD_PLAYLIST:
-        AddToSource(kPlaylist);
+        AddToSource(SourceKind::kPlaylist);
         return true;
     case IDC_CLEAR_SOURCE:
         OnClearSource();
@@ -381,10 +379,13 @@ void CMainDlg::SelectRow(int row)
         SendMessageA(m_hListView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
-// Sorting moves the selected row with its file; m_nSel moves along.
+// Sorting moves the selected row with its file; m_nSel moves along. The header
+// shows the order.
 void CMainDlg::SortRows()
 {
     SendMessageA(m_hListView, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(CompareRows));
+    const SortArrow arrow = SortArrowOf(g_nSortKey);
+    ShowSortArrow(m_hListView, arrow.nColumn, arrow.bAscending);
     m_nSel = static_cast<int>(
         SendMessageA(m_hListView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }

@@ -22,7 +22,7 @@ std::string SampleFullText(uint32_t roomKB, bool drawn)
         return "The sample is full.";
     if (!drawn)
         return "Nothing to draw: every file of the source was saved recently.";
-    return "The sample is full: no other file of the source fits the " + GroupedCount(roomKB) +
+    return "The sample is full: no other file of the source fits the " + GroupedDigits(roomKB) +
            " KB left.";
 }
 

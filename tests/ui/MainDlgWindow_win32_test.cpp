@@ -113,7 +113,7 @@ TEST(MainDlgWindow, EnterKeepsTheProgramOpenWhereItHasAJobAndTheFocusStaysUsable
         EXPECT_FALSE(IsItemEnabled(dialog, IDC_PLAY));
         ClickButton(dialog, IDC_SAMPLE);  // "other", the file left in the source
         FocusOn(dialog, IDC_CLEAR_SAMPLE);
-        ClickButton(dialog, IDC_CLEAR_SAMPLE);  // Alt+R; no rows: the saving buttons go too
+        ClickButton(dialog, IDC_CLEAR_SAMPLE);  // Alt+M; no rows: the saving buttons go too
         EXPECT_EQ(IDC_SAMPLE, FocusedId(dialog));
 
         harness.driver.Expect(kOptionsCaption, [](HWND options) {
@@ -205,10 +205,12 @@ TEST(MainDlgWindow, AScalingChangeTakesTheSuggestedPlaceAndRefitsTheList)
         EXPECT_TRUE(EqualRect(&suggested, &now));
         EXPECT_EQ(32, IconWidth(dialog, ICON_SMALL));
         EXPECT_EQ(64, IconWidth(dialog, ICON_BIG));
+        RECT client = {};
+        GetClientRect(list, &client);
+        const int usable = client.right - GetSystemMetrics(SM_CXVSCROLL);
         const int name = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0));
-        EXPECT_EQ(static_cast<int>((listWidth - 4) * static_cast<double>(0.83f)), name);
-        EXPECT_EQ(listWidth - 4 - name,
-                  static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)));
+        EXPECT_EQ(static_cast<int>(usable * static_cast<double>(0.83f)), name);
+        EXPECT_EQ(usable - name, static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)));
         HDC screen = GetDC(nullptr);
         HGDIOBJ old = SelectObject(screen, doubled);
         TEXTMETRICA metrics = {};
