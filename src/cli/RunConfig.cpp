@@ -2,6 +2,7 @@
 
 #include "catalogue/RandomGenerator.h"
 #include "cli/Capacity.h"
+#include "cli/ConvertConfig.h"
 #include "cli/ManagedFolder.h"
 #include "cli/RunHistory.h"
 #include "cli/TerminalProgress.h"
@@ -240,7 +241,8 @@ bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunC
     if (options.m3u && !ResolvePlaylist(*options.m3u, config, problem))
         return false;
     config.freshDays = options.freshDays.value_or(settings.FreshDays);
-    if (!ResolveHistory(options, config, problem))
+    if (!ResolveHistory(options, config, problem) ||
+        !ResolveConvert(options, settings, config, problem))
         return false;
     config.output = options.json       ? OutputForm::kJson
                     : options.nullEnds ? OutputForm::kNullEndedLines
