@@ -52,8 +52,3 @@ public:
 private:
     CConversion m_conversion;
 };
-
-// Leaves out of `sample` files, until what it takes (as SpaceTaken counts with
-// `allocationUnit`) fits in `capacityKB`: each time the smallest file whose
-// space is enough, else the largest. Returns how many it left out.
-int LeaveOutUntilFits(CFileList& sample, uint32_t capacityKB, uint32_t allocationUnit);

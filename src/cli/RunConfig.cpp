@@ -136,6 +136,8 @@ bool CheckFileToWrite(const char* option, const std::string& given, std::string&
         return false;
     }
     path = platform::AbsolutePath(given);
+    // What an earlier step left in `problem` (a size read well) is no problem here.
+    problem.clear();
     const platform::PathKind kind = platform::KindOfPath(path);
     if (kind == platform::PathKind::kFolder)
         problem = path + ": is a folder";

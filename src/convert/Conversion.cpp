@@ -130,12 +130,18 @@ std::vector<ConvertedFile> CConversion::Convert(const CFileList& files, CConvert
         });
     for (const ToConvert& job : toConvert) {
         const ConvertedFile& answer = answers[job.index];
-        if (answer.outcome != ConvertedFile::kConverted &&
-            answer.outcome != ConvertedFile::kFromCache)
+        if (answer.outcome == ConvertedFile::kStopped)
             continue;
-        platform::FileStamp copy;
-        job.file->done = platform::ReadFileStamp(answer.path, copy);
+        // A failure is kept too: the converter would only fail again.
         job.file->converted = answer;
+        if (answer.outcome == ConvertedFile::kFailed) {
+            job.file->done = true;
+            continue;
+        }
+        platform::FileStamp copy;
+        if (!platform::ReadFileStamp(answer.path, copy))
+            continue;
+        job.file->done = true;
         job.file->plan.sizeKB = KBOfBytes(copy.size);
         ++(answer.outcome == ConvertedFile::kConverted ? m_nConverted : m_nFromCache);
     }
