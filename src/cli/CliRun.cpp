@@ -15,10 +15,8 @@
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "platform/Profile.h"
 #include "platform/WholeFile.h"
 #include "platform/WriteResult.h"
-#include "settings/Settings.h"
 #include "shell/Shortcuts.h"
 
 #include <cerrno>
@@ -44,26 +42,6 @@ public:
     ShortcutService(const ShortcutService&) = delete;
     ShortcutService& operator=(const ShortcutService&) = delete;
 };
-
-bool LoadSettings(const std::string& file, CSettings& settings, std::string& problem)
-{
-    if (file.empty()) {
-        problem = "--settings: an empty argument names no file";
-        return false;
-    }
-    const std::string ini = platform::AbsolutePath(file);
-    if (!platform::PathExists(ini)) {
-        problem = ini + ": settings file does not exist";
-        return false;
-    }
-    if (!IsReadableFile(ini)) {
-        problem = ini + ": settings file cannot be read";
-        return false;
-    }
-    platform::SetProfilePath(ini);
-    settings.LoadReadOnly();
-    return true;
-}
 
 // The sources and the names to avoid, read as the configuration says.
 struct RunLists {
@@ -266,11 +244,11 @@ int RunCli(const CliOptions& options)
 {
     const ShortcutService shortcuts;
     std::string problem;
-    CSettings settings(false);
-    if (options.settingsFile && !LoadSettings(*options.settingsFile, settings, problem))
+    RunFacts facts;
+    if (!ReadRunFacts(options, facts, problem))
         return BadInput(problem);
     RunConfig config;
-    if (!ResolveRunConfig(options, settings, config, problem))
+    if (!ResolveRunConfig(options, facts, config, problem))
         return BadInput(problem);
 
     CTerminalProgress progress(config.showProgress);

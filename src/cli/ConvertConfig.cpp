@@ -18,12 +18,30 @@ bool OnlyLinks(const RunConfig& config)
                                                 [](const SaveRequest& save) { return save.links; });
 }
 
+std::string TargetText(const CliOptions& options, const RunFacts& facts)
+{
+    return options.convert.value_or(facts.settings.Convert);
+}
+
 }  // namespace
 
-bool ResolveConvert(const CliOptions& options, const CSettings& settings, RunConfig& config,
+void FindConvertFacts(const CliOptions& options, RunFacts& facts)
+{
+    if (TargetText(options, facts).empty())
+        return;
+    ConvertFacts& convert = facts.convert;
+    convert.converter = platform::FindProgram("ffmpeg");
+    convert.prober = platform::FindProgram("ffprobe");
+    convert.cacheFolder = options.cacheFolder ? platform::AbsolutePath(*options.cacheFolder)
+                                              : platform::ProgramCacheFolder();
+    if (!convert.cacheFolder.empty())
+        convert.cacheKind = platform::KindOfPath(convert.cacheFolder);
+}
+
+bool ResolveConvert(const CliOptions& options, const RunFacts& facts, RunConfig& config,
                     std::string& problem)
 {
-    const std::string text = options.convert.value_or(settings.Convert);
+    const std::string text = TargetText(options, facts);
     if (text.empty() || OnlyLinks(config))
         return true;
     ConvertSetup setup;
@@ -31,25 +49,25 @@ bool ResolveConvert(const CliOptions& options, const CSettings& settings, RunCon
         problem = (options.convert ? "--convert: " : "Convert in the settings: ") + problem;
         return false;
     }
-    setup.converter = platform::FindProgram("ffmpeg");
-    setup.prober = platform::FindProgram("ffprobe");
-    if (setup.converter.empty() || setup.prober.empty()) {
+    const ConvertFacts& found = facts.convert;
+    if (found.converter.empty() || found.prober.empty()) {
         problem = "--convert: converting needs ffmpeg and ffprobe, and they were not found "
                   "(put them on PATH, on Windows also beside tarrowby-cli.exe; or copy the "
                   "files as they are with --no-convert)";
         return false;
     }
-    setup.cacheFolder = options.cacheFolder ? platform::AbsolutePath(*options.cacheFolder)
-                                            : platform::ProgramCacheFolder();
-    const platform::PathKind kind = platform::KindOfPath(setup.cacheFolder);
-    if (setup.cacheFolder.empty()) {
+    if (found.cacheFolder.empty()) {
         problem = "--convert: no folder to keep converted files in; name one with --cache DIR";
         return false;
     }
-    if (kind != platform::PathKind::kMissing && kind != platform::PathKind::kFolder) {
-        problem = setup.cacheFolder + ": is not a folder (--cache)";
+    if (found.cacheKind != platform::PathKind::kMissing &&
+        found.cacheKind != platform::PathKind::kFolder) {
+        problem = found.cacheFolder + ": is not a folder (--cache)";
         return false;
     }
+    setup.converter = found.converter;
+    setup.prober = found.prober;
+    setup.cacheFolder = found.cacheFolder;
     if (!options.extensions && config.extensions == kDefaultExtensions)
         config.extensions = kConvertedExtensions;
     config.convert = setup;

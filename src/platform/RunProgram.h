@@ -23,7 +23,8 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                       const std::atomic<bool>* stop = nullptr);
 
-// Stops every program that RunProgram runs now. Safe in a signal handler.
+// Stops every program that RunProgram runs, as the program ends: none starts
+// afterwards. Safe in a signal handler; a stop that may go on uses `stop`.
 void StopRunningPrograms();
 
 // Where the program `name` ("ffmpeg", without ".exe") is run from: on Windows

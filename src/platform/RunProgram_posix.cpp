@@ -6,10 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -19,6 +21,10 @@ namespace platform {
 namespace {
 
 CRunningPrograms<pid_t> g_running;
+// A program between its start and its slot, which a stop waits for; once a
+// stop came, none starts.
+std::atomic<int> g_starting{0};
+std::atomic<bool> g_ending{false};
 
 // Both ends close on exec, so no other program started meanwhile holds the
 // pipe open; the child's copies made by dup2 stay open.
@@ -28,7 +34,7 @@ bool OpenPipe(int ends[2])
 }
 
 bool SpawnWithOutput(const std::string& program, const std::vector<std::string>& arguments,
-                     int output, pid_t& child, int& error)
+                     int output, const sigset_t& childMask, pid_t& child, int& error)
 {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
@@ -40,7 +46,12 @@ bool SpawnWithOutput(const std::string& program, const std::vector<std::string>&
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, output, 1);
     posix_spawn_file_actions_adddup2(&actions, output, 2);
-    error = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    posix_spawnattr_setsigmask(&attributes, &childMask);
+    error = posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     return error == 0;
 }
@@ -82,17 +93,29 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
         run.output = std::strerror(errno);
         return run;
     }
+    // Ctrl-C and a request to stop wait until the child holds its slot: not
+    // here, where the handler would wait for itself, but on another thread.
+    sigset_t stopSignals, mask;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, &mask);
+    ++g_starting;
     pid_t child = 0;
-    int error = 0;
-    const bool spawned = SpawnWithOutput(program, arguments, ends[1], child, error);
+    int error = ECANCELED;
+    const bool spawned =
+        !g_ending && SpawnWithOutput(program, arguments, ends[1], mask, child, error);
+    const std::size_t slot = spawned ? g_running.Hold(child) : kRunningProgramSlots;
+    --g_starting;
+    pthread_sigmask(SIG_SETMASK, &mask, nullptr);
     close(ends[1]);
     if (!spawned) {
         close(ends[0]);
         run.output = program + ": " + std::strerror(error);
+        run.stopped = g_ending;
         return run;
     }
     run.started = true;
-    const std::size_t slot = g_running.Hold(child);
     // Held before `stop` is read: a stop from now on finds it in its slot.
     if (slot == kRunningProgramSlots || (stop != nullptr && *stop))
         kill(child, SIGKILL);
@@ -108,6 +131,11 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
 
 void StopRunningPrograms()
 {
+    g_ending = true;
+    while (g_starting > 0) {
+        const timespec pause{0, 1000000};
+        nanosleep(&pause, nullptr);
+    }
     g_running.StopAll([](pid_t child) { kill(child, SIGKILL); });
 }
 

@@ -18,6 +18,8 @@ CRunningPrograms<HANDLE> g_running;
 // while they exist: one child at a time is created, and the parent's copies are
 // closed before the next.
 std::mutex g_creating;
+// Once the program ends, no child starts.
+std::atomic<bool> g_ending{false};
 
 // Every child is put in one job that ends them all when this program ends,
 // however it ends.
@@ -121,6 +123,10 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     PROCESS_INFORMATION child{};
     {
         const std::lock_guard<std::mutex> creating(g_creating);
+        if (g_ending) {
+            run.stopped = true;
+            return run;
+        }
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
         HANDLE writing = nullptr;
         if (!CreatePipe(&reading, &writing, &inherit, 0)) {
@@ -169,6 +175,7 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
 
 void StopRunningPrograms()
 {
+    g_ending = true;
     g_running.StopAll([](HANDLE child) { TerminateProcess(child, 1); });
 }
 
