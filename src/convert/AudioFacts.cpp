@@ -54,6 +54,14 @@ uint32_t ReadMilliseconds(const std::string& seconds)
     return static_cast<uint32_t>(value);
 }
 
+// The tags a converted copy carries, by the names the prober gives them (any case).
+bool IsCarriedTag(const std::string& key)
+{
+    const std::string name = platform::FoldAsciiCase(key);
+    return name == "title" || name == "artist" || name == "album" || name == "track" ||
+           name == "tracknumber" || name == "date" || name == "genre";
+}
+
 uint32_t TagBytes(const std::map<std::string, std::string>& fields)
 {
     uint32_t bytes = 0;
@@ -80,13 +88,6 @@ std::vector<std::string> ProbeArguments(const std::string& path)
             "compact",
             "-i",
             path};
-}
-
-bool IsCarriedTag(const std::string& key)
-{
-    const std::string name = platform::FoldAsciiCase(key);
-    return name == "title" || name == "artist" || name == "album" || name == "track" ||
-           name == "tracknumber" || name == "date" || name == "genre";
 }
 
 bool ReadProbeOutput(const std::string& output, AudioFacts& facts)

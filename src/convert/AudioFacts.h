@@ -21,6 +21,3 @@ std::vector<std::string> ProbeArguments(const std::string& path);
 // Reads the prober's answer for one file. False when it names no audio stream or
 // no length: the file cannot be converted.
 bool ReadProbeOutput(const std::string& output, AudioFacts& facts);
-
-// The tags a converted copy carries, by the names the prober gives them (any case).
-bool IsCarriedTag(const std::string& key);

@@ -9,10 +9,6 @@ enum class AudioFormat { kMp3, kAac, kOpus };
 struct ConvertTarget {
     AudioFormat format = AudioFormat::kMp3;
     uint32_t kbps = 0;
-    bool operator==(const ConvertTarget& other) const
-    {
-        return format == other.format && kbps == other.kbps;
-    }
 };
 
 // The bitrate a format gets when none is given.
