@@ -68,8 +68,8 @@ bool ResolveConvert(const CliOptions& options, const RunFacts& facts, RunConfig&
     setup.converter = found.converter;
     setup.prober = found.prober;
     setup.cacheFolder = found.cacheFolder;
-    if (!options.extensions && config.extensions == kDefaultExtensions)
-        config.extensions = kConvertedExtensions;
+    if (!options.extensions && config.filters.strExtensions == kDefaultExtensions)
+        config.filters.strExtensions = kConvertedExtensions;
     config.convert = setup;
     return true;
 }

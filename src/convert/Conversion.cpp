@@ -35,6 +35,7 @@ CConversion::CConversion(ConvertSetup setup)
 {
 }
 
+// A sample takes no source file outside its sizes, whatever it becomes.
 bool CConversion::WithinSampleSizes(uint32_t sizeKB)
 {
     return sizeKB >= kSampleMinKB && sizeKB <= kSampleMaxKB;

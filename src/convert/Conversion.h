@@ -41,10 +41,6 @@ struct ConvertedFile {
 // The files of a source as they will be on the player, and their conversion.
 class CConversion {
 public:
-    // A sample takes no source file outside these sizes, whatever it becomes.
-    static const uint32_t kSampleMinKB = 1000;
-    static const uint32_t kSampleMaxKB = 1000000;
-
     explicit CConversion(ConvertSetup setup);
 
     // Plans every file of `source`: `planned` gets those whose own size a sample

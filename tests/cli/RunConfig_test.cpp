@@ -207,7 +207,7 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
              return c.convert && ConvertTargetText(c.convert->target) == "opus:96" &&
                     c.convert->converter == "/bin/ffmpeg" && c.convert->prober == "/bin/ffprobe" &&
                     c.convert->cacheFolder == "/cache" &&
-                    c.extensions == "mp3,flac,m4a,aac,ogg,oga,opus,wav,aiff,aif,wma";
+                    c.filters.strExtensions == "mp3,flac,m4a,aac,ogg,oga,opus,wav,aiff,aif,wma";
          }},
         {"--convert over the settings, the extensions given kept",
          [](CliOptions& o, RunFacts& f) {
@@ -218,14 +218,14 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
          },
          [](const RunConfig& c) {
              return c.convert && ConvertTargetText(c.convert->target) == "mp3:128" &&
-                    c.extensions == "flac";
+                    c.filters.strExtensions == "flac";
          }},
         {"--no-convert over the settings",
          [](CliOptions& o, RunFacts& f) {
              f.settings.Convert = "opus:96";
              o.convert = "";
          },
-         [](const RunConfig& c) { return !c.convert && c.extensions == "mp3"; }},
+         [](const RunConfig& c) { return !c.convert && c.filters.strExtensions == "mp3"; }},
         {"links point at the originals",
          [](CliOptions& o, RunFacts& f) {
              o.convert = "mp3";
