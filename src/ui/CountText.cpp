@@ -1,10 +1,12 @@
 #include "ui/CountText.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string GroupedCount(int count)
 {
-    return GroupedDigits(count < 0 ? 0u : static_cast<uint64_t>(count));
+    return GroupedDigits(static_cast<uint64_t>(std::max(count, 0)));
 }
 
 }  // namespace
