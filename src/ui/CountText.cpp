@@ -1,8 +1,10 @@
 #include "ui/CountText.h"
 
+#include <algorithm>
+
 std::string GroupedCount(int count)
 {
-    return GroupedDigits(count < 0 ? 0u : static_cast<uint64_t>(count));
+    return GroupedDigits(static_cast<uint64_t>(std::max(count, 0)));
 }
 
 std::string GroupedDigits(uint64_t number)
