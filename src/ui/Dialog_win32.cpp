@@ -32,6 +32,17 @@ void EnsureCommonControls()
     s_bDone = InitCommonControlsEx(&controls) != FALSE;
 }
 
+// A push button clicked with the mouse took the focus past the dialog manager,
+// which moves the default button's look only along with the keys: the button
+// becomes the default one, so that no other keeps the look, nor takes a Return.
+void TakeDefaultLook(HWND dialog, HWND control, int code)
+{
+    if (code != BN_CLICKED || control == nullptr || GetFocus() != control ||
+        (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) != BS_PUSHBUTTON)
+        return;
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
 }  // namespace
 
 CDialog::CDialog(UINT templateId, CDialog* parent) : m_nTemplateId(templateId), m_pParent(parent)
@@ -126,6 +137,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_INITDIALOG:
         return OnInitDialog();
     case WM_COMMAND:
+        TakeDefaultLook(m_hWnd, reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
     case WM_NOTIFY: {
         NMHDR* header = reinterpret_cast<NMHDR*>(lParam);

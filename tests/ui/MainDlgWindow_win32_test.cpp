@@ -116,11 +116,21 @@ TEST(MainDlgWindow, EnterKeepsTheProgramOpenWhereItHasAJobAndTheFocusStaysUsable
         ClickButton(dialog, IDC_CLEAR_SAMPLE);  // Alt+M; no rows: the saving buttons go too
         EXPECT_EQ(IDC_SAMPLE, FocusedId(dialog));
 
+        // Only the button with the focus looks like the default one: a click
+        // takes the look along as the keys do.
         harness.driver.Expect(kOptionsCaption, [](HWND options) {
             EXPECT_EQ(GetDlgItem(options, IDC_OPT_START), GetFocus());
             PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
         });
-        ClickButton(dialog, IDC_OPTIONS);
+        HWND optionsButton = GetDlgItem(dialog, IDC_OPTIONS);
+        SendMessageA(optionsButton, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageA(optionsButton, WM_LBUTTONUP, 0, 0);
+        ServeQueue(dialog);
+        EXPECT_EQ(IDC_OPTIONS, FocusedId(dialog));
+        for (int id : {IDC_SAMPLE, IDC_OPTIONS})
+            EXPECT_EQ(id == IDC_OPTIONS, (GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) &
+                                          BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+                << id;
         ClickButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(IDCANCEL, result);
