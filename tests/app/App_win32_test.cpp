@@ -159,8 +159,8 @@ public:
     CXInput()
     {
         using UnixName = char*(CDECL*)(LPCWSTR);
-        const auto unixName = reinterpret_cast<UnixName>(
-            GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
+        const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
         const std::string path = m_folder.Join("done");
         const std::wstring mark(path.begin(), path.end());  // a temporary folder's ASCII path
         char* name = unixName != nullptr ? unixName(mark.c_str()) : nullptr;

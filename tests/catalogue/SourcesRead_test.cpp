@@ -45,6 +45,7 @@ TEST(SourcesRead, EverySpellingOfAPathIsOneSource)
     EXPECT_NE(SourceKey(music), SourceKey(fixtures::JoinPath(music, "Sub")));
     EXPECT_NE(SourceKey(list), SourceKey(fixtures::JoinPath(music, "list2.m3u")));
     EXPECT_NE(SourceKey(missing), SourceKey(missing + "2"));
+    EXPECT_NE(SourceKey("ab" + kSep + "c"), SourceKey("a" + kSep + "bc"));
 }
 
 // A tree holds its folder, not the other way round; clearing forgets all.
