@@ -9,6 +9,7 @@
 #include "cli/SampleText.h"
 #include "cli/Sources.h"
 #include "cli/TerminalProgress.h"
+#include "output/DestPaths.h"
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
 #include "platform/FileCopy.h"
@@ -108,24 +109,43 @@ void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
     std::fprintf(stderr, "%s\n", line.c_str());
 }
 
-// Passes a save's report on to the terminal and notes where each file went. In
-// a managed folder no file already there is replaced: it is the user's own.
+// Passes a save's report on to the terminal, notes where each file went and
+// records its source in the history at once. In a managed folder no file
+// already there is replaced, as it is the user's own, and each file saved joins
+// the folder's playlist at once.
 class CSaveRecord : public CSaveReport {
 public:
-    CSaveRecord(CSaveReport& terminal, bool managed) : m_terminal(terminal), m_managed(managed) {}
+    CSaveRecord(CSaveReport& terminal, const CFileList& saving, CRunHistory& history,
+                const std::string& managedFolder)
+        : m_terminal(terminal), m_saving(saving), m_history(history),
+          m_strManagedFolder(managedFolder)
+    {
+    }
     bool Saving(int index, int count, const std::string& destPath) override
     {
         return m_terminal.Saving(index, count, destPath);
     }
     void NotSaved(const SaveFailure& failure) override { m_terminal.NotSaved(failure); }
-    void Saved(int, const std::string& destPath) override { saved.push_back(destPath); }
-    bool MayReplace(const std::string&) const override { return !m_managed; }
+    void Saved(int index, const std::string& destPath) override
+    {
+        const uint32_t entry = static_cast<uint32_t>(index);
+        m_history.RecordSaved(FullPath(m_saving.GetFolder(entry), m_saving.GetName(entry)));
+        m_vecSaved.push_back(destPath);
+        // A line that could not be added is reported by the whole playlist
+        // written after the save.
+        if (!m_strManagedFolder.empty())
+            AddToFillPlaylist(m_strManagedFolder, destPath);
+    }
+    bool MayReplace(const std::string&) const override { return m_strManagedFolder.empty(); }
 
-    std::vector<std::string> saved;
+    const std::vector<std::string>& SavedFiles() const { return m_vecSaved; }
 
 private:
     CSaveReport& m_terminal;
-    bool m_managed;
+    const CFileList& m_saving;
+    CRunHistory& m_history;
+    std::string m_strManagedFolder;  // empty when the folder is not managed
+    std::vector<std::string> m_vecSaved;
 };
 
 // Removes the last fill's files; returns those still there.
@@ -151,10 +171,24 @@ bool WritePlaylist(const std::string& path, const std::string& text, CSaveReport
     return static_cast<bool>(written);
 }
 
+// False, with the reason on standard error, when a managed folder's playlist
+// was not written.
+bool WriteFillList(const std::string& folder, const std::vector<std::string>& files,
+                   CSaveReport& report)
+{
+    const platform::WriteResult written = WriteFillPlaylist(folder, files);
+    if (!written)
+        report.NotSaved(SaveFailure{SaveFailure::kNotWritten, folder + kFillPlaylistName,
+                                    written.Reason()});
+    return static_cast<bool>(written);
+}
+
 // Saves in the order printed, so a player that plays a folder in the order its
 // files were written plays them sorted. A managed folder's playlist lists what
-// is there at every step: after the removal, and after the save. What was
-// saved is recorded. Returns the number of files and playlists not written.
+// is there at every step: after the removal, after each file, and after the
+// save. Each file saved is recorded in the history once, as it is saved; a
+// playlist of the sample alone records the sample. Returns the number of files and
+// playlists not written.
 int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress,
          CRunHistory& history)
 {
@@ -166,19 +200,17 @@ int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& pr
     for (const SaveRequest& save : config.saves) {
         std::vector<std::string> there = RemoveLastFill(save.lastFill);
         notSaved += static_cast<int>(there.size());
-        if (config.replace && !WritePlaylist(save.folder + kFillPlaylistName,
-                                             SavedFilesPlaylist(there, save.folder), progress))
+        if (config.replace && !WriteFillList(save.folder, there, progress))
             ++notSaved;
-        CSaveRecord record(progress, config.replace);
+        CSaveRecord record(progress, ordered, history, config.replace ? save.folder : std::string());
         progress.SetSaveVerb(save.links ? "Linking" : "Copying");
-        notSaved += SaveFiles(ordered, save.folder, save.links, record, history.ForSaves());
+        notSaved += SaveFiles(ordered, save.folder, save.links, record, nullptr);
         progress.Clear();
-        there.insert(there.end(), record.saved.begin(), record.saved.end());
-        if (config.replace && !WritePlaylist(save.folder + kFillPlaylistName,
-                                             SavedFilesPlaylist(there, save.folder), progress))
+        there.insert(there.end(), record.SavedFiles().begin(), record.SavedFiles().end());
+        if (config.replace && !WriteFillList(save.folder, there, progress))
             ++notSaved;
         if (&save == &config.saves.front())
-            firstSaved = record.saved;
+            firstSaved = record.SavedFiles();
     }
     if (!config.playlist.empty()) {
         // With a save, the playlist lists the saved files, from its own folder.
@@ -188,10 +220,10 @@ int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& pr
                 ? SamplePlaylist(sample, order)
                 : SavedFilesPlaylist(firstSaved, platform::FolderOf(config.playlist) +
                                                      platform::kPathSeparator);
-        if (WritePlaylist(config.playlist, text, progress))
-            history.Record(SamplePaths(sample, order));
-        else
+        if (!WritePlaylist(config.playlist, text, progress))
             ++notSaved;
+        else if (config.saves.empty())
+            history.RecordSaved(SamplePaths(sample, order));
     }
     history.TellFailedRecords();
     return notSaved;

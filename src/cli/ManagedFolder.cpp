@@ -2,6 +2,7 @@
 
 #include "catalogue/Playlist.h"
 #include "cli/SampleText.h"
+#include "platform/AppendFile.h"
 #include "platform/DiskSpace.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -41,4 +42,9 @@ platform::WriteResult WriteFillPlaylist(const std::string& folder,
                                         const std::vector<std::string>& files)
 {
     return platform::WriteWholeFile(folder + kFillPlaylistName, SavedFilesPlaylist(files, folder));
+}
+
+platform::WriteResult AddToFillPlaylist(const std::string& folder, const std::string& file)
+{
+    return platform::AppendLines(folder + kFillPlaylistName, {SavedFileLine(file, folder)});
 }

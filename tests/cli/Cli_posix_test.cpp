@@ -299,6 +299,15 @@ TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
     EXPECT_EQ(JoinPath(music, "old.mp3"), target);
     // The playlist lists the copies saved, from its own folder.
     EXPECT_EQ("#EXTM3U\ndest/a.mp3\ndest/old.mp3\n", ReadAll(temp.Join("out.m3u")));
+    // The history holds each file saved once, however many saves took it; a
+    // copy that failed is no save.
+    const std::string a = JoinPath(music, "a.mp3"), old = JoinPath(music, "old.mp3");
+    Names recorded = HistoryPaths(temp.Join("state/tarrowby/history"));
+    std::sort(recorded.begin(), recorded.end());
+    EXPECT_EQ((Names{a, JoinPath(music, "b.wav"), old}), recorded);
+    RunCli({music, "--ext", "", "--resample", "--max-kb", "999999", "--copy-to", dest, "--m3u",
+            temp.Join("copies.m3u"), "--history", temp.Join("copies.history")});
+    EXPECT_EQ((Names{a, old}), HistoryPaths(temp.Join("copies.history")));
 
     // The written playlist is a source like any other; saving files onto
     // themselves is refused, file by file; links saved before are replaced.
@@ -412,41 +421,63 @@ TEST_F(CliTree, ASettingsFileIsReadAndNeverWritten)
     EXPECT_EQ(bytes, ReadAll(ini));
 }
 
-TEST_F(CliTree, StoppedWhileCopyingItLeavesNothingBehind)
+// Starts the program with `args`, sends it `signal` once a part file of
+// `copying` shows in `dest`, and returns its wait status.
+int StopWhileCopying(std::vector<std::string> args, const std::string& dest,
+                     const std::string& copying, int signal)
 {
-    const std::string large = temp.Join("large");
-    ASSERT_TRUE(MakeFolder(large));
-    ASSERT_TRUE(CreateSizedFile(JoinPath(large, "long.mp3"), 999000000));
-    std::vector<std::string> words = {TARROWBY_CLI, large, "--max-kb", "999999", "--max-file-kb",
-                                      "999999", "--copy-to", dest};
+    args.insert(args.begin(), TARROWBY_CLI);
     std::vector<char*> argv;
-    for (std::string& word : words)
+    for (std::string& word : args)
         argv.push_back(&word[0]);
     argv.push_back(nullptr);
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
     posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid;
+    const bool started = posix_spawn(&pid, TARROWBY_CLI, &quiet, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&quiet);
+    if (!started)
+        return -1;
+    bool seen = false;
+    for (int waited = 0; waited < 10000 && !seen; ++waited) {
+        seen = FolderContents(dest).count("." + copying + ".tarrowby-part") > 0;
+        if (!seen)
+            usleep(1000);
+    }
+    EXPECT_TRUE(seen) << copying;
+    kill(pid, signal);
+    int status = 0;
+    EXPECT_EQ(pid, waitpid(pid, &status, 0));
+    return status;
+}
+
+TEST_F(CliTree, StoppedWhileCopyingItLeavesNothingBehind)
+{
+    const std::string large = temp.Join("large");
+    ASSERT_TRUE(MakeFolder(large));
+    ASSERT_TRUE(CreateSizedFile(JoinPath(large, "long.mp3"), 999000000));
+    const std::vector<std::string> args = {large, "--max-kb", "2000000", "--max-file-kb", "999999",
+                                           "--copy-to", dest};
     for (const int signal : {SIGINT, SIGTERM}) {
         // What a run killed outright left goes as well.
         ASSERT_TRUE(WriteBytes(JoinPath(dest, ".other.mp3.tarrowby-part"), "half"));
-        pid_t pid;
-        ASSERT_EQ(0, posix_spawn(&pid, TARROWBY_CLI, &quiet, nullptr, argv.data(), environ));
-        bool copying = false;
-        for (int waited = 0; waited < 10000 && !copying; ++waited) {
-            copying = FolderContents(dest).count(".long.mp3.tarrowby-part") > 0;
-            if (!copying)
-                usleep(1000);
-        }
-        EXPECT_TRUE(copying);
-        kill(pid, signal);
-        int status = 0;
-        ASSERT_EQ(pid, waitpid(pid, &status, 0));
+        const int status = StopWhileCopying(args, dest, "long.mp3", signal);
         // Ended by the signal itself, as a shell expects (status 130 or 143).
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
         EXPECT_EQ(std::set<std::string>{}, FolderContents(dest)) << signal;
     }
-    posix_spawn_file_actions_destroy(&quiet);
+
+    // A fill of a managed folder stopped midway has listed what it saved, so
+    // the next one takes it away.
+    ASSERT_TRUE(CreateSizedFile(JoinPath(large, "first.mp3"), 2000000));
+    std::vector<std::string> replace = args;
+    replace.push_back("--replace");
+    StopWhileCopying(replace, dest, "long.mp3", SIGINT);
+    EXPECT_EQ((std::set<std::string>{"Tarrowby.m3u8", "first.mp3"}), FolderContents(dest));
+    EXPECT_EQ(0, RunCli({music, "--ext", "wav", "--replace", "--copy-to", dest}).status);
+    EXPECT_EQ((std::set<std::string>{"Tarrowby.m3u8", "b.wav"}), FolderContents(dest));
 }
 
 // Runs a shell command line; its exit status, or -1.
