@@ -53,7 +53,7 @@ struct RunLists {
 
 void ReadAll(const RunConfig& config, CTerminalProgress& progress, RunLists& lists)
 {
-    ApplyFilters(config, lists.source);
+    ApplySourceFilters(lists.source, config.filters);
     ReadSources(lists.source, config.sources, &progress, lists.sourceNotes);
     // Names only count here, as in the other memory's sample, so every file is
     // taken whatever its size or extension.
@@ -101,8 +101,8 @@ void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
                 " days (--fresh).";
     else
         line += "none of the " + std::to_string(lists.source.GetCount()) +
-                " admitted files could be taken (too large for the capacity, under 1000 KB, "
-                "or avoided).";
+                " admitted files could be taken (too large for the capacity, under " +
+                std::to_string(kSampleMinKB) + " KB, or avoided).";
     const std::string& folder = lists.sourceNotes.folderWithSubfolders;
     if (!folder.empty())
         line += " " + folder + " has subfolders: " + folder + "+ reads them too.";
