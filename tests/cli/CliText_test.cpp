@@ -1,7 +1,6 @@
-// The command line's readers and writers of text: capacities, numbers, JSON
-// strings, playlists of saved files, and lines fitted to a terminal.
+// The command line's readers and writers of text: capacities, JSON strings,
+// playlists of saved files, and lines fitted to a terminal.
 #include "cli/Capacity.h"
-#include "cli/CliOptions.h"
 #include "cli/SampleText.h"
 #include "cli/TerminalText.h"
 #include "platform/Paths.h"
@@ -68,79 +67,6 @@ TEST(ParseCapacity, AnythingElseIsRefusedWithTheReason)
         EXPECT_FALSE(ParseCapacity(c.text, capacity, problem)) << c.text;
         EXPECT_EQ(c.problem, problem);
     }
-}
-
-// Parses `args` as the program's command line; the error, or "" when it runs.
-std::string ParseError(std::vector<std::string> args, CliOptions& options)
-{
-    args.insert(args.begin(), "tarrowby-cli");
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(&arg[0]);
-    std::string error;
-    const ParseOutcome outcome =
-        ParseCommandLine(static_cast<int>(argv.size()), argv.data(), options, error);
-    EXPECT_EQ(error.empty(), outcome == ParseOutcome::kRun) << error;
-    return error;
-}
-
-TEST(ParseCommandLine, NumbersAreDecimalDigitsWithinTheirRange)
-{
-    const std::string kb = "--max-kb: takes a whole number from 1 to 4294967295, not ";
-    const struct {
-        std::vector<std::string> args;
-        std::string error;  // contained in the message
-    } refused[] = {
-        {{"--max-kb", "12abc"}, kb + "\"12abc\""},
-        {{"--max-kb", ""}, kb + "\"\""},
-        {{"--max-kb", "+5"}, kb + "\"+5\""},
-        {{"--max-kb", " 5"}, kb + "\" 5\""},
-        {{"--max-kb", "0"}, kb + "\"0\""},
-        {{"--max-kb", "4294967296"}, kb + "\"4294967296\""},
-        {{"--max-kb", "000000020004000000"}, kb + "\"000000020004000000\""},
-        {{"--seed", "-1"}, "--seed: takes a whole number from 0 to 4294967295, not \"-1\""},
-        {{"--modified-days", "2147483648"},
-         "--modified-days: takes a whole number from 0 to 2147483647"},
-        {{"--fresh", "-1"}, "--fresh"},
-        {{"--bogus"}, "--bogus"},
-        {{"--json", "-0"}, "excludes"},
-    };
-    for (const auto& c : refused) {
-        CliOptions options;
-        EXPECT_NE(std::string::npos, ParseError(c.args, options).find(c.error)) << c.error;
-    }
-
-    CliOptions options;
-    ASSERT_EQ("", ParseError({"--max-kb", "4294967295", "--min-file-kb", "02500", "--seed", "0",
-                              "--accessed-days", "2147483647", "--max-file-kb", "0"},
-                             options));
-    EXPECT_EQ(4294967295u, options.maxKB.value_or(0));
-    EXPECT_EQ(2500u, options.minFileKB.value_or(0));
-    EXPECT_EQ(0u, options.seed.value_or(1));
-    EXPECT_EQ(2147483647, options.accessedDays.value_or(0));
-    EXPECT_EQ(0u, options.maxFileKB.value_or(1));
-}
-
-TEST(ParseCommandLine, TheLastOfARepeatedOptionOrOfAPairCounts)
-{
-    CliOptions options;
-    ASSERT_EQ("", ParseError({"a", "--ext", "wav", "--ext", "mp3", "--resample", "--no-resample",
-                              "--no-top-up", "--top-up", "--avoid", "x.m3u", "b", "--avoid",
-                              "y", "--copy-to", "--links-to", "L"},
-                             options));
-    EXPECT_EQ("mp3", options.extensions.value_or(""));
-    EXPECT_EQ(false, options.resample.value_or(true));
-    EXPECT_EQ(true, options.topUp.value_or(false));
-    EXPECT_EQ((std::vector<std::string>{"a", "b"}), options.sources);
-    EXPECT_EQ((std::vector<std::string>{"x.m3u", "y"}), options.avoid);
-    EXPECT_EQ("", options.copyTo.value_or("unset"));
-    EXPECT_EQ("L", options.linksTo.value_or(""));
-
-    CliOptions other;
-    ASSERT_EQ("", ParseError({"a", "--no-resample", "--resample", "--top-up", "--no-top-up"}, other));
-    EXPECT_EQ(true, other.resample.value_or(false));
-    EXPECT_EQ(false, other.topUp.value_or(true));
-    EXPECT_FALSE(other.copyTo.has_value());
 }
 
 TEST(JsonString, EveryNameGivesAJsonStringThatNamesItExactly)
