@@ -2,6 +2,7 @@
 
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/Sampling.h"
+#include "cli/ConvertFill.h"
 #include "cli/ManagedFolder.h"
 #include "cli/ProgramInfo.h"
 #include "cli/RunConfig.h"
@@ -9,7 +10,6 @@
 #include "cli/SampleText.h"
 #include "cli/Sources.h"
 #include "cli/TerminalProgress.h"
-#include "output/DestPaths.h"
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
 #include "platform/FileCopy.h"
@@ -22,6 +22,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -67,12 +68,17 @@ void ReadAll(const RunConfig& config, CTerminalProgress& progress, RunLists& lis
     }
 }
 
-std::string SampleText(const RunConfig& config, const CFileList& sample)
+std::string SampleText(const RunConfig& config, const CFileList& sample,
+                       const CConvertFill* conversion)
 {
     const std::vector<uint32_t> order = NameOrder(sample);
     switch (config.output) {
-    case OutputForm::kJson:
-        return SampleJson(sample, order, config.maxKB, config.externalMem, config.seed);
+    case OutputForm::kJson: {
+        if (conversion == nullptr)
+            return SampleJson(sample, order, config.maxKB, config.externalMem, config.seed);
+        const std::vector<bool> converted = conversion->ConvertedEntries(sample);
+        return SampleJson(sample, order, config.maxKB, config.externalMem, config.seed, &converted);
+    }
     case OutputForm::kNullEndedLines:
         return SampleLines(sample, order, '\0');
     case OutputForm::kLines:
@@ -110,14 +116,14 @@ void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
 }
 
 // Passes a save's report on to the terminal, notes where each file went and
-// records its source in the history at once. In a managed folder no file
-// already there is replaced, as it is the user's own, and each file saved joins
-// the folder's playlist at once.
+// records the source it stands for (`sources`, by index) in the history at
+// once. In a managed folder no file already there is replaced, as it is the
+// user's own, and each file saved joins the folder's playlist at once.
 class CSaveRecord : public CSaveReport {
 public:
-    CSaveRecord(CSaveReport& terminal, const CFileList& saving, CRunHistory& history,
-                const std::string& managedFolder)
-        : m_terminal(terminal), m_saving(saving), m_history(history),
+    CSaveRecord(CSaveReport& terminal, const std::vector<std::string>& sources,
+                CRunHistory& history, const std::string& managedFolder)
+        : m_terminal(terminal), m_sources(sources), m_history(history),
           m_strManagedFolder(managedFolder)
     {
     }
@@ -128,8 +134,7 @@ public:
     void NotSaved(const SaveFailure& failure) override { m_terminal.NotSaved(failure); }
     void Saved(int index, const std::string& destPath) override
     {
-        const uint32_t entry = static_cast<uint32_t>(index);
-        m_history.RecordSaved(FullPath(m_saving.GetFolder(entry), m_saving.GetName(entry)));
+        m_history.RecordSaved(m_sources[static_cast<std::size_t>(index)]);
         m_vecSaved.push_back(destPath);
         // A line that could not be added is reported by the whole playlist
         // written after the save.
@@ -142,11 +147,20 @@ public:
 
 private:
     CSaveReport& m_terminal;
-    const CFileList& m_saving;
+    const std::vector<std::string>& m_sources;
     CRunHistory& m_history;
     std::string m_strManagedFolder;  // empty when the folder is not managed
     std::vector<std::string> m_vecSaved;
 };
+
+bool HasCopy(const RunConfig& config)
+{
+    for (const SaveRequest& save : config.saves) {
+        if (!save.links)
+            return true;
+    }
+    return false;
+}
 
 // Removes the last fill's files; returns those still there.
 std::vector<std::string> RemoveLastFill(const std::vector<std::string>& files)
@@ -187,14 +201,18 @@ bool WriteFillList(const std::string& folder, const std::vector<std::string>& fi
 // files were written plays them sorted. A managed folder's playlist lists what
 // is there at every step: after the removal, after each file, and after the
 // save. Each file saved is recorded in the history once, as it is saved; a
-// playlist of the sample alone records the sample. Returns the number of files and
-// playlists not written.
+// playlist of the sample alone records the sample. Returns the number of files
+// and playlists not written.
 int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress,
-         CRunHistory& history)
+         CRunHistory& history, CConvertFill* conversion)
 {
     CFileList ordered(sample.GetCount(), 50);
+    // Every entry of the sample passed its filters, at its own size.
+    ordered.SetMinKB(0);
+    ordered.SetMaxKB(UINT32_MAX);
     for (uint32_t index : NameOrder(sample))
         ordered.AddEntry(sample.GetFolder(index), sample.GetName(index), sample.GetSizeKB(index));
+    const std::vector<std::string> samplePaths = SamplePaths(sample, NameOrder(sample));
     int notSaved = 0;
     std::vector<std::string> firstSaved;
     for (const SaveRequest& save : config.saves) {
@@ -202,9 +220,15 @@ int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& pr
         notSaved += static_cast<int>(there.size());
         if (config.replace && !WriteFillList(save.folder, there, progress))
             ++notSaved;
-        CSaveRecord record(progress, ordered, history, config.replace ? save.folder : std::string());
         progress.SetSaveVerb(save.links ? "Linking" : "Copying");
-        notSaved += SaveFiles(ordered, save.folder, save.links, record, nullptr);
+        const bool converting = conversion != nullptr && !save.links;
+        CopySources converted;
+        if (converting)
+            converted = conversion->ForCopy(sample, NameOrder(sample), progress, notSaved);
+        CSaveRecord record(progress, converting ? converted.originals : samplePaths, history,
+                           config.replace ? save.folder : std::string());
+        notSaved += SaveFiles(converting ? converted.files : ordered, save.folder, save.links,
+                              record, nullptr);
         progress.Clear();
         there.insert(there.end(), record.SavedFiles().begin(), record.SavedFiles().end());
         if (config.replace && !WriteFillList(save.folder, there, progress))
@@ -214,16 +238,15 @@ int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& pr
     }
     if (!config.playlist.empty()) {
         // With a save, the playlist lists the saved files, from its own folder.
-        const std::vector<uint32_t> order = NameOrder(sample);
         const std::string text =
             config.saves.empty()
-                ? SamplePlaylist(sample, order)
+                ? SamplePlaylist(sample, NameOrder(sample))
                 : SavedFilesPlaylist(firstSaved, platform::FolderOf(config.playlist) +
                                                      platform::kPathSeparator);
         if (!WritePlaylist(config.playlist, text, progress))
             ++notSaved;
         else if (config.saves.empty())
-            history.RecordSaved(SamplePaths(sample, order));
+            history.RecordSaved(samplePaths);
     }
     history.TellFailedRecords();
     return notSaved;
@@ -245,17 +268,30 @@ int RunCli(const CliOptions& options)
     CTerminalProgress progress(config.showProgress);
     RunLists lists;
     ReadAll(config, progress, lists);
+    // The sizes the draw counts are those the files will have on the player.
+    std::optional<CConvertFill> conversion;
+    CFileList sample(50, 50), trial(50, 50), best(50, 50);
+    if (config.convert) {
+        conversion.emplace(*config.convert);
+        conversion->Plan(lists.source, sample, progress);
+        progress.Clear();
+    }
     CRunHistory history(config.history);
     lists.leftOut = history.LeaveOut(lists.source, config.freshDays, lists.savedRecently);
 
     SeedRandom(config.seed);
-    CFileList sample(50, 50), trial(50, 50), best(50, 50);
     SampleLists draw{lists.source, sample, lists.avoided, trial, best};
     draw.leftOut = &lists.leftOut;
     DrawSample(draw, static_cast<int>(config.maxKB), config.resample,
                FillRules{config.topUp, config.allocationUnit});
+    const bool copiesConverted = conversion && HasCopy(config);
+    if (copiesConverted) {
+        conversion->Fit(lists.source, draw, config, progress);
+        progress.Clear();
+    }
 
-    if (!WriteStandardOutput(SampleText(config, sample), problem)) {
+    if (!WriteStandardOutput(SampleText(config, sample, conversion ? &*conversion : nullptr),
+                             problem)) {
         std::fprintf(stderr, "%s: standard output: %s\n", kProgramName, problem.c_str());
         return kExitNotAllWritten;
     }
@@ -267,6 +303,10 @@ int RunCli(const CliOptions& options)
         SampleTotalsText(sample, config.externalMem) + ", seed " + std::to_string(config.seed);
     if (config.freshDays > 0)
         status += " (" + GroupedNumber(lists.savedRecently) + " saved recently)";
+    if (copiesConverted)
+        status += " (" + conversion->CountsText() + ")";
     std::fprintf(stderr, "%s\n", status.c_str());
-    return Save(config, sample, progress, history) > 0 ? kExitNotAllWritten : kExitDone;
+    return Save(config, sample, progress, history, copiesConverted ? &*conversion : nullptr) > 0
+               ? kExitNotAllWritten
+               : kExitDone;
 }

@@ -59,6 +59,7 @@ void ReadSettings(CSettings& settings, const ValueSource& source)
     settings.Child = source.number("Child", 2);
     settings.TopUp = source.number("TopUp", 0);
     settings.FreshDays = source.number("FreshDays", 0);
+    settings.Convert = source.text("Convert", "");
 }
 
 void WriteNumber(const char* key, int value)
@@ -72,6 +73,12 @@ void WriteNumberOnceUsed(const char* key, int value)
 {
     if (value != 0 || !platform::ReadProfileText(kSection, key, "").empty())
         WriteNumber(key, value);
+}
+
+void WriteTextOnceUsed(const char* key, const std::string& value)
+{
+    if (!value.empty() || !platform::ReadProfileText(kSection, key, "").empty())
+        platform::WriteProfileText(kSection, key, value);
 }
 
 }  // namespace
@@ -120,4 +127,5 @@ void CSettings::Save()
     WriteNumber("MaxFileSize", MaxFileSize);
     WriteNumberOnceUsed("TopUp", TopUp);
     WriteNumberOnceUsed("FreshDays", FreshDays);
+    WriteTextOnceUsed("Convert", Convert);
 }

@@ -43,7 +43,7 @@ TEST(ParseCapacity, AnythingElseIsRefusedWithTheReason)
 {
     const std::string noSize = "\" is no size: give a number with K, M, G, T, KiB, MiB, GiB or "
                                "TiB (for example 4G or 3.7GiB), or free";
-    const std::string tooLarge = "\" is more than the 4294967295 KB a sample can count";
+    const std::string tooLarge = "\" is outside the 1 to 4294967295 KB a sample can count";
     const struct {
         const char* text;
         std::string problem;
@@ -60,6 +60,7 @@ TEST(ParseCapacity, AnythingElseIsRefusedWithTheReason)
         {"4294967296k", "\"4294967296k" + tooLarge},
         {"4294967.296M", "\"4294967.296M" + tooLarge},
         {"99999999999999999999999k", "\"99999999999999999999999k" + tooLarge},
+        {"0.999k", "\"0.999k" + tooLarge},
     };
     for (const auto& c : cases) {
         Capacity capacity;
