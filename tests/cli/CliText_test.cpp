@@ -37,6 +37,10 @@ TEST(ParseCapacity, SizesInTheUnitsPeopleHave)
     EXPECT_TRUE(free.free);
     EXPECT_EQ(4294967295u, CapacityKB(4294967295999));
     EXPECT_EQ(4294967295u, CapacityKB(UINT64_MAX));
+    // A thousandth, and at least sixteen allocation units, stay free.
+    EXPECT_EQ(7992000000u, FillableBytes(8000000000, 4096));
+    EXPECT_EQ(1000000u - 16 * 4096, FillableBytes(1000000, 4096));
+    EXPECT_EQ(0u, FillableBytes(65536, 4096));
 }
 
 TEST(ParseCapacity, AnythingElseIsRefusedWithTheReason)
