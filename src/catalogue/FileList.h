@@ -51,7 +51,7 @@ public:
     uint32_t GetSizeKB(uint32_t index) const;
     // Entry `index`, which must be below GetCount(), read in place by passes over
     // a whole list.
-    const FileEntry& GetEntry(uint32_t index) const { return m_entries[index]; }
+    const FileEntry& GetEntry(uint32_t index) const { return m_vecEntries[index]; }
 
     void SetMinKB(uint32_t kb) { m_nMinKB = kb; }
     void SetMaxKB(uint32_t kb) { m_nMaxKB = kb; }
@@ -60,7 +60,7 @@ public:
     void SetModifiedDays(int days) { m_nModifiedDays = days; }
 
 private:
-    std::vector<FileEntry> m_entries;
+    std::vector<FileEntry> m_vecEntries;
     uint32_t m_nTotalKB = 0;
     uint32_t m_nMinKB = 1000;
     uint32_t m_nMaxKB = 1000000;

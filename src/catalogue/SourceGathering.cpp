@@ -57,8 +57,8 @@ std::string ScanKey(const std::string& folder)
 class FolderScan {
 public:
     FolderScan(CFileList& list, bool withSubfolders, CReadProgress* progress)
-        : m_list(list), m_withSubfolders(withSubfolders), m_progress(progress),
-          m_countBefore(list.GetCount())
+        : m_rList(list), m_bWithSubfolders(withSubfolders), m_pProgress(progress),
+          m_nCountBefore(list.GetCount())
     {
     }
 
@@ -70,15 +70,15 @@ public:
         // hold one separator; the same for a folder shortcut's target. "/" is "".
         if (!folder.empty() && folder.back() == platform::kPathSeparator)
             folder.pop_back();
-        if (!m_scanned.insert(ScanKey(folder)).second)
+        if (!m_setScanned.insert(ScanKey(folder)).second)
             return;
         const std::size_t folderLength = platform::PathLength(folder);
         platform::ListFolder(folder, [&](const platform::FolderItem& item) {
             Visit(folder, folderLength, item);
-            if (m_stopped || !m_progress)
-                return !m_stopped;
-            m_stopped = !m_progress->KeepReading(folder, m_list.GetCount() - m_countBefore);
-            return !m_stopped;
+            if (m_bStopped || !m_pProgress)
+                return !m_bStopped;
+            m_bStopped = !m_pProgress->KeepReading(folder, m_rList.GetCount() - m_nCountBefore);
+            return !m_bStopped;
         });
     }
 
@@ -94,19 +94,19 @@ private:
         const bool folderShortcut = IsFolderShortcut(entryPath, followed);
         if (folderShortcut || item.isFolder) {
             // Names beginning with "." (".", "..", ".cache") are never entered.
-            if (m_withSubfolders && !item.name.empty() && item.name[0] != '.')
+            if (m_bWithSubfolders && !item.name.empty() && item.name[0] != '.')
                 Scan(folderShortcut ? followed : entryPath);
             return;
         }
-        m_list.AddFile(followed);
+        m_rList.AddFile(followed);
     }
 
-    CFileList& m_list;
-    bool m_withSubfolders;
-    CReadProgress* m_progress;
-    int m_countBefore;
-    bool m_stopped = false;
-    std::unordered_set<std::string> m_scanned;
+    CFileList& m_rList;
+    bool m_bWithSubfolders;
+    CReadProgress* m_pProgress;
+    int m_nCountBefore;
+    bool m_bStopped = false;
+    std::unordered_set<std::string> m_setScanned;
 };
 
 }  // namespace

@@ -43,8 +43,8 @@ private:
     uint64_t TakeBestFits(DrawnSample& sample, uint64_t room) const;
     void SwapForLarger(DrawnSample& sample, uint64_t room) const;
 
-    const CFileList& m_source;
-    uint32_t m_allocationUnit;
-    uint64_t m_budget;
-    std::vector<Candidate> m_bySpace;  // smallest first
+    const CFileList& m_rSource;
+    uint32_t m_nAllocationUnit;
+    uint64_t m_nBudget;
+    std::vector<Candidate> m_vecBySpace;  // smallest first
 };

@@ -21,14 +21,14 @@ std::string HistoryLocation(const std::string& historyFile, const std::string& s
     return state.empty() ? std::string() : platform::JoinPath(state, "history");
 }
 
-CRunHistory::CRunHistory(const std::string& path) : m_history(path)
+CRunHistory::CRunHistory(const std::string& path) : m_saveHistory(path)
 {
 }
 
 std::vector<bool> CRunHistory::LeaveOut(const CFileList& source, int days, int& count)
 {
     CRecentSaves recent;
-    if (days > 0 && (m_history.Path().empty() || !m_history.ReadRecent(days, UtcNow(), recent)))
+    if (days > 0 && (m_saveHistory.Path().empty() || !m_saveHistory.ReadRecent(days, UtcNow(), recent)))
         Tell(kCannotReadHistory, "");
     const std::vector<bool> marks = MarkRecentlySaved(source, recent);
     count = static_cast<int>(std::count(marks.begin(), marks.end(), true));
@@ -37,8 +37,8 @@ std::vector<bool> CRunHistory::LeaveOut(const CFileList& source, int days, int& 
 
 CSaveHistory* CRunHistory::ForSaves()
 {
-    platform::MakeFolders(platform::FolderOf(m_history.Path()));
-    return &m_history;
+    platform::MakeFolders(platform::FolderOf(m_saveHistory.Path()));
+    return &m_saveHistory;
 }
 
 void CRunHistory::Record(const std::vector<std::string>& paths)
@@ -48,7 +48,7 @@ void CRunHistory::Record(const std::vector<std::string>& paths)
 
 void CRunHistory::TellFailedRecords()
 {
-    const platform::WriteResult& failure = m_history.FirstFailure();
+    const platform::WriteResult& failure = m_saveHistory.FirstFailure();
     if (!failure)
         Tell(kCannotWriteHistory, failure.Reason());
 }
@@ -58,8 +58,8 @@ void CRunHistory::Tell(const char* prefix, const std::string& reason)
     if (m_bTold)
         return;
     m_bTold = true;
-    std::string line = MessageLine(prefix, m_history.Path());
-    if (m_history.Path().empty())
+    std::string line = MessageLine(prefix, m_saveHistory.Path());
+    if (m_saveHistory.Path().empty())
         line = "the history of saves has no place: no home folder is set; --history FILE names one";
     else if (!reason.empty())
         line += ": " + reason;

@@ -30,6 +30,6 @@ public:
 private:
     void Tell(const char* prefix, const std::string& reason);
 
-    CSaveHistory m_history;
+    CSaveHistory m_saveHistory;
     bool m_bTold = false;
 };

@@ -46,7 +46,7 @@ private:
     const CFileList* m_pList;
     const int m_nCountBefore;
     int m_nCancel = 0;
-    CWindow m_window;
+    CWindow m_wndProgress;
     bool m_bShown = false;
     bool m_bServed = false;
     HCURSOR m_hWaitCursor = nullptr;

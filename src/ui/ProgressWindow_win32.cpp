@@ -18,12 +18,12 @@ HWND CProgressWindow::CWindow::OwnerWindow() const
 }
 
 CProgressWindow::CProgressWindow(const CFileList& list)
-    : m_pList(&list), m_nCountBefore(list.GetCount()), m_window(IDD_READ_PROGRESS, &m_nCancel)
+    : m_pList(&list), m_nCountBefore(list.GetCount()), m_wndProgress(IDD_READ_PROGRESS, &m_nCancel)
 {
 }
 
 CProgressWindow::CProgressWindow()
-    : m_pList(nullptr), m_nCountBefore(0), m_window(IDD_COPY_PROGRESS, &m_nCancel)
+    : m_pList(nullptr), m_nCountBefore(0), m_wndProgress(IDD_COPY_PROGRESS, &m_nCancel)
 {
 }
 
@@ -32,10 +32,10 @@ CProgressWindow::~CProgressWindow()
     if (m_bServed) {
         // Input given since the last refresh is meant for the command too: an
         // Escape left in the queue would reach the main window and close it.
-        PumpPendingMessages(m_window.m_hWnd);
+        PumpPendingMessages(m_wndProgress.m_hWnd);
         SetCursor(LoadCursor(nullptr, IDC_ARROW));
     }
-    m_window.DestroyWindow();
+    m_wndProgress.DestroyWindow();
 }
 
 // The read's own `admitted` starts again with every folder of the start-up read;
@@ -44,12 +44,12 @@ bool CProgressWindow::Refresh(const std::string& source, int, bool show)
 {
     if (show)
         Show();
-    if (m_window.m_hWnd != nullptr) {
+    if (m_wndProgress.m_hWnd != nullptr) {
         // A click on the main window raises it, though the click itself is
         // dropped; the progress stays in sight.
-        SetWindowPos(m_window.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        m_window.SetDlgItemText(IDC_READ_SOURCE, source);
-        m_window.SetDlgItemText(IDC_READ_COUNT, FileCountText(m_pList->GetCount() - m_nCountBefore));
+        SetWindowPos(m_wndProgress.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        m_wndProgress.SetDlgItemText(IDC_READ_SOURCE, source);
+        m_wndProgress.SetDlgItemText(IDC_READ_COUNT, FileCountText(m_pList->GetCount() - m_nCountBefore));
     }
     return Serve();
 }
@@ -57,8 +57,8 @@ bool CProgressWindow::Refresh(const std::string& source, int, bool show)
 bool CProgressWindow::Saving(int, int, const std::string& destPath)
 {
     Show();
-    if (m_window.m_hWnd != nullptr)
-        m_window.SetDlgItemText(IDC_COPY_PATH, destPath);
+    if (m_wndProgress.m_hWnd != nullptr)
+        m_wndProgress.SetDlgItemText(IDC_COPY_PATH, destPath);
     // Repaints the window with the new path and hears a stop key pressed while
     // the previous file was saved.
     return Serve();
@@ -76,8 +76,8 @@ void CProgressWindow::Show()
     if (m_bShown)
         return;
     m_bShown = true;
-    if (m_window.Create() && GetWindow(m_window.m_hWnd, GW_OWNER) == nullptr)
-        SetForegroundWindow(m_window.m_hWnd);
+    if (m_wndProgress.Create() && GetWindow(m_wndProgress.m_hWnd, GW_OWNER) == nullptr)
+        SetForegroundWindow(m_wndProgress.m_hWnd);
 }
 
 bool CProgressWindow::Serve()
@@ -85,7 +85,7 @@ bool CProgressWindow::Serve()
     if (m_hWaitCursor == nullptr)
         m_hWaitCursor = LoadCursor(nullptr, IDC_WAIT);
     m_bServed = true;
-    const bool stopKey = PumpPendingMessages(m_window.m_hWnd);
+    const bool stopKey = PumpPendingMessages(m_wndProgress.m_hWnd);
     // Serving the messages let the windows set their own cursor.
     if (m_hWaitCursor != nullptr)
         SetCursor(m_hWaitCursor);
