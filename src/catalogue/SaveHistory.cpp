@@ -63,8 +63,8 @@ platform::WriteResult CSaveHistory::Record(const std::vector<std::string>& paths
     if (lines.empty())
         return platform::WriteResult::Done();
     const platform::WriteResult written = platform::AppendLines(m_strPath, lines);
-    if (!written && m_firstFailure)
-        m_firstFailure = written;
+    if (!written && m_recordsResult)
+        m_recordsResult = written;
     return written;
 }
 

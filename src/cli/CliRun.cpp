@@ -83,7 +83,7 @@ void ReadAll(const RunConfig& config, CTerminalProgress& progress, RunLists& lis
     ReadSources(lists.avoided, config.avoid, &progress, lists.avoidNotes);
     progress.Clear();
     for (const ReadNotes* notes : {&lists.sourceNotes, &lists.avoidNotes}) {
-        for (const std::string& line : notes->playlistLines)
+        for (const std::string& line : notes->playlistMessages)
             std::fprintf(stderr, "%s\n", line.c_str());
     }
 }

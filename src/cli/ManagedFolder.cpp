@@ -1,11 +1,9 @@
 #include "cli/ManagedFolder.h"
 
 #include "catalogue/Playlist.h"
-#include "cli/SampleText.h"
 #include "platform/DiskSpace.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "platform/WholeFile.h"
 
 std::vector<std::string> ReadLastFill(const std::string& folder)
 {
@@ -35,10 +33,4 @@ uint64_t SpaceOfFiles(const std::vector<std::string>& files)
             space += bytes;
     }
     return space;
-}
-
-platform::WriteResult WriteFillPlaylist(const std::string& folder,
-                                        const std::vector<std::string>& files)
-{
-    return platform::WriteWholeFile(folder + kFillPlaylistName, SavedFilesPlaylist(files, folder));
 }

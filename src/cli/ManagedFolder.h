@@ -1,6 +1,4 @@
 #pragma once
-#include "platform/WriteResult.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,7 +15,3 @@ std::vector<std::string> ReadLastFill(const std::string& folder);
 
 // The space that removing `files` gives back on their disk.
 uint64_t SpaceOfFiles(const std::vector<std::string>& files);
-
-// Rewrites the folder's playlist to list `files`.
-platform::WriteResult WriteFillPlaylist(const std::string& folder,
-                                        const std::vector<std::string>& files);

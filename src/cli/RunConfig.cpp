@@ -189,7 +189,7 @@ bool ResolveCapacity(const CliOptions& options, RunConfig& config, std::string& 
         problem = "--capacity: " + problem;
         return false;
     }
-    if (config.saves.empty() && capacity.free) {
+    if (config.saves.empty() && capacity.isFreeSpace) {
         problem = "--capacity free: name the folder whose free space it is with --copy-to or "
                   "--links-to";
         return false;
@@ -205,7 +205,7 @@ bool ResolveCapacity(const CliOptions& options, RunConfig& config, std::string& 
         return false;
     }
     config.allocationUnit = space.allocationUnit;
-    config.maxKB = CapacityKB(capacity.free ? FillableBytes(space.freeBytes + SpaceOfFiles(dest.lastFill),
+    config.maxKB = CapacityKB(capacity.isFreeSpace ? FillableBytes(space.freeBytes + SpaceOfFiles(dest.lastFill),
                                                             space.allocationUnit)
                                             : capacity.bytes);
     return true;

@@ -48,7 +48,7 @@ void CRunHistory::Record(const std::vector<std::string>& paths)
 
 void CRunHistory::TellFailedRecords()
 {
-    const platform::WriteResult& failure = m_saveHistory.FirstFailure();
+    const platform::WriteResult& failure = m_saveHistory.RecordsResult();
     if (!failure)
         Tell(kCannotWriteHistory, failure.Reason());
 }

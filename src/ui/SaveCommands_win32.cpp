@@ -39,7 +39,7 @@ void CMainDlg::SaveToDest(BOOL links)
         const CFileList& list = *g_pCurrent;
         SaveFiles(list, destFolder, links != FALSE, progress, m_pHistory.get());
     }
-    if (!m_pHistory->FirstFailure())
+    if (!m_pHistory->RecordsResult())
         TellHistoryFailure(kCannotWriteHistory);
     ReadRecentSaves();
 }
