@@ -24,3 +24,8 @@ int DecimalPrefix(const std::string& text)
     }
     return static_cast<int>(negative ? -total : total);
 }
+
+int NumberFromText(const std::string& text)
+{
+    return DecimalPrefix(text.substr(0, 98));
+}

@@ -1,10 +1,10 @@
 #include "ui/MainDlg.h"
 
 #include "catalogue/Sampling.h"
+#include "settings/DecimalText.h"
 #include "ui/App.h"
 #include "ui/FolderPicker.h"
 #include "ui/OptionsDlg.h"
-#include "ui/ProgramFiles.h"
 #include "ui/CountText.h"
 #include "ui/ProgressWindow.h"
 #include "ui/UserPrompts.h"
