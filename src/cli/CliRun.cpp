@@ -225,7 +225,7 @@ int RunCli(const CliOptions& options)
 {
     const ShortcutService shortcuts;
     std::string problem;
-    CSettings settings(false);
+    CSettings settings;
     if (options.settingsFile && !LoadSettings(*options.settingsFile, settings, problem))
         return BadInput(problem);
     RunConfig config;

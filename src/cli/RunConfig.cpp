@@ -224,13 +224,13 @@ bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunC
     config.accessedDays = options.accessedDays.value_or(settings.Accessed);
     config.modifiedDays = options.modifiedDays.value_or(settings.Modified);
     config.externalMem = options.external;
-    config.maxKB = options.maxKB.value_or(
-        static_cast<uint32_t>(options.external ? settings.MaxView2 : settings.MaxView1));
+    config.maxKB =
+        options.maxKB.value_or(static_cast<uint32_t>(settings.MaxView(options.external)));
     config.resample = options.resample.value_or(settings.BestFit != 0);
     config.topUp = options.topUp.value_or(settings.TopUp != 0);
     config.seed = options.seed ? *options.seed : FreshSeed();
 
-    const std::string& dest = options.external ? settings.Dest2 : settings.Dest1;
+    const std::string& dest = settings.Dest(options.external);
     if (options.copyTo && !AddSave("--copy-to", *options.copyTo, dest, false, config, problem))
         return false;
     if (options.linksTo && !AddSave("--links-to", *options.linksTo, dest, true, config, problem))

@@ -64,7 +64,8 @@ BOOL CMainDlg::OnInitDialog()
     m_pSource = std::make_unique<CFileList>(500, 500);
     g_pCurrent = m_pInternal.get();
 
-    m_pSettings = std::make_unique<CSettings>(true);
+    m_pSettings = std::make_unique<CSettings>();
+    m_pSettings->Load();
     CheckDlgButton(IDC_RESAMPLE, m_pSettings->BestFit != 0);
     SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView1);
     SetDlgItemText(IDC_DEST, m_pSettings->Dest1);
@@ -108,15 +109,9 @@ void CMainDlg::OnDestroy()
 {
     if (m_pSettings) {
         m_pSettings->BestFit = IsDlgButtonChecked(IDC_RESAMPLE) ? 1 : 0;
-        const int maxKB = NumberFromText(GetDlgItemText(IDC_MAX_KB));
-        const std::string dest = GetDlgItemText(IDC_DEST);
-        if (g_pCurrent == m_pInternal.get()) {
-            m_pSettings->MaxView1 = maxKB;
-            m_pSettings->Dest1 = dest;
-        } else {
-            m_pSettings->MaxView2 = maxKB;
-            m_pSettings->Dest2 = dest;
-        }
+        const bool external = g_pCurrent != m_pInternal.get();
+        m_pSettings->MaxView(external) = NumberFromText(GetDlgItemText(IDC_MAX_KB));
+        m_pSettings->Dest(external) = GetDlgItemText(IDC_DEST);
         m_pSettings->Save();
     }
     g_pCurrent = nullptr;
