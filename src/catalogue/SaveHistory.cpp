@@ -2,28 +2,13 @@
 
 #include "catalogue/HistoryLine.h"
 #include "platform/AppendFile.h"
-#include "platform/FileSystem.h"
+#include "platform/Clock.h"
 #include "platform/WholeFile.h"
-
-#include <cstdio>
-#include <memory>
 
 namespace {
 
-const int64_t kSecondsPerDay = 86400;
+using platform::kSecondsPerDay;
 const int kTidyAfterDays = CSaveHistory::kHistoryDays + 30;
-
-bool ReadWholeFile(const std::string& path, std::string& bytes)
-{
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::OpenForReading(path),
-                                                          &std::fclose);
-    if (!file)
-        return false;
-    char chunk[65536];
-    for (std::size_t count; (count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;)
-        bytes.append(chunk, count);
-    return !std::ferror(file.get());
-}
 
 // Calls `visit` with the time, the path and the whole text of every line that is
 // not damaged; a line may end in "\r\n" and the last one without a line end.
@@ -79,8 +64,8 @@ bool CSaveHistory::Scan(int64_t now, int64_t since, CRecentSaves* recent)
 {
     m_bTidied = true;
     std::string bytes;
-    if (!ReadWholeFile(m_strPath, bytes))
-        return !platform::PathExists(m_strPath);
+    if (!platform::ReadWholeFile(m_strPath, bytes))
+        return false;
     const int64_t keepFrom = now - kHistoryDays * kSecondsPerDay;
     const int64_t tidyBefore = now - kTidyAfterDays * kSecondsPerDay;
     bool tidy = false;

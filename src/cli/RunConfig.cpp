@@ -7,6 +7,7 @@
 #include "cli/TerminalProgress.h"
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
+#include "platform/Clock.h"
 #include "platform/Console.h"
 #include "platform/DiskSpace.h"
 #include "platform/FileSystem.h"
@@ -29,7 +30,7 @@ uint32_t FreshSeed()
         return source();
     } catch (const std::exception&) {
         const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-        return SeedFromTime(static_cast<uint32_t>(platform::CurrentTime())) ^
+        return SeedFromTime(static_cast<uint32_t>(platform::UtcNow())) ^
                static_cast<uint32_t>(ticks);
     }
 }

@@ -1,9 +1,9 @@
 #include "cli/RunHistory.h"
 
-#include "catalogue/HistoryLine.h"
 #include "cli/ProgramInfo.h"
 #include "cli/TerminalProgress.h"
 #include "output/SaveTexts.h"
+#include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/StateFolder.h"
 #include "settings/IniPath.h"
@@ -28,7 +28,7 @@ CRunHistory::CRunHistory(const std::string& path) : m_saveHistory(path)
 std::vector<bool> CRunHistory::LeaveOut(const CFileList& source, int days, int& count)
 {
     CRecentSaves recent;
-    if (days > 0 && (m_saveHistory.Path().empty() || !m_saveHistory.ReadRecent(days, UtcNow(), recent)))
+    if (days > 0 && (m_saveHistory.Path().empty() || !m_saveHistory.ReadRecent(days, platform::UtcNow(), recent)))
         Tell(kCannotReadHistory, "");
     const std::vector<bool> marks = MarkRecentlySaved(source, recent);
     count = static_cast<int>(std::count(marks.begin(), marks.end(), true));
@@ -43,7 +43,7 @@ CSaveHistory* CRunHistory::ForSaves()
 
 void CRunHistory::Record(const std::vector<std::string>& paths)
 {
-    ForSaves()->Record(paths, UtcNow());
+    ForSaves()->Record(paths, platform::UtcNow());
 }
 
 void CRunHistory::TellFailedRecords()

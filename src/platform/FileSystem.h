@@ -47,9 +47,6 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts);
 // cannot be opened or is no file on disk. The caller closes it with fclose.
 std::FILE* OpenForReading(const std::string& path);
 
-// The current time in seconds since 1970.
-int32_t CurrentTime();
-
 // True when the path exists (file or folder).
 bool PathExists(const std::string& path);
 

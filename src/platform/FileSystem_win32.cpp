@@ -192,11 +192,6 @@ std::FILE* OpenForReading(const std::string& path)
     return file;
 }
 
-int32_t CurrentTime()
-{
-    return static_cast<int32_t>(std::time(nullptr));
-}
-
 bool PathExists(const std::string& path)
 {
     return _access(path.c_str(), 0) == 0;

@@ -1,8 +1,8 @@
 #include "ui/MainDlg.h"
 
-#include "catalogue/HistoryLine.h"
 #include "catalogue/RandomGenerator.h"
 #include "output/SaveTexts.h"
+#include "platform/Clock.h"
 #include "platform/Profile.h"
 #include "settings/DecimalText.h"
 #include "settings/IniPath.h"
@@ -17,7 +17,6 @@
 #include "ui/StartupDialogs.h"
 
 #include <cstdint>
-#include <ctime>
 
 CFileList* g_pCurrent = nullptr;
 
@@ -55,7 +54,7 @@ BOOL CMainDlg::OnInitDialog()
     InsertColumns(m_pListCtrl, kColumnFractions, {"Name", "KB"});
 
     InitShortcuts(true);
-    SeedRandom(SeedFromTime(static_cast<uint32_t>(time(nullptr))));
+    SeedRandom(SeedFromTime(static_cast<uint32_t>(platform::UtcNow())));
 
     m_pInternal = std::make_unique<CFileList>(50, 50);
     m_pExternal = std::make_unique<CFileList>(50, 50);
@@ -380,14 +379,14 @@ void CMainDlg::ReadRecentSaves()
     m_recentSaves.Clear();
     if (m_pSettings->FreshDays <= 0)
         return;
-    if (!m_pHistory->ReadRecent(m_pSettings->FreshDays, UtcNow(), m_recentSaves))
+    if (!m_pHistory->ReadRecent(m_pSettings->FreshDays, platform::UtcNow(), m_recentSaves))
         TellHistoryFailure(kCannotReadHistory);
     ShowSourceCount();
 }
 
 void CMainDlg::RecordSaves(const std::vector<std::string>& paths)
 {
-    if (!m_pHistory->Record(paths, UtcNow()))
+    if (!m_pHistory->Record(paths, platform::UtcNow()))
         TellHistoryFailure(kCannotWriteHistory);
 }
 
