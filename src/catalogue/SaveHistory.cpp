@@ -3,6 +3,7 @@
 #include "catalogue/HistoryLine.h"
 #include "platform/AppendFile.h"
 #include "platform/Clock.h"
+#include "platform/FileLock.h"
 #include "platform/WholeFile.h"
 
 namespace {
@@ -76,12 +77,18 @@ bool CSaveHistory::Scan(int64_t now, int64_t since, CRecentSaves* recent)
     });
     if (!tidy)
         return true;
-    std::string kept;
-    ForEachLine(bytes, [&](int64_t when, std::string_view, std::string_view line) {
-        if (when >= keepFrom)
-            kept.append(line).push_back('\n');
-    });
     // Housekeeping only: a history that cannot be rewritten now is tried again.
-    platform::WriteWholeFile(m_strPath, kept);
+    // Read again under the appends' lock, so that no line added since is lost.
+    platform::WithFileLock(m_strPath, [&] {
+        std::string current;
+        if (!platform::ReadWholeFile(m_strPath, current))
+            return platform::FailedWithLastError();
+        std::string kept;
+        ForEachLine(current, [&](int64_t when, std::string_view, std::string_view line) {
+            if (when >= keepFrom)
+                kept.append(line).push_back('\n');
+        });
+        return platform::WriteWholeFile(m_strPath, kept);
+    });
     return true;
 }

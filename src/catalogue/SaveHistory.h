@@ -7,8 +7,9 @@
 #include <vector>
 
 // The history of saves: a text file of lines (catalogue/HistoryLine.h), one for
-// each file a save handed on, kept for kHistoryDays days. Programs only ever
-// append to it, so two of them may save at once; a damaged line is skipped.
+// each file a save handed on, kept for kHistoryDays days. Programs append to it
+// and rewrite it in turn (platform/FileLock.h), so two of them may save at once;
+// a damaged line is skipped.
 class CSaveHistory {
 public:
     static const int kHistoryDays = 400;

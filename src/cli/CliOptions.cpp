@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <climits>
 #include <iostream>
 
@@ -68,6 +69,38 @@ CLI::Option* AddText(CLI::App& app, const std::string& name, std::optional<std::
 {
     return app.add_option_function<std::string>(
         name, [&into](const std::string& text) { into = text; }, help);
+}
+
+// The arguments as the option library takes them, last first. It would read
+// "--name=" as "--name" and take the next argument as the value; here the value
+// is the empty text after "=", as an empty argument given on its own would be.
+// A cluster of short flags holding a "-" ("-0-") would end the options there;
+// it is refused.
+std::vector<std::string> ArgumentsToParse(const CLI::App& app, int argc, char** argv)
+{
+    std::vector<std::string> arguments;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        optionsEnded = optionsEnded || argument == "--";
+        const bool isLong = argument.compare(0, 2, "--") == 0;
+        const CLI::Option* option =
+            optionsEnded || argument.size() < 3 || argument[0] != '-'
+                ? nullptr
+                : app.get_option_no_throw(isLong ? argument.substr(0, argument.find('='))
+                                                 : argument.substr(0, 2));
+        if (option != nullptr && !isLong && argument.find('-', 2) != std::string::npos)
+            throw CLI::ExtrasError({argument});
+        if (option != nullptr && isLong && argument.find('=') == argument.size() - 1 &&
+            option->get_items_expected_max() > 0) {
+            arguments.push_back(argument.substr(0, argument.size() - 1));
+            arguments.emplace_back();
+        } else {
+            arguments.push_back(argument);
+        }
+    }
+    std::reverse(arguments.begin(), arguments.end());
+    return arguments;
 }
 
 }  // namespace
@@ -160,7 +193,7 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
     app.add_flag("--quiet", options.quiet, "no progress output");
 
     try {
-        app.parse(argc, argv);
+        app.parse(ArgumentsToParse(app, argc, argv));
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
         return ParseOutcome::kDone;

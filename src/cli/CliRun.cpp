@@ -14,10 +14,8 @@
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
-#include "platform/Profile.h"
 #include "platform/WholeFile.h"
 #include "platform/WriteResult.h"
-#include "settings/Settings.h"
 #include "shell/Shortcuts.h"
 
 #include <cerrno>
@@ -42,26 +40,6 @@ public:
     ShortcutService(const ShortcutService&) = delete;
     ShortcutService& operator=(const ShortcutService&) = delete;
 };
-
-bool LoadSettings(const std::string& file, CSettings& settings, std::string& problem)
-{
-    if (file.empty()) {
-        problem = "--settings: an empty argument names no file";
-        return false;
-    }
-    const std::string ini = platform::AbsolutePath(file);
-    if (!platform::PathExists(ini)) {
-        problem = ini + ": settings file does not exist";
-        return false;
-    }
-    if (!IsReadableFile(ini)) {
-        problem = ini + ": settings file cannot be read";
-        return false;
-    }
-    platform::SetProfilePath(ini);
-    settings.LoadReadOnly();
-    return true;
-}
 
 // The sources and the names to avoid, read as the configuration says.
 struct RunLists {
@@ -134,20 +112,20 @@ void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
 // a managed folder no file already there is replaced: it is the user's own.
 class CSaveRecord : public CSaveReport {
 public:
-    CSaveRecord(CSaveReport& terminal, bool managed) : m_rReport(terminal), m_bManaged(managed) {}
+    CSaveRecord(CSaveReport& terminal, bool managed) : m_terminal(terminal), m_managed(managed) {}
     bool Saving(int index, int count, const std::string& destPath) override
     {
-        return m_rReport.Saving(index, count, destPath);
+        return m_terminal.Saving(index, count, destPath);
     }
-    void NotSaved(const SaveFailure& failure) override { m_rReport.NotSaved(failure); }
+    void NotSaved(const SaveFailure& failure) override { m_terminal.NotSaved(failure); }
     void Saved(int, const std::string& destPath) override { saved.push_back(destPath); }
-    bool MayReplace(const std::string&) const override { return !m_bManaged; }
+    bool MayReplace(const std::string&) const override { return !m_managed; }
 
     std::vector<std::string> saved;
 
 private:
-    CSaveReport& m_rReport;
-    bool m_bManaged;
+    CSaveReport& m_terminal;
+    bool m_managed;
 };
 
 // Removes the last fill's files; returns those still there.
@@ -225,11 +203,11 @@ int RunCli(const CliOptions& options)
 {
     const ShortcutService shortcuts;
     std::string problem;
-    CSettings settings;
-    if (options.settingsFile && !LoadSettings(*options.settingsFile, settings, problem))
+    RunFacts facts;
+    if (!ReadRunFacts(options, facts, problem))
         return BadInput(problem);
     RunConfig config;
-    if (!ResolveRunConfig(options, settings, config, problem))
+    if (!ResolveRunConfig(options, facts, config, problem))
         return BadInput(problem);
 
     CTerminalProgress progress(config.showProgress);

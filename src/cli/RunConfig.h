@@ -1,7 +1,7 @@
 #pragma once
 #include "cli/CliOptions.h"
+#include "cli/RunFacts.h"
 #include "cli/Sources.h"
-#include "settings/Settings.h"
 
 #include <cstdint>
 #include <string>
@@ -42,10 +42,11 @@ struct RunConfig {
     bool showProgress = false;
 };
 
-// Resolves `options` against `settings` and checks every path that the run will
-// read or write. False, with `problem` set, when the run cannot go ahead; nothing
-// has been read or written then.
-bool ResolveRunConfig(const CliOptions& options, const CSettings& settings, RunConfig& config,
+// Resolves `options` against what was found before the run (the settings, the
+// paths named, the seed): an option given wins, else the settings' key, else the
+// default. False, with `problem` set, when the run cannot go ahead; nothing has
+// been read or written then.
+bool ResolveRunConfig(const CliOptions& options, const RunFacts& facts, RunConfig& config,
                       std::string& problem);
 
 // Sets the filters of the configuration on `list`.

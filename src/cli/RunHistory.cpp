@@ -11,14 +11,14 @@
 #include <algorithm>
 #include <cstdio>
 
-std::string HistoryLocation(const std::string& historyFile, const std::string& settingsFile)
+std::string HistoryLocation(const std::string& historyFile, const std::string& settingsFile,
+                            const std::string& stateFolder)
 {
     if (!historyFile.empty())
         return historyFile;
     if (!settingsFile.empty())
         return HistoryPathForSettings(settingsFile);
-    const std::string state = platform::ProgramStateFolder();
-    return state.empty() ? std::string() : platform::JoinPath(state, "history");
+    return stateFolder.empty() ? std::string() : platform::JoinPath(stateFolder, "history");
 }
 
 CRunHistory::CRunHistory(const std::string& path) : m_saveHistory(path)

@@ -7,9 +7,10 @@
 
 // Where the history of saves lives for the command line: the file given with
 // --history; else the one beside the settings file given with --settings, which
-// the window uses too; else "history" in the user's state folder. Empty when
-// none of these can be named (no home folder). Both paths are absolute or empty.
-std::string HistoryLocation(const std::string& historyFile, const std::string& settingsFile);
+// the window uses too; else "history" in the user's `stateFolder`. Empty when
+// none of these can be named (no home folder). The paths are absolute or empty.
+std::string HistoryLocation(const std::string& historyFile, const std::string& settingsFile,
+                            const std::string& stateFolder);
 
 // The history of saves as one run uses it: the files a fresh draw leaves out and
 // the records of the saves. A history that cannot be read or written never stops

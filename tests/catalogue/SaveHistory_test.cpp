@@ -1,13 +1,16 @@
 #include "catalogue/HistoryLine.h"
 #include "catalogue/SaveHistory.h"
+#include "platform/FileLock.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 namespace {
 
@@ -133,6 +136,12 @@ TEST(SaveHistory, DamagedLinesAreSkippedAndTheRestIsRead)
     EXPECT_TRUE(recent.Holds("/m/a.mp3"));
     EXPECT_FALSE(recent.Holds("/m/b.mp3"));
     EXPECT_TRUE(recent.Holds("/m/c.mp3"));  // the last line needs no line end
+    // A record goes on a line of its own after it.
+    ASSERT_TRUE(history.Record({"/m/d.mp3"}, kNow));
+    CRecentSaves after;
+    ASSERT_TRUE(history.ReadRecent(3, kNow, after));
+    EXPECT_TRUE(after.Holds("/m/c.mp3"));
+    EXPECT_TRUE(after.Holds("/m/d.mp3"));
 }
 
 TEST(SaveHistory, ExpiredLinesGoOnceTheOldestIsAMonthPastThem)
@@ -158,6 +167,33 @@ TEST(SaveHistory, ExpiredLinesGoOnceTheOldestIsAMonthPastThem)
         EXPECT_EQ(reading ? kept : kept + HistoryLine(kNow, "/m/new.mp3"), ReadText(path));
         EXPECT_EQ(reading, recent.Holds("/m/ancient.mp3"));  // read before it went
     }
+}
+
+TEST(SaveHistory, TidyingWaitsForTheAppendInHandAndKeepsItsLine)
+{
+    TempFolder temp;
+    const std::string path = temp.Join("t.history");
+    const std::string kept = HistoryLine(kNow - kDay, "/m/kept.mp3");
+    const std::string untidy = HistoryLine(kNow - 431 * kDay, "/m/ancient.mp3") + kept;
+    const std::string added = HistoryLine(kNow, "/m/added.mp3");
+    ASSERT_TRUE(fixtures::WriteBytes(path, untidy));
+    std::thread reader;
+    std::string meanwhile;
+    // Another program appending: it holds the lock while it writes.
+    ASSERT_TRUE(platform::WithFileLock(path, [&] {
+        reader = std::thread([&] {
+            CSaveHistory history(path);
+            CRecentSaves recent;
+            EXPECT_TRUE(history.ReadRecent(30, kNow, recent));
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        meanwhile = ReadText(path);
+        std::ofstream(path, std::ios::binary | std::ios::app) << added;
+        return platform::WriteResult::Done();
+    }));
+    reader.join();
+    EXPECT_EQ(untidy, meanwhile);
+    EXPECT_EQ(kept + added, ReadText(path));
 }
 
 TEST(SaveHistory, AHistoryThatIsNoFileFailsWithoutHarm)

@@ -20,7 +20,14 @@ TEST(AppendFile, LinesGoAfterWhatIsThereAndAMissingFileIsMade)
     std::ifstream in(path, std::ios::binary);
     EXPECT_EQ("a\nb\nc\n", std::string((std::istreambuf_iterator<char>(in)),
                                        std::istreambuf_iterator<char>()));
-    EXPECT_FALSE(platform::AppendLines(temp.Path(), {"x\n"}));
+    // A file cut short inside a line gets the lines on a line of their own.
+    ASSERT_TRUE(fixtures::WriteBytes(path, "a\nb"));
+    ASSERT_TRUE(platform::AppendLines(path, {"c\n", "d\n"}));
+    std::ifstream again(path, std::ios::binary);
+    EXPECT_EQ("a\nb\nc\nd\n", std::string((std::istreambuf_iterator<char>(again)),
+                                          std::istreambuf_iterator<char>()));
+    ASSERT_TRUE(fixtures::MakeFolder(temp.Join("folder")));
+    EXPECT_FALSE(platform::AppendLines(temp.Join("folder"), {"x\n"}));
     EXPECT_FALSE(platform::AppendLines(fixtures::JoinPath(temp.Join("missing"), "h"), {"x\n"}));
 }
 
