@@ -6,6 +6,15 @@
 
 class CReadProgress;
 enum class PlaylistText;
+namespace platform {
+struct FileFacts;
+struct FolderItem;
+}
+
+// No sample holds a file under kSampleMinKB or over kSampleMaxKB: they are the
+// size limits of every new list, and only the source's limits are ever set.
+constexpr uint32_t kSampleMinKB = 1000;
+constexpr uint32_t kSampleMaxKB = 1000000;
 
 // One file: its name, its folder (no trailing backslash; empty when the file was
 // given without a folder) and its size in KB of 1000 bytes.
@@ -60,10 +69,17 @@ public:
     void SetModifiedDays(int days) { m_nModifiedDays = days; }
 
 private:
+    friend class CFolderScan;
+    // A file met in a folder listing, read from what the listing told of it.
+    int AddListedFile(const std::string& path, const platform::FolderItem& item);
+    bool HasDayFilters() const { return m_nAccessedDays != 0 || m_nModifiedDays != 0; }
+    // The day filters on a file read from the disk, then AddEntry.
+    int AdmitReadFile(const std::string& path, const platform::FileFacts& facts);
+
     std::vector<FileEntry> m_vecEntries;
     uint32_t m_nTotalKB = 0;
-    uint32_t m_nMinKB = 1000;
-    uint32_t m_nMaxKB = 1000000;
+    uint32_t m_nMinKB = kSampleMinKB;
+    uint32_t m_nMaxKB = kSampleMaxKB;
     int32_t m_nAccessedDays = 0;
     int32_t m_nModifiedDays = 0;
     int32_t m_nCount = 0;

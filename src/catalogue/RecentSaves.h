@@ -32,3 +32,10 @@ private:
 
 // Which entries of `list`, by index, were saved recently.
 std::vector<bool> MarkRecentlySaved(const CFileList& list, const CRecentSaves& recent);
+
+// Whether `marks` (as MarkRecentlySaved makes them; none when null) leave out
+// the entry at `index`.
+inline bool IsLeftOut(const std::vector<bool>* marks, uint32_t index)
+{
+    return marks != nullptr && index < marks->size() && (*marks)[index];
+}

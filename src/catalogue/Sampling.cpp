@@ -2,6 +2,7 @@
 
 #include "catalogue/NameIndex.h"
 #include "catalogue/RandomGenerator.h"
+#include "catalogue/RecentSaves.h"
 #include "catalogue/SpaceTaken.h"
 #include "catalogue/TopUp.h"
 
@@ -36,11 +37,6 @@ uint32_t PickIndex(uint32_t count)
     }
     const uint64_t index = random * count / reach;
     return index < count ? static_cast<uint32_t>(index) : count - 1;
-}
-
-bool IsLeftOut(const std::vector<bool>* leftOut, uint32_t index)
-{
-    return leftOut != nullptr && index < leftOut->size() && (*leftOut)[index];
 }
 
 bool EveryOneLeftOut(const std::vector<bool>* leftOut, uint32_t count)

@@ -53,30 +53,33 @@ std::string ScanKey(const std::string& folder)
     return "path:" + platform::FoldAsciiCase(folder);
 }
 
-class FolderScan {
+}  // namespace
+
+// Depth-first: a subfolder is scanned to the end when it is met. No folder is
+// scanned twice, which ends any cycle of links leading back into the tree.
+class CFolderScan {
 public:
-    FolderScan(CFileList& list, bool withSubfolders, CReadProgress* progress)
-        : m_rList(list), m_bWithSubfolders(withSubfolders), m_pProgress(progress),
+    CFolderScan(CFileList& list, bool withSubfolders, CReadProgress* progress)
+        : m_pList(&list), m_bWithSubfolders(withSubfolders), m_pProgress(progress),
           m_nCountBefore(list.GetCount())
     {
     }
 
-    // Depth-first: a subfolder is scanned to the end when it is met. No folder is
-    // scanned twice, which ends any cycle of links leading back into the tree.
     void Scan(std::string folder)
     {
         // "C:\" is read as "C:", listed as "C:\*.*", so that its entries' paths
         // hold one separator; the same for a folder shortcut's target. "/" is "".
         if (!folder.empty() && folder.back() == platform::kPathSeparator)
             folder.pop_back();
-        if (!m_setScanned.insert(ScanKey(folder)).second)
+        if (!m_scannedKeys.insert(ScanKey(folder)).second)
             return;
         const std::size_t folderLength = platform::PathLength(folder);
         platform::ListFolder(folder, [&](const platform::FolderItem& item) {
             Visit(folder, folderLength, item);
             if (m_bStopped || !m_pProgress)
                 return !m_bStopped;
-            m_bStopped = !m_pProgress->KeepReading(folder, m_rList.GetCount() - m_nCountBefore);
+            m_bStopped =
+                !m_pProgress->KeepReading(folder, m_pList->GetCount() - m_nCountBefore);
             return !m_bStopped;
         });
     }
@@ -97,40 +100,51 @@ private:
                 Scan(folderShortcut ? followed : entryPath);
             return;
         }
-        m_rList.AddFile(followed);
+        // A shortcut to a file is read where it points; any other entry as listed.
+        if (followed == entryPath)
+            m_pList->AddListedFile(entryPath, item);
+        else
+            m_pList->AddFile(followed);
     }
 
-    CFileList& m_rList;
+    CFileList* m_pList;
     bool m_bWithSubfolders;
     CReadProgress* m_pProgress;
     int m_nCountBefore;
     bool m_bStopped = false;
-    std::unordered_set<std::string> m_setScanned;
+    std::unordered_set<std::string> m_scannedKeys;
 };
-
-}  // namespace
 
 int CFileList::AddFile(const std::string& path)
 {
     std::string filePath;
     if (IsFolderShortcut(path, filePath))
         return -1;
-
-    const bool dayFilters = m_nAccessedDays != 0 || m_nModifiedDays != 0;
     platform::FileFacts facts;
-    if (!platform::ReadFileFacts(filePath, dayFilters, facts))
+    if (!platform::ReadFileFacts(filePath, HasDayFilters(), facts))
         return -1;
-    if (dayFilters &&
+    return AdmitReadFile(filePath, facts);
+}
+
+int CFileList::AddListedFile(const std::string& path, const platform::FolderItem& item)
+{
+    platform::FileFacts facts;
+    if (!platform::ReadListedFileFacts(path, item, HasDayFilters(), facts))
+        return -1;
+    return AdmitReadFile(path, facts);
+}
+
+int CFileList::AdmitReadFile(const std::string& path, const platform::FileFacts& facts)
+{
+    if (HasDayFilters() &&
         RefusedByDayFilters(m_nAccessedDays, m_nModifiedDays, facts, static_cast<int32_t>(platform::UtcNow())))
         return -1;
-
-    return AddEntry(platform::FolderOf(filePath), platform::NameOf(filePath),
-                    SizeInKB(facts.size));
+    return AddEntry(platform::FolderOf(path), platform::NameOf(path), SizeInKB(facts.size));
 }
 
 void CFileList::AddFolder(const std::string& folder, int withSubfolders, CReadProgress* progress)
 {
-    FolderScan(*this, withSubfolders != 0, progress).Scan(folder);
+    CFolderScan(*this, withSubfolders != 0, progress).Scan(folder);
 }
 
 int CFileList::AddPlaylist(const std::string& path, CReadProgress* progress)

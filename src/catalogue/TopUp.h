@@ -16,7 +16,8 @@ struct DrawnSample {
 // Fills the room that a random draw left with the source files that fit it best:
 // again and again the largest file that still fits. When that leaves more than a
 // thousandth of the budget, one file of the draw is swapped for the larger file
-// that best fills its space and the room together.
+// that best fills its space and the room together, and the room is filled again.
+// Its time grows as n log n with the source.
 // It takes no random numbers, so the draws of later attempts stay as they were.
 class CTopUp {
 public:
@@ -36,12 +37,13 @@ private:
     };
     using Position = std::vector<Candidate>::const_iterator;
 
-    // The first candidate before `end` that takes more than `space`.
-    Position After(uint64_t space, Position end) const;
+    // The first candidate of begin..end that takes more than `space`.
+    static Position After(uint64_t space, Position begin, Position end);
     bool Free(const DrawnSample& sample, uint32_t index) const;
     void Take(DrawnSample& sample, uint32_t index) const;
     uint64_t TakeBestFits(DrawnSample& sample, uint64_t room) const;
-    void SwapForLarger(DrawnSample& sample, uint64_t room) const;
+    // False when no swap gains; else `room` is what is left after it.
+    bool SwapForLarger(DrawnSample& sample, uint64_t& room) const;
 
     const CFileList& m_rSource;
     uint32_t m_nAllocationUnit;

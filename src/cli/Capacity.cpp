@@ -1,6 +1,7 @@
 #include "cli/Capacity.h"
 
 #include "platform/NameCompare.h"
+#include "settings/DecimalText.h"
 
 #include <algorithm>
 
@@ -23,21 +24,6 @@ const Unit kUnits[] = {
     {"t", 1000000000000}, {"tb", 1000000000000}, {"tib", kKiB * kKiB * kKiB * kKiB},
 };
 
-// The digits from `at` on as a number, no more than `most`; `at` moves past them.
-// False when there are none or they make more than `most`.
-bool ReadDigits(const std::string& text, std::string::size_type& at, uint64_t most,
-                uint64_t& value, int& digits)
-{
-    value = 0;
-    digits = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at, ++digits) {
-        value = value * 10 + static_cast<uint64_t>(text[at] - '0');
-        if (value > most)
-            return false;
-    }
-    return digits > 0;
-}
-
 }  // namespace
 
 bool ParseCapacity(const std::string& text, Capacity& capacity, std::string& problem)
@@ -47,43 +33,39 @@ bool ParseCapacity(const std::string& text, Capacity& capacity, std::string& pro
         capacity.isFreeSpace = true;
         return true;
     }
-    const std::string tooLarge = "\"" + text + "\" is more than the " +
-                                 std::to_string(kMaxCapacityKB) + " KB a sample can count";
-    problem = "\"" + text + "\" is no size: give a number with K, M, G, T, KiB, MiB, GiB or TiB "
-              "(for example 4G or 3.7GiB), or free";
-    std::string::size_type at = 0;
-    uint64_t whole = 0, fraction = 0, scale = 1;
-    int digits = 0;
-    if (!ReadDigits(text, at, kMaxBytes, whole, digits)) {
-        if (digits > 0)
-            problem = tooLarge;
-        return false;
-    }
-    if (at < text.size() && text[at] == '.') {
-        ++at;
-        const bool read = ReadDigits(text, at, kMaxBytes, fraction, digits);
-        if (digits > kMaxDecimals) {
-            problem = "\"" + text + "\": at most six decimals";
-            return false;
-        }
-        if (!read)
-            return false;
-        while (digits-- > 0)
-            scale *= 10;
-    }
-    const std::string unitName = platform::FoldAsciiCase(text.substr(at));
+    const char kDigits[] = "0123456789";
+    // The shape first: digits, a "." and decimals, a unit.
+    const std::size_t wholeEnd = std::min(text.find_first_not_of(kDigits), text.size());
+    std::size_t numberEnd = wholeEnd;
+    if (numberEnd < text.size() && text[numberEnd] == '.')
+        numberEnd = std::min(text.find_first_not_of(kDigits, numberEnd + 1), text.size());
+    const int decimals = numberEnd > wholeEnd ? static_cast<int>(numberEnd - wholeEnd - 1) : 0;
+    const std::string unitName = platform::FoldAsciiCase(text.substr(numberEnd));
     const Unit* unit = std::find_if(std::begin(kUnits), std::end(kUnits),
                                     [&](const Unit& known) { return unitName == known.name; });
-    if (unit == std::end(kUnits))
-        return false;
-    // A fraction under 10^6 times a unit of at most 2^40 stays far below 2^64.
-    if (whole > kMaxBytes / unit->bytes) {
-        problem = tooLarge;
+    if (wholeEnd == 0 || (numberEnd > wholeEnd && decimals == 0) || unit == std::end(kUnits)) {
+        problem = "\"" + text + "\" is no size: give a number with K, M, G, T, KiB, MiB, GiB or "
+                  "TiB (for example 4G or 3.7GiB), or free";
         return false;
     }
+    if (decimals > kMaxDecimals) {
+        problem = "\"" + text + "\": at most six decimals";
+        return false;
+    }
+    std::size_t at = 0;
+    uint64_t whole = 0, fraction = 0, scale = 1;
+    int digits = 0;
+    const bool inRange = ReadDigits(text, at, kMaxBytes / unit->bytes, whole, digits);
+    at = wholeEnd + 1;
+    if (decimals > 0)
+        ReadDigits(text, at, 999999, fraction, digits);
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    // A fraction under 10^6 times a unit of at most 2^40 stays far below 2^64.
     capacity.bytes = whole * unit->bytes + fraction * unit->bytes / scale;
-    if (capacity.bytes > kMaxBytes) {
-        problem = tooLarge;
+    if (!inRange || CapacityKB(capacity.bytes) == 0 || capacity.bytes > kMaxBytes) {
+        problem = "\"" + text + "\" is outside the 1 to " + std::to_string(kMaxCapacityKB) +
+                  " KB a sample can count";
         return false;
     }
     return true;

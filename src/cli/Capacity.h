@@ -14,8 +14,8 @@ constexpr uint64_t kMaxCapacityKB = 0xFFFFFFFFu;
 
 // "free", or a number (at most six decimals after a ".") with a unit: K, M, G, T
 // (powers of 1000, also KB..TB) or KiB, MiB, GiB, TiB (powers of 1024), in any
-// case. False, with `problem` saying why, for anything else or for more than
-// kMaxCapacityKB.
+// case. False, with `problem` saying why, for anything else, and for a size
+// under 1 KB or over kMaxCapacityKB, which a sample cannot count.
 bool ParseCapacity(const std::string& text, Capacity& capacity, std::string& problem);
 
 // `bytes` in KB of 1000 bytes, rounded down, at most kMaxCapacityKB.

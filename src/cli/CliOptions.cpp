@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "cli/ProgramInfo.h"
+#include "settings/DecimalText.h"
 #include "settings/SettingKeys.h"
 
 #include <CLI/CLI.hpp>
@@ -27,22 +28,15 @@ std::string DefaultSwitch(const char* key)
     return SettingDefault(key) == "0" ? "off" : "on";
 }
 
-// Digits only, as people type numbers: a leading 0 is no octal mark, and a sign,
-// a blank or a number outside lowest..highest makes the text no number at all.
+// A whole number of digits only; a sign, a blank or a number outside
+// lowest..highest makes the text no number at all.
 bool ReadDecimal(const std::string& text, uint64_t lowest, uint64_t highest, uint64_t& number)
 {
-    if (text.empty())
+    std::size_t at = 0;
+    int digits = 0;
+    if (!ReadDigits(text, at, highest, number, digits) || at != text.size())
         return false;
-    uint64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + static_cast<uint64_t>(c - '0');
-        if (value > highest)
-            return false;
-    }
-    number = value;
-    return value >= lowest;
+    return number >= lowest;
 }
 
 template <typename Number>

@@ -52,7 +52,7 @@ struct RunLists {
 
 void ReadAll(const RunConfig& config, CTerminalProgress& progress, RunLists& lists)
 {
-    ApplyFilters(config, lists.source);
+    ApplySourceFilters(lists.source, config.filters);
     ReadSources(lists.source, config.sources, &progress, lists.sourceNotes);
     // Names only count here, as in the other memory's sample, so every file is
     // taken whatever its size or extension.
@@ -100,8 +100,8 @@ void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
                 " days (--fresh).";
     else
         line += "none of the " + std::to_string(lists.source.GetCount()) +
-                " admitted files could be taken (too large for the capacity, under 1000 KB, "
-                "or avoided).";
+                " admitted files could be taken (too large for the capacity, under " +
+                std::to_string(kSampleMinKB) + " KB, or avoided).";
     const std::string& folder = lists.sourceNotes.folderWithSubfolders;
     if (!folder.empty())
         line += " " + folder + " has subfolders: " + folder + "+ reads them too.";
@@ -112,20 +112,20 @@ void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
 // a managed folder no file already there is replaced: it is the user's own.
 class CSaveRecord : public CSaveReport {
 public:
-    CSaveRecord(CSaveReport& terminal, bool managed) : m_terminal(terminal), m_managed(managed) {}
+    CSaveRecord(CSaveReport& terminal, bool managed) : m_rReport(terminal), m_bManaged(managed) {}
     bool Saving(int index, int count, const std::string& destPath) override
     {
-        return m_terminal.Saving(index, count, destPath);
+        return m_rReport.Saving(index, count, destPath);
     }
-    void NotSaved(const SaveFailure& failure) override { m_terminal.NotSaved(failure); }
+    void NotSaved(const SaveFailure& failure) override { m_rReport.NotSaved(failure); }
     void Saved(int, const std::string& destPath) override { saved.push_back(destPath); }
-    bool MayReplace(const std::string&) const override { return !m_managed; }
+    bool MayReplace(const std::string&) const override { return !m_bManaged; }
 
     std::vector<std::string> saved;
 
 private:
-    CSaveReport& m_terminal;
-    bool m_managed;
+    CSaveReport& m_rReport;
+    bool m_bManaged;
 };
 
 // Removes the last fill's files; returns those still there.

@@ -29,7 +29,7 @@ bool ReadsStandardInputTwice(const RunConfig& config)
     int readers = 0;
     for (const auto* list : {&config.sources, &config.avoid}) {
         for (const SourceArgument& source : *list)
-            readers += source.kind == SourceArgument::kStandardInput ? 1 : 0;
+            readers += source.kind == SourceKind::kStandardInput ? 1 : 0;
     }
     return readers > 1;
 }
@@ -159,11 +159,12 @@ bool ResolveRunConfig(const CliOptions& options, const RunFacts& facts, RunConfi
     const CSettings& settings = facts.settings;
     if (!ResolveSources(facts, config, problem))
         return false;
-    config.minFileKB = options.minFileKB.value_or(static_cast<uint32_t>(settings.MinFileSize));
-    config.maxFileKB = options.maxFileKB.value_or(static_cast<uint32_t>(settings.MaxFileSize));
-    config.extensions = options.extensions.value_or(settings.Ext);
-    config.accessedDays = options.accessedDays.value_or(settings.Accessed);
-    config.modifiedDays = options.modifiedDays.value_or(settings.Modified);
+    SourceFilters& filters = config.filters = SourceFiltersOf(settings);
+    filters.nMinKB = options.minFileKB.value_or(filters.nMinKB);
+    filters.nMaxKB = options.maxFileKB.value_or(filters.nMaxKB);
+    filters.strExtensions = options.extensions.value_or(filters.strExtensions);
+    filters.nAccessedDays = options.accessedDays.value_or(filters.nAccessedDays);
+    filters.nModifiedDays = options.modifiedDays.value_or(filters.nModifiedDays);
     config.externalMem = options.external;
     config.maxKB =
         options.maxKB.value_or(static_cast<uint32_t>(settings.MaxView(options.external)));
@@ -186,13 +187,4 @@ bool ResolveRunConfig(const CliOptions& options, const RunFacts& facts, RunConfi
                                        : OutputForm::kLines;
     config.showProgress = !options.quiet && facts.standardErrorIsTerminal;
     return true;
-}
-
-void ApplyFilters(const RunConfig& config, CFileList& list)
-{
-    list.SetMinKB(config.minFileKB);
-    list.SetMaxKB(config.maxFileKB);
-    list.SetExtensions(config.extensions);
-    list.SetAccessedDays(config.accessedDays);
-    list.SetModifiedDays(config.modifiedDays);
 }

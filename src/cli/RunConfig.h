@@ -1,4 +1,5 @@
 #pragma once
+#include "catalogue/SourceFilters.h"
 #include "cli/CliOptions.h"
 #include "cli/RunFacts.h"
 #include "cli/Sources.h"
@@ -22,9 +23,7 @@ enum class OutputForm { kLines, kNullEndedLines, kJson };
 struct RunConfig {
     std::vector<SourceArgument> sources;  // the settings' Start folders, then those named
     std::vector<SourceArgument> avoid;
-    uint32_t minFileKB = 0, maxFileKB = 0;
-    std::string extensions;
-    int accessedDays = 0, modifiedDays = 0;
+    SourceFilters filters;
     uint32_t maxKB = 0;
     // The first destination's allocation unit where --capacity was given with one:
     // each file then counts the space it takes there. 0 counts KB.
@@ -48,6 +47,3 @@ struct RunConfig {
 // been read or written then.
 bool ResolveRunConfig(const CliOptions& options, const RunFacts& facts, RunConfig& config,
                       std::string& problem);
-
-// Sets the filters of the configuration on `list`.
-void ApplyFilters(const RunConfig& config, CFileList& list);

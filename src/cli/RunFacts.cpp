@@ -69,7 +69,7 @@ std::vector<CheckedSource> CheckStartFolders(const std::string& start)
     std::vector<CheckedSource> checked;
     for (const StartFolder& folder : ParseStartFolders(start)) {
         SourceArgument source;
-        source.kind = folder.bSubfolders ? SourceArgument::kFolderTree : SourceArgument::kFolder;
+        source.kind = folder.bSubfolders ? SourceKind::kFolderTree : SourceKind::kFolder;
         source.path = platform::AbsolutePath(folder.strFolder);
         checked.push_back(CheckSource(folder.strListed, source));
     }
@@ -103,8 +103,8 @@ bool IsSourceFile(const std::string& path, const RunFacts& facts)
         for (const CheckedSource& checked : *list) {
             const SourceArgument& source = checked.source;
             std::error_code error;
-            if ((source.kind == SourceArgument::kPlaylist ||
-                 source.kind == SourceArgument::kFile) &&
+            if ((source.kind == SourceKind::kPlaylist ||
+                 source.kind == SourceKind::kFile) &&
                 !source.path.empty() && std::filesystem::equivalent(path, source.path, error))
                 return true;
         }

@@ -1,6 +1,5 @@
 #include "cli/Sources.h"
 
-#include "catalogue/Playlist.h"
 #include "platform/FileSystem.h"
 #include "platform/NameCompare.h"
 #include "platform/Paths.h"
@@ -8,8 +7,6 @@
 #include <cstdio>
 
 namespace {
-
-const char kStandardInputName[] = "standard input";
 
 bool EndsWithIgnoringCase(const std::string& text, const std::string& end)
 {
@@ -26,36 +23,6 @@ bool HasSubfolders(const std::string& folder)
         return !found;
     });
     return found;
-}
-
-// The current folder, ending in a separator, as a playlist's base folder.
-std::string CurrentFolderBase()
-{
-    std::string folder = platform::AbsolutePath("");
-    if (folder.empty() || folder.back() != platform::kPathSeparator)
-        folder += platform::kPathSeparator;
-    return folder;
-}
-
-// Reads one source; returns the number of playlist lines that named no file.
-int ReadSource(CFileList& list, const SourceArgument& source, CReadProgress* progress)
-{
-    switch (source.kind) {
-    case SourceArgument::kPlaylist:
-        return list.AddPlaylist(source.path, progress);
-    case SourceArgument::kStandardInput:
-        // A list of paths typed or piped in: relative ones are from here.
-        return list.AddPlaylistFrom(stdin, kStandardInputName, CurrentFolderBase(),
-                                    PlaylistText::kMixed, progress);
-    case SourceArgument::kFile:
-        list.AddFile(source.path);
-        return 0;
-    case SourceArgument::kFolder:
-    case SourceArgument::kFolderTree:
-        list.AddFolder(source.path, source.kind == SourceArgument::kFolderTree ? 1 : 0, progress);
-        return 0;
-    }
-    return 0;
 }
 
 }  // namespace
@@ -77,33 +44,33 @@ SourceArgument ParseSource(const std::string& text)
 {
     SourceArgument source;
     if (text == "-") {
-        source.kind = SourceArgument::kStandardInput;
+        source.kind = SourceKind::kStandardInput;
         source.path = text;
         return source;
     }
     std::string path = text;
     if (EndsWithIgnoringCase(path, ".m3u") || EndsWithIgnoringCase(path, ".m3u8")) {
-        source.kind = SourceArgument::kPlaylist;
+        source.kind = SourceKind::kPlaylist;
     } else if (!path.empty() && path.back() == '+') {
-        source.kind = SourceArgument::kFolderTree;
+        source.kind = SourceKind::kFolderTree;
         path.pop_back();
     }
     source.path = platform::AbsolutePath(path);
-    if (source.kind == SourceArgument::kFolder && !IsReadableFolder(source.path))
-        source.kind = SourceArgument::kFile;
+    if (source.kind == SourceKind::kFolder && !IsReadableFolder(source.path))
+        source.kind = SourceKind::kFile;
     return source;
 }
 
 std::string SourceProblem(const SourceArgument& source)
 {
-    if (source.kind == SourceArgument::kStandardInput)
+    if (source.kind == SourceKind::kStandardInput)
         return "";
     if (!platform::PathExists(source.path))
         return "does not exist";
     switch (source.kind) {
-    case SourceArgument::kPlaylist:
+    case SourceKind::kPlaylist:
         return IsReadableFile(source.path) ? "" : "cannot be read as a playlist";
-    case SourceArgument::kFile:
+    case SourceKind::kFile:
         return IsReadableFile(source.path) ? "" : "cannot be read as a folder or a file";
     default:
         return IsReadableFolder(source.path) ? "" : "cannot be read as a folder";
@@ -115,15 +82,16 @@ void ReadSources(CFileList& list, const std::vector<SourceArgument>& sources,
 {
     for (const SourceArgument& source : sources) {
         const int countBefore = list.GetCount();
-        const int namedNoFile = ReadSource(list, source, progress);
+        const int namedNoFile =
+            AddSource(list, source.kind, source.path, progress).nLinesNamingNoFile;
         if (namedNoFile > 0) {
             const std::string name =
-                source.kind == SourceArgument::kStandardInput ? kStandardInputName : source.path;
+                source.kind == SourceKind::kStandardInput ? kStandardInputName : source.path;
             notes.playlistMessages.push_back(name + ": " + std::to_string(namedNoFile) +
                                           (namedNoFile == 1 ? " line names" : " lines name") +
                                           " no file");
         }
-        if (source.kind == SourceArgument::kFolder && list.GetCount() == countBefore &&
+        if (source.kind == SourceKind::kFolder && list.GetCount() == countBefore &&
             notes.folderWithSubfolders.empty() && HasSubfolders(source.path))
             notes.folderWithSubfolders = source.path;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include "catalogue/AddSource.h"
 #include "catalogue/FileList.h"
 #include "catalogue/ReadProgress.h"
 
@@ -7,8 +8,7 @@
 
 // A source as the command line names it.
 struct SourceArgument {
-    enum Kind { kFolder, kFolderTree, kPlaylist, kFile, kStandardInput };
-    Kind kind = kFolder;
+    SourceKind kind = SourceKind::kFolder;
     std::string path;  // absolute, without the "+"; "-" for standard input
 };
 

@@ -1,5 +1,6 @@
 #include "cli/TerminalText.h"
 
+#include "platform/TerminalColumns.h"
 #include "platform/TextEncoding.h"
 
 #include <vector>
@@ -15,20 +16,6 @@ char32_t CodePoint(const std::string& text, std::size_t at, std::size_t length)
     return c;
 }
 
-bool IsWide(char32_t c)
-{
-    static const char32_t kWideRanges[][2] = {
-        {0x1100, 0x115F},   {0x2E80, 0x303E},   {0x3041, 0x33FF}, {0x3400, 0x4DBF},
-        {0x4E00, 0x9FFF},   {0xA000, 0xA4CF},   {0xAC00, 0xD7A3}, {0xF900, 0xFAFF},
-        {0xFE30, 0xFE4F},   {0xFF00, 0xFF60},   {0xFFE0, 0xFFE6}, {0x1F300, 0x1F64F},
-        {0x1F900, 0x1F9FF}, {0x20000, 0x3FFFD}};
-    for (const auto& range : kWideRanges) {
-        if (c >= range[0] && c <= range[1])
-            return true;
-    }
-    return false;
-}
-
 // Where each character of printable text starts, and the columns it takes.
 struct Character {
     std::size_t at;
@@ -40,8 +27,14 @@ std::vector<Character> Characters(const std::string& printable)
     std::vector<Character> characters;
     for (std::size_t at = 0; at < printable.size();) {
         const std::size_t length = platform::Utf8CharLength(printable, at);
-        characters.push_back({at, IsWide(CodePoint(printable, at, length)) ? 2u : 1u});
-        at += length;
+        // A byte that begins no character takes the one column of the mark shown
+        // in its place.
+        const int columns =
+            length == 0 ? 1 : platform::TerminalColumns(CodePoint(printable, at, length));
+        // A mark stays with the character it joins: no line is cut between them.
+        if (columns > 0 || characters.empty())
+            characters.push_back({at, static_cast<std::size_t>(columns)});
+        at += length == 0 ? 1 : length;
     }
     return characters;
 }

@@ -2,8 +2,8 @@
 #include <cstddef>
 #include <string>
 
-// Text for one line of a terminal, measured in the columns it takes there: two
-// for East Asian wide characters and most emoji, one for any other character.
+// Text for one line of a terminal, measured in the columns it takes there
+// (platform/TerminalColumns.h); a byte that begins no UTF-8 character takes one.
 
 // head + path + tail in at most `width` columns. A path too long for that is
 // shortened from its start, between two characters, behind "...", as its end

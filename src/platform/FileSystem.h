@@ -11,9 +11,16 @@
 // Paths are spelled as the system spells them (platform/Paths.h).
 namespace platform {
 
+// One entry of a folder as its listing tells it. Where the listing vouches for a
+// file on disk (`isKnownFile`), its size and stamps are here, and reading the
+// entry (ReadListedFileFacts) takes them from here instead of asking again.
 struct FolderItem {
     std::string name;
-    bool isFolder = false;  // folders and links to folders
+    bool isFolder = false;     // folders and links to folders
+    bool isKnownFile = false;  // a file on disk, described below
+    uint64_t size = 0;         // in bytes
+    int64_t accessStamp = 0;   // last access and last write, in the system's own
+    int64_t writeStamp = 0;    // units; ReadListedFileFacts turns them into seconds
 };
 
 // Lists every entry of `folder` (its "." and ".." included), in the order the
@@ -42,6 +49,12 @@ struct FileFacts {
 // size and, when asked, its last-access and last-write times. False when it cannot
 // be opened (missing, locked, no file on disk, an empty path).
 bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts);
+
+// The same for the entry `item` that a listing gave, at `path` (its folder and
+// name): the listing's facts where it vouches for a file on disk, still refusing
+// what cannot be opened; ReadFileFacts otherwise.
+bool ReadListedFileFacts(const std::string& path, const FolderItem& item, bool withTimes,
+                         FileFacts& facts);
 
 // Opens an existing file for reading its bytes exactly as stored; null when it
 // cannot be opened or is no file on disk. The caller closes it with fclose.

@@ -28,42 +28,6 @@ struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
 
-// The folders being listed, innermost last. A file met in the innermost one is
-// looked at relative to the open folder, which spares the system a walk down the
-// whole path for each file of a large tree.
-struct OpenListing {
-    std::string folder;  // native, ending in "/"
-    int fd;
-    uid_t user;          // effective user while listing
-};
-thread_local std::vector<OpenListing> g_openListings;
-
-class ListingScope {
-public:
-    ListingScope(const std::string& folder, int fd)
-    {
-        g_openListings.push_back({folder, fd, geteuid()});
-    }
-    ~ListingScope() { g_openListings.pop_back(); }
-    ListingScope(const ListingScope&) = delete;
-    ListingScope& operator=(const ListingScope&) = delete;
-};
-
-// The innermost listing and the name within it when `path` names one of its
-// entries; null otherwise.
-const OpenListing* ListedEntry(const std::string& path, const char** name)
-{
-    if (g_openListings.empty())
-        return nullptr;
-    const OpenListing& listing = g_openListings.back();
-    if (path.size() <= listing.folder.size() ||
-        path.compare(0, listing.folder.size(), listing.folder) != 0 ||
-        path.find('/', listing.folder.size()) != std::string::npos)
-        return nullptr;
-    *name = path.c_str() + listing.folder.size();
-    return &listing;
-}
-
 // Opens `path` for reading when it is a regular file, told before opening, since
 // opening a device or a pipe can stall or disturb it; -1 otherwise. Non-blocking,
 // should the path turn into a pipe in between; the caller checks the type again.
@@ -79,15 +43,6 @@ int OpenRegularFile(const std::string& path)
 // regular file or what this process may not read.
 bool StatReadableFile(const std::string& path, struct stat& status)
 {
-    const char* name = nullptr;
-    if (const OpenListing* listing = ListedEntry(path, &name)) {
-        if (fstatat(listing->fd, name, &status, 0) != 0 || !S_ISREG(status.st_mode))
-            return false;
-        // For its owner the owner's read bit answers exactly; anyone else asks
-        // the system, which knows about groups, access lists and privileges.
-        return (status.st_uid == listing->user && (status.st_mode & S_IRUSR)) ||
-               faccessat(listing->fd, name, R_OK, AT_EACCESS) == 0;
-    }
     const int fd = OpenRegularFile(path);
     if (fd < 0)
         return false;
@@ -96,20 +51,27 @@ bool StatReadableFile(const std::string& path, struct stat& status)
     return isFile;
 }
 
-bool IsFolderEntry(DIR* dir, const dirent& entry)
+// Describes an entry the way opening it for reading would see it: links are
+// followed, so a link to a folder is a folder like on Windows. A regular file
+// this process may read is vouched for, with its size and stamps, looked at
+// relative to the open folder, which spares the system a walk down the whole
+// path for each file of a large tree.
+void DescribeListedEntry(int folderFd, uid_t user, const dirent& entry, FolderItem& item)
 {
-    switch (entry.d_type) {
-    case DT_DIR:
-        return true;
-    case DT_LNK:
-    case DT_UNKNOWN: {
-        // Follow links, so a link to a folder is a folder like on Windows.
-        struct stat facts;
-        return fstatat(dirfd(dir), entry.d_name, &facts, 0) == 0 && S_ISDIR(facts.st_mode);
-    }
-    default:
-        return false;
-    }
+    item.isFolder = entry.d_type == DT_DIR;
+    item.isKnownFile = false;
+    struct stat status;
+    if (item.isFolder || fstatat(folderFd, entry.d_name, &status, 0) != 0)
+        return;
+    item.isFolder = S_ISDIR(status.st_mode);
+    // For its owner the owner's read bit answers exactly; anyone else asks the
+    // system, which knows about groups, access lists and privileges.
+    item.isKnownFile = S_ISREG(status.st_mode) &&
+                       ((status.st_uid == user && (status.st_mode & S_IRUSR)) ||
+                        faccessat(folderFd, entry.d_name, R_OK, AT_EACCESS) == 0);
+    item.size = static_cast<uint64_t>(status.st_size);
+    item.accessStamp = status.st_atim.tv_sec;
+    item.writeStamp = status.st_mtim.tv_sec;
 }
 
 int32_t LocalSeconds(std::time_t seconds)
@@ -129,11 +91,12 @@ bool ListFolder(const std::string& folder, const std::function<bool(const Folder
     std::unique_ptr<DIR, DirCloser> dir(opendir(native.c_str()));
     if (!dir)
         return false;
-    ListingScope scope(native, dirfd(dir.get()));
+    const int folderFd = dirfd(dir.get());
+    const uid_t user = geteuid();
     FolderItem item;
     while (const dirent* entry = readdir(dir.get())) {
         item.name = entry->d_name;
-        item.isFolder = IsFolderEntry(dir.get(), *entry);
+        DescribeListedEntry(folderFd, user, *entry, item);
         if (!visit(item))
             break;
     }
@@ -157,6 +120,19 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
     if (withTimes) {
         facts.accessSeconds = LocalSeconds(status.st_atim.tv_sec);
         facts.writeSeconds = LocalSeconds(status.st_mtim.tv_sec);
+    }
+    return true;
+}
+
+bool ReadListedFileFacts(const std::string& path, const FolderItem& item, bool withTimes,
+                         FileFacts& facts)
+{
+    if (!item.isKnownFile)
+        return ReadFileFacts(path, withTimes, facts);
+    facts.size = item.size;
+    if (withTimes) {
+        facts.accessSeconds = LocalSeconds(static_cast<std::time_t>(item.accessStamp));
+        facts.writeSeconds = LocalSeconds(static_cast<std::time_t>(item.writeStamp));
     }
     return true;
 }

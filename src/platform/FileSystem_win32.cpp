@@ -13,7 +13,6 @@
 #include <io.h>
 
 #include <ctime>
-#include <vector>
 
 namespace platform {
 namespace {
@@ -40,6 +39,13 @@ private:
 using FindHandle = ScopedHandle<FindClose>;
 using FileHandle = ScopedHandle<CloseHandle>;
 
+// Opens an existing file for reading, shared with other readers.
+HANDLE OpenToRead(const std::string& path)
+{
+    return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 int32_t LocalSeconds(const FILETIME& stored)
 {
     FILETIME local;
@@ -48,14 +54,6 @@ int32_t LocalSeconds(const FILETIME& stored)
         return 0;
     return LocalCalendarToSeconds(fields.wYear, fields.wMonth, fields.wDay, fields.wHour,
                                   fields.wMinute, fields.wSecond);
-}
-
-FILETIME AsFileTime(const LARGE_INTEGER& value)
-{
-    FILETIME time;
-    time.dwLowDateTime = value.LowPart;
-    time.dwHighDateTime = static_cast<DWORD>(value.HighPart);
-    return time;
 }
 
 // True when what was opened is a file on a disk: devices, pipes and consoles
@@ -68,46 +66,32 @@ bool DescribeFileOnDisk(HANDLE handle, FILE_BASIC_INFO& basic)
            (basic.FileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
 
-// The entries that the listings in progress are visiting, innermost last. A
-// file's size and times are in its listing already; reading the facts of the
-// entry in hand takes them from there and only opens the file, to refuse what
-// cannot be read. An entry listed as empty may be a device or a pipe (under
-// Wine, a Unix one lists so) and is described through its handle instead.
-struct ListedEntry {
-    const std::string* folder;
-    const std::string* name;
-    const WIN32_FIND_DATAW* found;
-};
-thread_local std::vector<ListedEntry> g_listedEntries;
-
-class ListingScope {
-public:
-    explicit ListingScope(const ListedEntry& entry) { g_listedEntries.push_back(entry); }
-    ~ListingScope() { g_listedEntries.pop_back(); }
-    ListingScope(const ListingScope&) = delete;
-    ListingScope& operator=(const ListingScope&) = delete;
-};
-
-// The listing's data of `path` when it is the entry in hand and a file on disk
-// with bytes in it; null otherwise.
-const WIN32_FIND_DATAW* ListedFile(const std::string& path)
+FILETIME AsFileTime(int64_t stamp)
 {
-    if (g_listedEntries.empty())
-        return nullptr;
-    const ListedEntry& entry = g_listedEntries.back();
-    const std::string& folder = *entry.folder;
-    const std::string& name = *entry.name;
-    if (path.size() != folder.size() + 1 + name.size() ||
-        path.compare(0, folder.size(), folder) != 0 || path[folder.size()] != '\\' ||
-        path.compare(folder.size() + 1, name.size(), name) != 0)
-        return nullptr;
-    const WIN32_FIND_DATAW& found = *entry.found;
+    FILETIME time;
+    time.dwLowDateTime = static_cast<DWORD>(static_cast<uint64_t>(stamp));
+    time.dwHighDateTime = static_cast<DWORD>(static_cast<uint64_t>(stamp) >> 32);
+    return time;
+}
+
+int64_t StampOf(const FILETIME& time)
+{
+    return static_cast<int64_t>((uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+}
+
+// The listing vouches for a file on disk with bytes in it. An entry listed as
+// empty may be a device or a pipe (under Wine, a Unix one lists so), and a
+// reparse point describes the link, not its target: those are read through a
+// handle instead.
+void DescribeListedEntry(const WIN32_FIND_DATAW& found, FolderItem& item)
+{
     const DWORD notAFile =
         FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
-    if ((found.dwFileAttributes & notAFile) != 0 ||
-        (found.nFileSizeHigh == 0 && found.nFileSizeLow == 0))
-        return nullptr;
-    return &found;
+    item.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    item.size = (uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    item.isKnownFile = (found.dwFileAttributes & notAFile) == 0 && item.size != 0;
+    item.accessStamp = StampOf(found.ftLastAccessTime);
+    item.writeStamp = StampOf(found.ftLastWriteTime);
 }
 
 }  // namespace
@@ -121,10 +105,9 @@ bool ListFolder(const std::string& folder, const std::function<bool(const Folder
     if (find.get() == INVALID_HANDLE_VALUE)
         return false;
     FolderItem item;
-    const ListingScope listing({&folder, &item.name, &found});
     do {
         item.name = NarrowFromWide(found.cFileName);
-        item.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        DescribeListedEntry(found, item);
         if (!visit(item))
             break;
     } while (FindNextFileW(find.get(), &found));
@@ -153,18 +136,7 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
     // Opening a device can stall or disturb it, so a device name is never opened.
     if (NamesWindowsDevice(path))
         return false;
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (const WIN32_FIND_DATAW* listed = ListedFile(path)) {
-        if (!file.valid())
-            return false;
-        facts.size = (uint64_t(listed->nFileSizeHigh) << 32) | listed->nFileSizeLow;
-        if (withTimes) {
-            facts.accessSeconds = LocalSeconds(listed->ftLastAccessTime);
-            facts.writeSeconds = LocalSeconds(listed->ftLastWriteTime);
-        }
-        return true;
-    }
+    FileHandle file(OpenToRead(path));
     FILE_BASIC_INFO basic;
     FILE_STANDARD_INFO standard;
     if (!file.valid() || !DescribeFileOnDisk(file.get(), basic) ||
@@ -172,8 +144,25 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
         return false;
     facts.size = static_cast<uint64_t>(standard.EndOfFile.QuadPart);
     if (withTimes) {
-        facts.accessSeconds = LocalSeconds(AsFileTime(basic.LastAccessTime));
-        facts.writeSeconds = LocalSeconds(AsFileTime(basic.LastWriteTime));
+        facts.accessSeconds = LocalSeconds(AsFileTime(basic.LastAccessTime.QuadPart));
+        facts.writeSeconds = LocalSeconds(AsFileTime(basic.LastWriteTime.QuadPart));
+    }
+    return true;
+}
+
+bool ReadListedFileFacts(const std::string& path, const FolderItem& item, bool withTimes,
+                         FileFacts& facts)
+{
+    if (!item.isKnownFile)
+        return ReadFileFacts(path, withTimes, facts);
+    // The listing tells the facts; opening the file still refuses what cannot be
+    // read, such as a file locked by its writer, and never reads its bytes.
+    if (NamesWindowsDevice(path) || !FileHandle(OpenToRead(path)).valid())
+        return false;
+    facts.size = item.size;
+    if (withTimes) {
+        facts.accessSeconds = LocalSeconds(AsFileTime(item.accessStamp));
+        facts.writeSeconds = LocalSeconds(AsFileTime(item.writeStamp));
     }
     return true;
 }

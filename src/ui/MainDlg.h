@@ -5,6 +5,7 @@
 // Commands reach the dialog through OnCommand (buttons) and OnNotify (the list
 // view); each is a member function. The saving commands call the saving steps
 // of src/output/.
+#include "catalogue/AddSource.h"
 #include "catalogue/FileList.h"
 #include "catalogue/RecentSaves.h"
 #include "catalogue/SaveHistory.h"
@@ -70,7 +71,7 @@ private:
     void FitListToScaling();
 
     // Source and sample commands.
-    enum SourceKind { kOneFolder = 0, kFolderTree = 1, kPlaylist = 2 };
+    // Asks for a folder (or, for a playlist, a file) and reads it into the source.
     void AddToSource(SourceKind kind);
     void OnClearSource();
     void OnLoadSource();

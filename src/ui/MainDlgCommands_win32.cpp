@@ -1,6 +1,7 @@
 #include "ui/MainDlg.h"
 
 #include "catalogue/Sampling.h"
+#include "catalogue/SourceFilters.h"
 #include "settings/DecimalText.h"
 #include "ui/App.h"
 #include "ui/FolderPicker.h"
@@ -92,20 +93,19 @@ void CMainDlg::ShowSourceChange()
 void CMainDlg::AddToSource(SourceKind kind)
 {
     std::string added;
-    if (kind == kPlaylist) {
+    if (kind == SourceKind::kPlaylist) {
         FileRequest request;
         request.strFilter = "M3U Files|*.M3u|All Files (*.*)|*.*||";
         std::vector<std::string> paths;
         if (!UserPrompts().PickFiles(request, paths) || paths.empty())
             return;
         added = paths.front();
+    } else if (!BrowseForFolder(added, "Select folder")) {
+        return;
+    }
+    {
         CProgressWindow progress(*m_pSource);
-        m_pSource->AddPlaylist(added, &progress);
-    } else {
-        if (!BrowseForFolder(added, "Select folder"))
-            return;
-        CProgressWindow progress(*m_pSource);
-        m_pSource->AddFolder(added, kind == kFolderTree ? 1 : 0, &progress);
+        AddSource(*m_pSource, kind, added, &progress);
     }
     SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(added.c_str()));
     UpdateButtons();
@@ -213,9 +213,8 @@ void CMainDlg::OnOptions()
     COptionsDlg options(m_pSettings.get(), nullptr);
     if (options.DoModal() != IDOK)
         return;
-    m_pSource->SetMinKB(static_cast<uint32_t>(m_pSettings->MinFileSize));
-    m_pSource->SetMaxKB(static_cast<uint32_t>(m_pSettings->MaxFileSize));
-    m_pSource->SetExtensions(m_pSettings->Ext);
+    ApplySourceFilters(*m_pSource, SourceFiltersOf(*m_pSettings),
+                       FilterChange::kSizesAndExtensions);
     ReadRecentSaves();
     ShowSourceCount();
 }

@@ -1,6 +1,7 @@
 #include "ui/MainDlg.h"
 
 #include "catalogue/RandomGenerator.h"
+#include "catalogue/SourceFilters.h"
 #include "output/SaveTexts.h"
 #include "platform/Clock.h"
 #include "platform/Profile.h"
@@ -69,11 +70,7 @@ BOOL CMainDlg::OnInitDialog()
     SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView1);
     SetDlgItemText(IDC_DEST, m_pSettings->Dest1);
 
-    m_pSource->SetMinKB(static_cast<uint32_t>(m_pSettings->MinFileSize));
-    m_pSource->SetMaxKB(static_cast<uint32_t>(m_pSettings->MaxFileSize));
-    m_pSource->SetExtensions(m_pSettings->Ext);
-    m_pSource->SetAccessedDays(m_pSettings->Accessed);
-    m_pSource->SetModifiedDays(m_pSettings->Modified);
+    ApplySourceFilters(*m_pSource, SourceFiltersOf(*m_pSettings));
     if (!m_pSettings->Start.empty())
         ReadStartFolders();
     m_pHistory = std::make_unique<CSaveHistory>(HistoryPathForSettings(platform::ProfilePath()));
@@ -98,7 +95,8 @@ void CMainDlg::ReadStartFolders()
     for (const StartFolder& folder : ParseStartFolders(m_pSettings->Start)) {
         if (progress.Stopped())
             break;
-        m_pSource->AddFolder(folder.strFolder, folder.bSubfolders ? 1 : 0, &progress);
+        AddSource(*m_pSource, folder.bSubfolders ? SourceKind::kFolderTree : SourceKind::kFolder,
+                  folder.strFolder, &progress);
         SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0,
                            reinterpret_cast<LPARAM>(folder.strListed.c_str()));
     }
@@ -214,13 +212,13 @@ bool CMainDlg::OnCommand(int id, int code)
         return false;
     switch (id) {
     case IDC_ADD_FOLDER:
-        AddToSource(kOneFolder);
+        AddToSource(SourceKind::kFolder);
         return true;
     case IDC_ADD_FOLDER_SUBS:
-        AddToSource(kFolderTree);
+        AddToSource(SourceKind::kFolderTree);
         return true;
     case IDC_ADD_PLAYLIST:
-        AddToSource(kPlaylist);
+        AddToSource(SourceKind::kPlaylist);
         return true;
     case IDC_CLEAR_SOURCE:
         OnClearSource();

@@ -1,7 +1,10 @@
+#include "catalogue/AddSource.h"
 #include "catalogue/FileList.h"
 #include "catalogue/ReadProgress.h"
+#include "catalogue/SourceFilters.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "settings/Settings.h"
 #include "support/ListNames.h"
 #include "support/TestFiles.h"
 
@@ -160,12 +163,17 @@ TEST(AddFile, DayFiltersCountTheBoundaryDayDifferently)
     TempFolder temp;
     int number = 0;
     for (const DayCase& c : cases) {
-        const std::string path = temp.Join("f" + std::to_string(++number) + ".mp3");
+        const std::string folder = temp.Join("d" + std::to_string(++number));
+        const std::string path = JoinPath(folder, "f.mp3");
+        ASSERT_TRUE(MakeFolder(folder));
         ASSERT_TRUE(CreateSizedFile(path, 1000000));
         ASSERT_TRUE(SetFileTimes(path, c.accessedAgo, c.writtenAgo));
         CFileList list(50, 50);
         list.SetAccessedDays(c.accessedDays);
         list.SetModifiedDays(c.modifiedDays);
+        // A scan takes the times from the folder's listing.
+        list.AddFolder(folder, 0);
+        EXPECT_EQ(c.admitted, list.GetCount() == 1) << "case " << number << ", scanned";
         EXPECT_EQ(c.admitted, list.AddFile(path) >= 0) << "case " << number;
         // Reading a file's facts left its last access as it was.
         EXPECT_EQ(c.admitted, list.AddFile(path) >= 0) << "case " << number << ", read again";
@@ -303,6 +311,78 @@ TEST(ReadProgress, ReportsEachEntryAndAStopKeepsWhatWasAdmitted)
     EXPECT_EQ((std::vector<int>{1, 2}), playlistStop.counts);
     EXPECT_EQ(std::vector<std::string>(2, temp.Join("list.m3u")), playlistStop.sources);
     EXPECT_EQ(3, fromPlaylist.GetCount());
+}
+
+TEST(AddSource, EachKindReadsWhatItNamesThroughTheListsFilters)
+{
+    TempFolder temp;
+    ASSERT_TRUE(MakeFolder(temp.Join("sub")));
+    for (const char* file : {"a.mp3", "a.wav", "sub/b.mp3"})
+        ASSERT_TRUE(CreateSizedFile(temp.Join(Local(file)), 2000000));
+    ASSERT_TRUE(fixtures::WriteBytes(temp.Join("list.m3u"), "a.mp3\na.wav\nsub/b.mp3\ngone.mp3\n"));
+    struct Row {
+        SourceKind kind;
+        std::string path;
+        std::vector<std::string> names;
+        int linesNamingNoFile;
+    };
+    const Row rows[] = {
+        {SourceKind::kFolder, temp.Path(), {"a.mp3"}, 0},
+        {SourceKind::kFolderTree, temp.Path(), {"a.mp3", "b.mp3"}, 0},
+        {SourceKind::kPlaylist, temp.Join("list.m3u"), {"a.mp3", "b.mp3"}, 1},
+        {SourceKind::kFile, temp.Join("a.wav"), {}, 0},
+        {SourceKind::kFile, temp.Join(Local("sub/b.mp3")), {"b.mp3"}, 0},
+    };
+    for (const Row& row : rows) {
+        CFileList list(50, 50);
+        list.SetExtensions("mp3");
+        StoppingProgress progress(1000);
+        const SourceRead read = AddSource(list, row.kind, row.path, &progress);
+        EXPECT_EQ(row.names, SortedNamesOf(list)) << row.path;
+        EXPECT_EQ(row.linesNamingNoFile, read.nLinesNamingNoFile) << row.path;
+        EXPECT_EQ(row.kind == SourceKind::kFile, progress.sources.empty()) << row.path;
+    }
+}
+
+TEST(ApplySourceFilters, PutsTheSettingsOnAListAndOptionsLeaveTheDayFilters)
+{
+    TempFolder temp;
+    const std::pair<const char*, uint64_t> files[] = {
+        {"old.mp3", 2000000}, {"old.wav", 2000000}, {"big.mp3", 6000000}, {"small.mp3", 500000}};
+    for (const auto& file : files) {
+        ASSERT_TRUE(CreateSizedFile(temp.Join(file.first), file.second));
+        ASSERT_TRUE(SetFileTimes(temp.Join(file.first), 3 * kDay, 3 * kDay));
+    }
+    ASSERT_TRUE(CreateSizedFile(temp.Join("new.mp3"), 2000000));
+    CSettings settings;
+    settings.MinFileSize = 1000;
+    settings.MaxFileSize = 5000;
+    settings.Ext = "mp3";
+    settings.Accessed = 2;
+    settings.Modified = 0;
+    auto scanned = [&](CFileList& list) {
+        list.RemoveAll();
+        list.AddFolder(temp.Path(), 0);
+        return SortedNamesOf(list);
+    };
+
+    CFileList list(50, 50);
+    ApplySourceFilters(list, SourceFiltersOf(settings));
+    EXPECT_EQ(std::vector<std::string>{"old.mp3"}, scanned(list));
+    settings.Modified = 1;
+    ApplySourceFilters(list, SourceFiltersOf(settings));
+    EXPECT_EQ(std::vector<std::string>{}, scanned(list));
+
+    // The Options box: new sizes and extensions at once, day filters at the next start.
+    settings.Modified = 0;
+    ApplySourceFilters(list, SourceFiltersOf(settings));
+    settings.MinFileSize = 0;
+    settings.MaxFileSize = 10000;
+    settings.Ext = "";
+    settings.Accessed = 0;
+    ApplySourceFilters(list, SourceFiltersOf(settings), FilterChange::kSizesAndExtensions);
+    EXPECT_EQ((std::vector<std::string>{"big.mp3", "old.mp3", "old.wav", "small.mp3"}),
+              scanned(list));
 }
 
 }  // namespace

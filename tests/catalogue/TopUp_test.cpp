@@ -115,6 +115,17 @@ TEST(TopUp, SwapsOneDrawnFileWhenTheFillLeavesMoreThanAThousandthOfTheBudget)
     EXPECT_EQ((Names{"held.mp3", "drawn.mp3"}), NamesOf(small.trial));
 }
 
+TEST(TopUp, FillsAgainAfterASwapWithTheFileOfTheNameItFreed)
+{
+    // The draw took x/a.mp3, so y/a.mp3 was passed over for its name. Swapping
+    // a.mp3 for c.mp3 frees the name, and y/a.mp3 fits the room then.
+    Attempt attempt({{"a.mp3", 5000}, {"a.mp3", 1000}, {"c.mp3", 5087}}, {}, {});
+    attempt.trial.AddEntry("x", "a.mp3", 5000);
+    attempt.names.Fill(attempt.trial);
+    EXPECT_EQ(118 * KB, attempt.TopUp(6205 * KB));
+    EXPECT_EQ((Names{"c.mp3", "a.mp3"}), NamesOf(attempt.trial));
+}
+
 TEST(TopUp, CountsTheSpaceEachFileTakesAtTheDestination)
 {
     // In 4096-byte units 4 KB takes one unit and 5 or 6 KB two, so of 12288 bytes

@@ -699,7 +699,7 @@ TEST_F(CardFill, CapacityInTheUnitsPeopleHave)
         {{"--capacity", "-1G"}, "--capacity: \"-1G" + noSize},
         {{"--capacity", "4.G"}, "--capacity: \"4.G" + noSize},
         {{"--capacity", "3.1234567G"}, "--capacity: \"3.1234567G\": at most six decimals"},
-        {{"--capacity", "4295G"}, "--capacity: \"4295G\" is more than the 4294967295 KB a sample can count"},
+        {{"--capacity", "4295G"}, "--capacity: \"4295G\" is outside the 1 to 4294967295 KB a sample can count"},
         {{"--capacity", "4G", "--max-kb", "5"}, "--capacity and --max-kb both give the capacity"},
         {{"--capacity", "free"}, "--capacity free: name the folder whose free space it is"},
         {{"--replace"}, "--replace: name the folder it manages with --copy-to or --links-to"},

@@ -10,7 +10,7 @@
 
 namespace {
 
-CheckedSource Found(const std::string& path, SourceArgument::Kind kind = SourceArgument::kFolder)
+CheckedSource Found(const std::string& path, SourceKind kind = SourceKind::kFolder)
 {
     CheckedSource checked;
     checked.text = path;
@@ -74,9 +74,10 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
     } cases[] = {
         {"defaults", [](CliOptions&, RunFacts&) {},
          [](const RunConfig& c) {
-             return c.minFileKB == 1000 && c.maxFileKB == 100000 && c.extensions == "mp3" &&
-                    c.maxKB == 32600 && c.resample && !c.topUp && c.seed == 77 &&
-                    c.freshDays == 0 && c.accessedDays == 0 && c.modifiedDays == 0 &&
+             return c.filters.nMinKB == 1000 && c.filters.nMaxKB == 100000 &&
+                    c.filters.strExtensions == "mp3" && c.maxKB == 32600 && c.resample &&
+                    !c.topUp && c.seed == 77 && c.freshDays == 0 &&
+                    c.filters.nAccessedDays == 0 && c.filters.nModifiedDays == 0 &&
                     !c.externalMem && c.saves.empty() && c.playlist.empty() &&
                     c.output == OutputForm::kLines && !c.showProgress && c.allocationUnit == 0 &&
                     c.history == platform::JoinPath("/state", "history") &&
@@ -95,9 +96,10 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
              f.settings.FreshDays = 10;
          },
          [](const RunConfig& c) {
-             return c.minFileKB == 5 && c.maxFileKB == 6 && c.extensions == "wav" &&
-                    c.accessedDays == 7 && c.modifiedDays == 8 && c.maxKB == 9 && !c.resample &&
-                    c.topUp && c.freshDays == 10;
+             return c.filters.nMinKB == 5 && c.filters.nMaxKB == 6 &&
+                    c.filters.strExtensions == "wav" && c.filters.nAccessedDays == 7 &&
+                    c.filters.nModifiedDays == 8 && c.maxKB == 9 && !c.resample && c.topUp &&
+                    c.freshDays == 10;
          }},
         {"options over settings",
          [](CliOptions& o, RunFacts& f) {
@@ -116,9 +118,10 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
              o.seed = 0;
          },
          [](const RunConfig& c) {
-             return c.minFileKB == 1 && c.maxFileKB == 2 && c.extensions.empty() &&
-                    c.accessedDays == 3 && c.modifiedDays == 4 && c.maxKB == 5 && c.resample &&
-                    !c.topUp && c.freshDays == 0 && c.seed == 0;
+             return c.filters.nMinKB == 1 && c.filters.nMaxKB == 2 &&
+                    c.filters.strExtensions.empty() && c.filters.nAccessedDays == 3 &&
+                    c.filters.nModifiedDays == 4 && c.maxKB == 5 && c.resample && !c.topUp &&
+                    c.freshDays == 0 && c.seed == 0;
          }},
         {"external memory",
          [](CliOptions& o, RunFacts& f) {
@@ -128,12 +131,12 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
          [](const RunConfig& c) { return c.externalMem && c.maxKB == 2500; }},
         {"start folders come first",
          [](CliOptions&, RunFacts& f) {
-             f.startFolders = {Found("/start", SourceArgument::kFolderTree)};
+             f.startFolders = {Found("/start", SourceKind::kFolderTree)};
              f.avoid = {Found("/card")};
          },
          [](const RunConfig& c) {
              return c.sources.size() == 2 && c.sources[0].path == "/start" &&
-                    c.sources[0].kind == SourceArgument::kFolderTree && c.avoid.size() == 1;
+                    c.sources[0].kind == SourceKind::kFolderTree && c.avoid.size() == 1;
          }},
         {"progress on a terminal",
          [](CliOptions&, RunFacts& f) { f.standardErrorIsTerminal = true; },
@@ -243,13 +246,13 @@ TEST(ResolveRunConfig, WhatStopsARunIsSaidInOneLine)
          },
          "/gone: does not exist"},
         {[](CliOptions&, RunFacts& f) {
-             f.avoid = {Found("/x.m3u", SourceArgument::kPlaylist)};
+             f.avoid = {Found("/x.m3u", SourceKind::kPlaylist)};
              f.avoid[0].problem = "cannot be read as a playlist";
          },
          "/x.m3u: cannot be read as a playlist"},
         {[](CliOptions&, RunFacts& f) {
-             f.sources.push_back(Found("-", SourceArgument::kStandardInput));
-             f.avoid = {Found("-", SourceArgument::kStandardInput)};
+             f.sources.push_back(Found("-", SourceKind::kStandardInput));
+             f.avoid = {Found("-", SourceKind::kStandardInput)};
          },
          "-: standard input can be read only once"},
         {[](CliOptions&, RunFacts& f) { f.copyTo = SaveFolderFacts(); },
@@ -276,6 +279,18 @@ TEST(ResolveRunConfig, WhatStopsARunIsSaidInOneLine)
         {[](CliOptions& o, RunFacts&) { o.capacity = "4.G"; },
          "--capacity: \"4.G\" is no size: give a number with K, M, G, T, KiB, MiB, GiB or TiB "
          "(for example 4G or 3.7GiB), or free"},
+        {[](CliOptions& o, RunFacts&) { o.capacity = "99999999999999999999"; },
+         "--capacity: \"99999999999999999999\" is no size: give a number with K, M, G, T, KiB, "
+         "MiB, GiB or TiB (for example 4G or 3.7GiB), or free"},
+        // Less than the 1 KB that --max-kb takes at least, or more than a sample counts.
+        {[](CliOptions& o, RunFacts&) { o.capacity = "0K"; },
+         "--capacity: \"0K\" is outside the 1 to 4294967295 KB a sample can count"},
+        {[](CliOptions& o, RunFacts&) { o.capacity = "0.999kb"; },
+         "--capacity: \"0.999kb\" is outside the 1 to 4294967295 KB a sample can count"},
+        {[](CliOptions& o, RunFacts&) { o.capacity = "4295G"; },
+         "--capacity: \"4295G\" is outside the 1 to 4294967295 KB a sample can count"},
+        {[](CliOptions& o, RunFacts&) { o.capacity = "4294967295.999999999K"; },
+         "--capacity: \"4294967295.999999999K\": at most six decimals"},
         {[](CliOptions& o, RunFacts& f) {
              o.capacity = "free";
              f.copyTo = Reached("/card/", 0);

@@ -34,6 +34,36 @@ TEST(FileSystem, ListFolderGivesEveryEntryAndWhetherItIsAFolder)
     EXPECT_EQ(0, calls);
 }
 
+TEST(FileSystem, ReadingAListedEntryTakesTheFactsTheListingGave)
+{
+    TempFolder temp;
+    const std::string file = temp.Join("a.mp3");
+    ASSERT_TRUE(CreateSizedFile(file, 5000));
+    ASSERT_TRUE(fixtures::SetFileTimes(file, 3 * 86400, 9 * 86400));
+    ASSERT_TRUE(fixtures::MakeFolder(temp.Join("sub")));
+    std::map<std::string, platform::FolderItem> items;
+    ASSERT_TRUE(platform::ListFolder(temp.Path(), [&](const platform::FolderItem& item) {
+        items[item.name] = item;
+        return true;
+    }));
+
+    platform::FileFacts byPath, listed;
+    ASSERT_TRUE(platform::ReadFileFacts(file, true, byPath));
+    ASSERT_TRUE(items["a.mp3"].isKnownFile);
+    ASSERT_TRUE(platform::ReadListedFileFacts(file, items["a.mp3"], true, listed));
+    EXPECT_EQ(5000u, listed.size);
+    EXPECT_EQ(byPath.accessSeconds, listed.accessSeconds);
+    EXPECT_EQ(byPath.writeSeconds, listed.writeSeconds);
+    // What the item says counts, not what a second look would find.
+    platform::FolderItem grown = items["a.mp3"];
+    grown.size = 7000;
+    ASSERT_TRUE(platform::ReadListedFileFacts(file, grown, false, listed));
+    EXPECT_EQ(7000u, listed.size);
+
+    EXPECT_FALSE(items["sub"].isKnownFile);
+    EXPECT_FALSE(platform::ReadListedFileFacts(temp.Join("sub"), items["sub"], false, listed));
+}
+
 TEST(FileSystem, FolderIdentityDoesNotDependOnTheSpelling)
 {
     TempFolder temp;
