@@ -105,6 +105,14 @@ uint32_t CFileList::GetSizeKB(uint32_t index) const
     return index < m_vecEntries.size() ? m_vecEntries[index].nSizeKB : 0;
 }
 
+void CFileList::SetSizeKB(uint32_t index, uint32_t sizeKB)
+{
+    if (index >= m_vecEntries.size())
+        return;
+    m_nTotalKB = m_nTotalKB - m_vecEntries[index].nSizeKB + sizeKB;
+    m_vecEntries[index].nSizeKB = sizeKB;
+}
+
 void CFileList::SetExtensions(const std::string& list)
 {
     m_strExtensions = platform::FoldAsciiCase(list);

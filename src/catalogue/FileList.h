@@ -58,6 +58,9 @@ public:
     std::string GetName(uint32_t index) const;
     std::string GetFolder(uint32_t index) const;
     uint32_t GetSizeKB(uint32_t index) const;
+    // Counts entry `index` at `sizeKB` from now on, whatever the filters say: its
+    // size on the player once it is converted.
+    void SetSizeKB(uint32_t index, uint32_t sizeKB);
     // Entry `index`, which must be below GetCount(), read in place by passes over
     // a whole list.
     const FileEntry& GetEntry(uint32_t index) const { return m_vecEntries[index]; }

@@ -179,6 +179,20 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
             "the history of saves to read and add to (default: beside the --settings file, "
             "else in the user's state folder)")
         ->type_name("FILE");
+    std::optional<std::string> convertTo;
+    const CLI::Option* convert =
+        AddText(app, "--convert", convertTo,
+                "copy each file as FORMAT (mp3, aac or opus) at BITRATE kbit/s (mp3:128k; "
+                "defaults 192, 160, 128), planning the fill with the size each file will have; "
+                "a file in that format at no more than that bitrate is copied as it is. Without "
+                "--ext it admits mp3, flac, m4a, aac, ogg, oga, opus, wav, aiff, aif and wma. "
+                "Needs ffmpeg and ffprobe on PATH (default: the settings' Convert, else off)")
+            ->type_name("FORMAT[:BITRATE]");
+    const CLI::Option* noConvert = app.add_flag("--no-convert", "copy every file as it is");
+    AddText(app, "--cache", options.cacheFolder,
+            "keep converted files in DIR (default: $XDG_CACHE_HOME/tarrowby, else "
+            "~/.cache/tarrowby; %LOCALAPPDATA%\\Tarrowby\\Cache on Windows)")
+        ->type_name("DIR");
     CLI::Option* json =
         app.add_flag("--json", options.json, "print the sample as JSON instead of lines");
     app.add_flag("-0,--null", options.nullEnds,
@@ -204,6 +218,8 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
             options.resample = given == resample;
         if (given == topUp || given == noTopUp)
             options.topUp = given == topUp;
+        if (given == convert || given == noConvert)
+            options.convert = given == convert ? *convertTo : std::string();
     }
     return ParseOutcome::kRun;
 }

@@ -27,6 +27,10 @@ struct CliOptions {
     // given); the history of saves that tells them, and that saves add to.
     std::optional<int> freshDays;
     std::optional<std::string> historyFile;
+    // Convert to this target on the way to the player ("mp3:128k"); --no-convert
+    // is an empty text. Not given: the settings' Convert.
+    std::optional<std::string> convert;
+    std::optional<std::string> cacheFolder;  // where converted copies are kept
     bool json = false;
     bool nullEnds = false;  // -0: output lines end with a NUL byte
     bool quiet = false;

@@ -2,6 +2,7 @@
 
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/Sampling.h"
+#include "cli/ConvertFill.h"
 #include "cli/ManagedFolder.h"
 #include "cli/ProgramInfo.h"
 #include "cli/RunConfig.h"
@@ -21,6 +22,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -66,12 +68,17 @@ void ReadAll(const RunConfig& config, CTerminalProgress& progress, RunLists& lis
     }
 }
 
-std::string SampleText(const RunConfig& config, const CFileList& sample)
+std::string SampleText(const RunConfig& config, const CFileList& sample,
+                       const CConvertFill* conversion)
 {
     const std::vector<uint32_t> order = NameOrder(sample);
     switch (config.output) {
-    case OutputForm::kJson:
-        return SampleJson(sample, order, config.maxKB, config.externalMem, config.seed);
+    case OutputForm::kJson: {
+        if (conversion == nullptr)
+            return SampleJson(sample, order, config.maxKB, config.externalMem, config.seed);
+        const std::vector<bool> converted = conversion->ConvertedEntries(sample);
+        return SampleJson(sample, order, config.maxKB, config.externalMem, config.seed, &converted);
+    }
     case OutputForm::kNullEndedLines:
         return SampleLines(sample, order, '\0');
     case OutputForm::kLines:
@@ -109,16 +116,28 @@ void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
 }
 
 // Passes a save's report on to the terminal and notes where each file went. In
-// a managed folder no file already there is replaced: it is the user's own.
+// a managed folder no file already there is replaced: it is the user's own. A
+// copy of converted files records the sources they stand for (`originals`, by
+// index) in `history`.
 class CSaveRecord : public CSaveReport {
 public:
-    CSaveRecord(CSaveReport& terminal, bool managed) : m_rReport(terminal), m_bManaged(managed) {}
+    CSaveRecord(CSaveReport& terminal, bool managed,
+                const std::vector<std::string>* originals = nullptr,
+                CRunHistory* history = nullptr)
+        : m_rReport(terminal), m_bManaged(managed), m_pOriginals(originals), m_pHistory(history)
+    {
+    }
     bool Saving(int index, int count, const std::string& destPath) override
     {
         return m_rReport.Saving(index, count, destPath);
     }
     void NotSaved(const SaveFailure& failure) override { m_rReport.NotSaved(failure); }
-    void Saved(int, const std::string& destPath) override { saved.push_back(destPath); }
+    void Saved(int index, const std::string& destPath) override
+    {
+        saved.push_back(destPath);
+        if (m_pOriginals != nullptr && m_pHistory != nullptr)
+            m_pHistory->Record({(*m_pOriginals)[static_cast<std::size_t>(index)]});
+    }
     bool MayReplace(const std::string&) const override { return !m_bManaged; }
 
     std::vector<std::string> saved;
@@ -126,7 +145,18 @@ public:
 private:
     CSaveReport& m_rReport;
     bool m_bManaged;
+    const std::vector<std::string>* m_pOriginals;
+    CRunHistory* m_pHistory;
 };
+
+bool HasCopy(const RunConfig& config)
+{
+    for (const SaveRequest& save : config.saves) {
+        if (!save.links)
+            return true;
+    }
+    return false;
+}
 
 // Removes the last fill's files; returns those still there.
 std::vector<std::string> RemoveLastFill(const std::vector<std::string>& files)
@@ -156,9 +186,12 @@ bool WritePlaylist(const std::string& path, const std::string& text, CSaveReport
 // is there at every step: after the removal, and after the save. What was
 // saved is recorded. Returns the number of files and playlists not written.
 int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress,
-         CRunHistory& history)
+         CRunHistory& history, CConvertFill* conversion)
 {
     CFileList ordered(sample.GetCount(), 50);
+    // Every entry of the sample passed its filters, at its own size.
+    ordered.SetMinKB(0);
+    ordered.SetMaxKB(UINT32_MAX);
     for (uint32_t index : NameOrder(sample))
         ordered.AddEntry(sample.GetFolder(index), sample.GetName(index), sample.GetSizeKB(index));
     int notSaved = 0;
@@ -169,9 +202,17 @@ int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& pr
         if (config.replace && !WritePlaylist(save.folder + kFillPlaylistName,
                                              SavedFilesPlaylist(there, save.folder), progress))
             ++notSaved;
-        CSaveRecord record(progress, config.replace);
         progress.SetSaveVerb(save.links ? "Linking" : "Copying");
-        notSaved += SaveFiles(ordered, save.folder, save.links, record, history.ForSaves());
+        CopySources converted;
+        if (conversion != nullptr && !save.links)
+            converted = conversion->ForCopy(sample, NameOrder(sample), progress, notSaved);
+        CSaveRecord record(progress, config.replace,
+                           conversion != nullptr && !save.links ? &converted.originals : nullptr,
+                           &history);
+        if (conversion != nullptr && !save.links)
+            notSaved += SaveFiles(converted.files, save.folder, false, record, nullptr);
+        else
+            notSaved += SaveFiles(ordered, save.folder, save.links, record, history.ForSaves());
         progress.Clear();
         there.insert(there.end(), record.saved.begin(), record.saved.end());
         if (config.replace && !WritePlaylist(save.folder + kFillPlaylistName,
@@ -213,17 +254,30 @@ int RunCli(const CliOptions& options)
     CTerminalProgress progress(config.showProgress);
     RunLists lists;
     ReadAll(config, progress, lists);
+    // The sizes the draw counts are those the files will have on the player.
+    std::optional<CConvertFill> conversion;
+    CFileList sample(50, 50), trial(50, 50), best(50, 50);
+    if (config.convert) {
+        conversion.emplace(*config.convert);
+        conversion->Plan(lists.source, sample, progress);
+        progress.Clear();
+    }
     CRunHistory history(config.history);
     lists.leftOut = history.LeaveOut(lists.source, config.freshDays, lists.savedRecently);
 
     SeedRandom(config.seed);
-    CFileList sample(50, 50), trial(50, 50), best(50, 50);
     SampleLists draw{lists.source, sample, lists.avoided, trial, best};
     draw.leftOut = &lists.leftOut;
     DrawSample(draw, static_cast<int>(config.maxKB), config.resample,
                FillRules{config.topUp, config.allocationUnit});
+    const bool copiesConverted = conversion && HasCopy(config);
+    if (copiesConverted) {
+        conversion->Fit(lists.source, draw, config, progress);
+        progress.Clear();
+    }
 
-    if (!WriteStandardOutput(SampleText(config, sample), problem)) {
+    if (!WriteStandardOutput(SampleText(config, sample, conversion ? &*conversion : nullptr),
+                             problem)) {
         std::fprintf(stderr, "%s: standard output: %s\n", kProgramName, problem.c_str());
         return kExitNotAllWritten;
     }
@@ -235,6 +289,10 @@ int RunCli(const CliOptions& options)
         SampleTotalsText(sample, config.externalMem) + ", seed " + std::to_string(config.seed);
     if (config.freshDays > 0)
         status += " (" + GroupedNumber(lists.savedRecently) + " saved recently)";
+    if (copiesConverted)
+        status += " (" + conversion->CountsText() + ")";
     std::fprintf(stderr, "%s\n", status.c_str());
-    return Save(config, sample, progress, history) > 0 ? kExitNotAllWritten : kExitDone;
+    return Save(config, sample, progress, history, copiesConverted ? &*conversion : nullptr) > 0
+               ? kExitNotAllWritten
+               : kExitDone;
 }

@@ -1,6 +1,7 @@
 #include "cli/RunConfig.h"
 
 #include "cli/Capacity.h"
+#include "cli/ConvertConfig.h"
 #include "cli/RunHistory.h"
 #include "cli/TerminalProgress.h"
 #include "output/SaveTexts.h"
@@ -77,6 +78,8 @@ bool AddSave(const char* option, const std::optional<SaveFolderFacts>& dest, boo
 // folder that exists.
 bool CheckFileToWrite(const char* option, const FileToWrite& file, std::string& problem)
 {
+    // What an earlier step left in `problem` (a size read well) is no problem here.
+    problem.clear();
     if (file.path.empty())
         problem = std::string(option) + ": an empty argument names no file";
     else if (file.kind == platform::PathKind::kFolder)
@@ -180,7 +183,7 @@ bool ResolveRunConfig(const CliOptions& options, const RunFacts& facts, RunConfi
     if (facts.m3u && !ResolvePlaylist(*facts.m3u, config, problem))
         return false;
     config.freshDays = options.freshDays.value_or(settings.FreshDays);
-    if (!ResolveHistory(facts, config, problem))
+    if (!ResolveHistory(facts, config, problem) || !ResolveConvert(options, facts, config, problem))
         return false;
     config.output = options.json       ? OutputForm::kJson
                     : options.nullEnds ? OutputForm::kNullEndedLines

@@ -3,8 +3,10 @@
 #include "cli/CliOptions.h"
 #include "cli/RunFacts.h"
 #include "cli/Sources.h"
+#include "convert/Conversion.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,9 @@ struct RunConfig {
     std::string playlist;  // --m3u, absolute; empty when not asked for
     int freshDays = 0;     // leave out the files saved within these days
     std::string history;   // the history of saves; empty when it has no place
+    // Set when the files are converted on their way to the player: the target,
+    // and where ffmpeg, ffprobe and the cache are.
+    std::optional<ConvertSetup> convert;
     OutputForm output = OutputForm::kLines;
     bool showProgress = false;
 };

@@ -1,6 +1,7 @@
 #include "cli/RunFacts.h"
 
 #include "catalogue/RandomGenerator.h"
+#include "cli/ConvertConfig.h"
 #include "cli/ManagedFolder.h"
 #include "output/SaveFiles.h"
 #include "platform/Clock.h"
@@ -144,5 +145,6 @@ bool ReadRunFacts(const CliOptions& options, RunFacts& facts, std::string& probl
     facts.stateFolder = platform::ProgramStateFolder();
     facts.freshSeed = FreshSeed();
     facts.standardErrorIsTerminal = platform::StandardErrorIsTerminal();
+    FindConvertFacts(options, facts);
     return true;
 }

@@ -44,6 +44,13 @@ struct FileToWrite {
     bool isSource = false;  // the same file as a playlist or single file the run reads
 };
 
+// What converting needs, looked up when --convert or the settings ask for it.
+struct ConvertFacts {
+    std::string converter, prober;  // ffmpeg and ffprobe; empty when not found
+    std::string cacheFolder;        // absolute; empty when nothing names one
+    platform::PathKind cacheKind = platform::PathKind::kMissing;
+};
+
 struct RunFacts {
     CSettings settings;  // the defaults without --settings
     std::string settingsFile;   // absolute; empty without --settings
@@ -53,6 +60,8 @@ struct RunFacts {
     std::string stateFolder;  // where the history lives by default (platform/StateFolder.h)
     uint32_t freshSeed = 0;   // from the system's random source
     bool standardErrorIsTerminal = false;
+    // Where converting finds its programs and its cache (cli/ConvertConfig.h).
+    ConvertFacts convert;
 };
 
 // Reads the settings file and looks up every path that `options` name. False,

@@ -85,7 +85,8 @@ std::string JsonString(const std::string& text)
 }
 
 std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& order,
-                       uint32_t maxKB, bool externalMem, uint32_t seed)
+                       uint32_t maxKB, bool externalMem, uint32_t seed,
+                       const std::vector<bool>* converted)
 {
     std::string json = "{\"files\": [";
     const char* separator = "\n  ";
@@ -94,7 +95,10 @@ std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& ord
         json += "{\"name\": " + JsonString(sample.GetName(index)) +
                 ", \"folder\": " + JsonString(sample.GetFolder(index)) +
                 ", \"path\": " + JsonString(PathOf(sample, index)) +
-                ", \"kb\": " + std::to_string(sample.GetSizeKB(index)) + "}";
+                ", \"kb\": " + std::to_string(sample.GetSizeKB(index));
+        if (converted != nullptr)
+            json += std::string(", \"converted\": ") + ((*converted)[index] ? "true" : "false");
+        json += "}";
         separator = ",\n  ";
     }
     json += order.empty() ? "]" : "\n]";

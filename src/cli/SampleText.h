@@ -12,10 +12,12 @@ std::vector<uint32_t> NameOrder(const CFileList& sample);
 // One line per file: its KB, a tab, its full path, and `lineEnd`.
 std::string SampleLines(const CFileList& sample, const std::vector<uint32_t>& order, char lineEnd);
 
-// One JSON object: "files" (each with "name", "folder", "path", "kb"), "count",
+// One JSON object: "files" (each with "name", "folder", "path", "kb", and where
+// `converted` is given, marking each entry by index, "converted"), "count",
 // "total_kb", "max_kb", "view" ("internal" or "external") and "seed".
 std::string SampleJson(const CFileList& sample, const std::vector<uint32_t>& order,
-                       uint32_t maxKB, bool externalMem, uint32_t seed);
+                       uint32_t maxKB, bool externalMem, uint32_t seed,
+                       const std::vector<bool>* converted = nullptr);
 
 // An M3U playlist in UTF-8 that the program reads back to the same files: each
 // file's full path on a line of its own, with the system's line end; a name

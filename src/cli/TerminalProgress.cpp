@@ -104,3 +104,25 @@ void CTerminalProgress::NotSaved(const SaveFailure& failure)
     std::fprintf(stderr, "%s\n", line.c_str());
     std::fflush(stderr);
 }
+
+bool CTerminalProgress::Probing(std::size_t done, std::size_t count)
+{
+    if (Due(done == 0))
+        Show("Reading lengths " + GroupedNumber(static_cast<long long>(done)) + "/" +
+             GroupedNumber(static_cast<long long>(count)));
+    return true;
+}
+
+bool CTerminalProgress::Converting(std::size_t done, std::size_t count, std::size_t fromCache)
+{
+    if (Due(done == 0))
+        Show(ConvertingText(done, count, fromCache));
+    return true;
+}
+
+std::string ConvertingText(std::size_t done, std::size_t count, std::size_t fromCache)
+{
+    return "Converting " + std::to_string(done) + "/" + std::to_string(count) + ": " +
+           std::to_string(done - fromCache) + " converted, " + std::to_string(fromCache) +
+           " from the cache";
+}

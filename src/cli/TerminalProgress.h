@@ -1,5 +1,6 @@
 #pragma once
 #include "catalogue/ReadProgress.h"
+#include "convert/Conversion.h"
 #include "output/SaveFiles.h"
 
 #include <chrono>
@@ -8,7 +9,7 @@
 // Progress on standard error while reading and saving: one line rewritten in
 // place, at most ten times a second, shown only where standard error is a
 // terminal. Files that are not saved get a line of their own in any case.
-class CTerminalProgress : public CReadProgress, public CSaveReport {
+class CTerminalProgress : public CReadProgress, public CSaveReport, public CConvertProgress {
 public:
     explicit CTerminalProgress(bool show);
     ~CTerminalProgress() override;
@@ -21,6 +22,8 @@ public:
     bool KeepReading(const std::string& source, int admitted) override;
     bool Saving(int index, int count, const std::string& destPath) override;
     void NotSaved(const SaveFailure& failure) override;
+    bool Probing(std::size_t done, std::size_t count) override;
+    bool Converting(std::size_t done, std::size_t count, std::size_t fromCache) override;
 
 private:
     // Whether a line is to be shown now: on a terminal, and a tenth of a second
@@ -41,3 +44,6 @@ std::string GroupedNumber(long long number);
 // A message text of the window ("Save failed: ", "Destination and source
 // same:\r") followed by its path, as one line.
 std::string MessageLine(const char* prefix, const std::string& path);
+
+// The progress line of a conversion: "Converting 5/12: 3 converted, 2 from the cache".
+std::string ConvertingText(std::size_t done, std::size_t count, std::size_t fromCache);

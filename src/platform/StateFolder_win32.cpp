@@ -21,4 +21,10 @@ std::string ProgramStateFolder()
     return NarrowFromWide(std::wstring(value.data(), length)) + "\\Tarrowby";
 }
 
+std::string ProgramCacheFolder()
+{
+    const std::string state = ProgramStateFolder();
+    return state.empty() ? state : state + "\\Cache";
+}
+
 }  // namespace platform

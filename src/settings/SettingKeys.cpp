@@ -23,6 +23,7 @@ const std::vector<SettingKey>& SettingKeys()
         {"MaxFileSize", R::kSize, W::kAlways, "100000", nullptr, &CSettings::MaxFileSize},
         {"TopUp", R::kNumber, W::kOnceUsed, "0", nullptr, &CSettings::TopUp},
         {"FreshDays", R::kNumber, W::kOnceUsed, "0", nullptr, &CSettings::FreshDays},
+        {"Convert", R::kText, W::kOnceUsed, "", &CSettings::Convert, nullptr},
         {"Caption", R::kText, W::kNever, "Media Memory", &CSettings::Caption, nullptr},
         {"Child", R::kNumber, W::kNever, "2", nullptr, &CSettings::Child},
     };

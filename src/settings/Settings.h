@@ -41,4 +41,7 @@ public:
     int TopUp = 0;
     // Leave out of the draw the files saved within this many days; 0 is off.
     int FreshDays = 0;
+    // What files are converted to on their way to the player ("mp3:192",
+    // convert/ConvertTarget.h); empty is off.
+    std::string Convert;
 };

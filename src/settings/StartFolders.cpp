@@ -32,3 +32,12 @@ std::vector<StartFolder> ParseStartFolders(const std::string& start)
     }
     return folders;
 }
+
+std::string StartFolderAt(const std::string& start, std::string::size_type caret)
+{
+    const std::vector<StartFolder> before = ParseStartFolders(start.substr(0, start.find(',', caret)));
+    if (!before.empty())
+        return before.back().strFolder;
+    const std::vector<StartFolder> all = ParseStartFolders(start);
+    return all.empty() ? std::string() : all.front().strFolder;
+}

@@ -13,3 +13,8 @@ struct StartFolder {
 // Splits the comma-separated setting into its items, trimmed of white space;
 // empty items, and items that are only "+", are skipped.
 std::vector<StartFolder> ParseStartFolders(const std::string& start);
+
+// The folder of the item at `caret` in the setting's text, for a folder picker
+// to open at: the item the caret stands in, else the last one before it, else
+// the first; empty when the setting names no folder.
+std::string StartFolderAt(const std::string& start, std::string::size_type caret);

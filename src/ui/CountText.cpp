@@ -2,19 +2,24 @@
 
 namespace {
 
-std::string GroupedDigits(int count)
+std::string GroupedCount(int count)
 {
-    std::string digits = std::to_string(count < 0 ? 0 : count);
+    return GroupedDigits(count < 0 ? 0u : static_cast<uint64_t>(count));
+}
+
+}  // namespace
+
+std::string GroupedDigits(uint64_t number)
+{
+    std::string digits = std::to_string(number);
     for (std::string::size_type group = digits.size(); group > 3; group -= 3)
         digits.insert(group - 3, ",");
     return digits;
 }
 
-}  // namespace
-
 std::string FileCountText(int count)
 {
-    return GroupedDigits(count) + (count == 1 ? " file" : " files");
+    return GroupedCount(count) + (count == 1 ? " file" : " files");
 }
 
 std::string SourceCountText(int count, std::optional<int> savedRecently)
@@ -23,6 +28,12 @@ std::string SourceCountText(int count, std::optional<int> savedRecently)
         return "Source has " + std::to_string(count) + " files";
     const std::string left = count > 0 && *savedRecently == count
                                  ? "all"
-                                 : GroupedDigits(*savedRecently);
+                                 : GroupedCount(*savedRecently);
     return "Source has " + FileCountText(count) + " (" + left + " saved recently)";
+}
+
+std::string SampleLineText(int count, uint32_t totalKB, bool externalMem)
+{
+    return GroupedCount(count) + " files, " + GroupedDigits(totalKB) + " KB for " +
+           (externalMem ? "external mem" : "internal mem");
 }

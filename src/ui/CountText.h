@@ -1,6 +1,10 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
+
+// A number with a "," before every group of three digits: "32,218".
+std::string GroupedDigits(uint64_t number);
 
 // A count of files as the progress window shows it: "1 file", "12,345 files".
 std::string FileCountText(int count);
@@ -9,3 +13,7 @@ std::string FileCountText(int count);
 // saved recently too, "Source has 3,000 files (212 saved recently)", or "(all
 // saved recently)" when nothing is left to draw.
 std::string SourceCountText(int count, std::optional<int> savedRecently);
+
+// The sample's status line, its numbers grouped as the list groups sizes:
+// "1,204 files, 32,218 KB for internal mem", or "external mem".
+std::string SampleLineText(int count, uint32_t totalKB, bool externalMem);

@@ -1,14 +1,19 @@
 #include "ui/FolderPicker.h"
 
+#include "platform/FileSystem.h"
 #include "ui/App.h"
 #include "ui/UserPrompts.h"
 
 std::string g_szLastFolder;
 
-bool BrowseForFolder(std::string& folder, const std::string& title)
+bool BrowseForFolder(std::string& folder, const std::string& title,
+                     const std::string& fieldFolder)
 {
     folder.clear();
-    if (!UserPrompts().PickFolder(title, g_szLastFolder, folder) || folder.empty()) {
+    const bool fieldIsFolder =
+        !fieldFolder.empty() && platform::KindOfPath(fieldFolder) == platform::PathKind::kFolder;
+    const std::string start = fieldIsFolder ? fieldFolder : g_szLastFolder;
+    if (!UserPrompts().PickFolder(title, start, folder) || folder.empty()) {
         folder.clear();
         return false;
     }

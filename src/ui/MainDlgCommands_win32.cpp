@@ -79,8 +79,8 @@ void CMainDlg::ShowSourceCount()
 
 void CMainDlg::ShowSampleTotals()
 {
-    SetDlgItemText(IDC_SAMPLE_TOTALS,
-                   SampleTotalsText(*g_pCurrent, IsDlgButtonChecked(IDC_EXTERNAL_MEM)));
+    SetDlgItemText(IDC_SAMPLE_TOTALS, SampleLineText(g_pCurrent->GetCount(), g_pCurrent->GetTotalKB(),
+                                                     IsDlgButtonChecked(IDC_EXTERNAL_MEM)));
 }
 
 void CMainDlg::ShowSourceChange()

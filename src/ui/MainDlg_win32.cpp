@@ -53,6 +53,7 @@ BOOL CMainDlg::OnInitDialog()
 
     m_pListCtrl = GetDlgItem(IDC_SAMPLE_LIST);
     InsertColumns(m_pListCtrl, kColumnFractions, {"Name", "KB"});
+    SortRows();
 
     InitShortcuts(true);
     SeedRandom(SeedFromTime(static_cast<uint32_t>(platform::UtcNow())));
@@ -364,10 +365,13 @@ void CMainDlg::InsertRow(int index, bool update)
     }
 }
 
-// Sorting moves the selected row with its file; m_nSel moves along.
+// Sorting moves the selected row with its file; m_nSel moves along. The header
+// shows the order.
 void CMainDlg::SortRows()
 {
     SendMessageA(m_pListCtrl, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(CompareRows));
+    const SortArrow arrow = SortArrowOf(g_nSortKey);
+    ShowSortArrow(m_pListCtrl, arrow.nColumn, arrow.bAscending);
     m_nSel = static_cast<int>(
         SendMessageA(m_pListCtrl, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }

@@ -1,16 +1,32 @@
 #include "ui/OptionsDlg.h"
 
 #include "catalogue/SaveHistory.h"
+#include "settings/StartFolders.h"
 #include "ui/FolderPicker.h"
 #include "ui/resource.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
-const int kMaxDays = 500;
-// The history keeps no more days than this.
-const int kMaxFreshDays = CSaveHistory::kHistoryDays;
+
+// Every day box keeps to the days the history of saves keeps, which is more
+// than any day filter needs.
+const int kMaxDays = CSaveHistory::kHistoryDays;
+const struct {
+    int nEdit;
+    int nSpin;
+} kDayBoxes[] = {{IDC_OPT_MODIFIED, IDC_SPIN_MODIFIED},
+                 {IDC_OPT_ACCESSED, IDC_SPIN_ACCESSED},
+                 {IDC_OPT_FRESH, IDC_SPIN_FRESH}};
+
+int DaysWithin(int days)
+{
+    return std::clamp(days, 0, kMaxDays);
 }
+
+}  // namespace
 
 COptionsDlg::COptionsDlg(CSettings* settings, CDialog* parent)
     : CDialog(IDD_OPTIONS, parent), m_pSettings(settings)
@@ -24,18 +40,13 @@ BOOL COptionsDlg::OnInitDialog()
     SetDlgItemText(IDC_OPT_EXT, m_pSettings->Ext);
     SetDlgItemInt(IDC_OPT_MIN_SIZE, m_pSettings->MinFileSize);
     SetDlgItemInt(IDC_OPT_MAX_SIZE, m_pSettings->MaxFileSize);
-    // The "accessed" edit shows what its up-down control writes; the "modified"
-    // edit is also written directly.
-    SendDlgItemMessage(IDC_SPIN_ACCESSED, UDM_SETRANGE, 0, MAKELPARAM(kMaxDays, 0));
-    SendDlgItemMessage(IDC_SPIN_ACCESSED, UDM_SETPOS, 0,
-                       MAKELPARAM(LOWORD(m_pSettings->Accessed), 0));
-    SendDlgItemMessage(IDC_SPIN_MODIFIED, UDM_SETRANGE, 0, MAKELPARAM(kMaxDays, 0));
-    SendDlgItemMessage(IDC_SPIN_MODIFIED, UDM_SETPOS, 0,
-                       MAKELPARAM(LOWORD(m_pSettings->Modified), 0));
-    SetDlgItemInt(IDC_OPT_MODIFIED, m_pSettings->Modified);
-    SendDlgItemMessage(IDC_SPIN_FRESH, UDM_SETRANGE, 0, MAKELPARAM(kMaxFreshDays, 0));
-    SendDlgItemMessage(IDC_SPIN_FRESH, UDM_SETPOS, 0, MAKELPARAM(LOWORD(m_pSettings->FreshDays), 0));
-    SetDlgItemInt(IDC_OPT_FRESH, m_pSettings->FreshDays);
+    const int days[] = {m_pSettings->Modified, m_pSettings->Accessed, m_pSettings->FreshDays};
+    for (std::size_t i = 0; i < std::size(kDayBoxes); ++i) {
+        SendDlgItemMessage(kDayBoxes[i].nEdit, EM_LIMITTEXT, 3);
+        SendDlgItemMessage(kDayBoxes[i].nSpin, UDM_SETRANGE, 0, MAKELPARAM(kMaxDays, 0));
+        SendDlgItemMessage(kDayBoxes[i].nSpin, UDM_SETPOS, 0, MAKELPARAM(DaysWithin(days[i]), 0));
+        SetDlgItemInt(kDayBoxes[i].nEdit, DaysWithin(days[i]));
+    }
     CheckDlgButton(IDC_OPT_TOP_UP, m_pSettings->TopUp != 0);
     return TRUE;
 }
@@ -46,9 +57,9 @@ void COptionsDlg::OnOK()
     m_pSettings->Ext = GetDlgItemText(IDC_OPT_EXT);
     m_pSettings->MinFileSize = GetDlgItemInt(IDC_OPT_MIN_SIZE);
     m_pSettings->MaxFileSize = GetDlgItemInt(IDC_OPT_MAX_SIZE);
-    m_pSettings->Accessed = GetDlgItemInt(IDC_OPT_ACCESSED);
-    m_pSettings->Modified = GetDlgItemInt(IDC_OPT_MODIFIED);
-    m_pSettings->FreshDays = GetDlgItemInt(IDC_OPT_FRESH);
+    m_pSettings->Accessed = DaysWithin(GetDlgItemInt(IDC_OPT_ACCESSED));
+    m_pSettings->Modified = DaysWithin(GetDlgItemInt(IDC_OPT_MODIFIED));
+    m_pSettings->FreshDays = DaysWithin(GetDlgItemInt(IDC_OPT_FRESH));
     m_pSettings->TopUp = IsDlgButtonChecked(IDC_OPT_TOP_UP) ? 1 : 0;
     CDialog::OnOK();
 }
@@ -62,12 +73,16 @@ bool COptionsDlg::OnCommand(int id, int code)
     return CDialog::OnCommand(id, code);
 }
 
-// The folder goes in at the caret or over the selection; the user adds the
-// commas and "+" marks, as the label above the field says.
+// The picker opens at the folder the caret stands in. The folder goes in at the
+// caret or over the selection; the user adds the commas and "+" marks, as the
+// label above the field says.
 void COptionsDlg::OnOptionsBrowse()
 {
+    DWORD selectionStart = 0;
+    SendDlgItemMessage(IDC_OPT_START, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart), 0);
+    const std::string fieldFolder = StartFolderAt(GetDlgItemText(IDC_OPT_START), selectionStart);
     std::string folder;
-    if (BrowseForFolder(folder, "Select folder"))
+    if (BrowseForFolder(folder, "Select folder", fieldFolder))
         SendDlgItemMessage(IDC_OPT_START, EM_REPLACESEL, FALSE,
                            reinterpret_cast<LPARAM>(folder.c_str()));
 }

@@ -29,3 +29,11 @@ int NextSortKey(int sortKey, int column)
     const int key = column + 1;
     return key == std::abs(sortKey) ? -sortKey : key;
 }
+
+// Any key but the four sorts by size, smallest first, as CompareEntries does.
+SortArrow SortArrowOf(int sortKey)
+{
+    if (sortKey == 1 || sortKey == -1)
+        return {0, sortKey == 1};
+    return {1, sortKey != 2};
+}

@@ -15,3 +15,11 @@ int CompareEntries(const CFileList& list, intptr_t itemData1, intptr_t itemData2
 // The key after a click on the header of `column` (0 "Name", 1 "KB"): the same
 // column again reverses the order.
 int NextSortKey(int sortKey, int column);
+
+// What the header shows of the order `sortKey` gives: the sorted column (0
+// "Name", 1 "KB") and whether the order ascends (A to Z, or smallest first).
+struct SortArrow {
+    int nColumn;
+    bool bAscending;
+};
+SortArrow SortArrowOf(int sortKey);

@@ -1,6 +1,7 @@
 #include "ui/RowText.h"
 
 #include "platform/TextEncoding.h"
+#include "ui/CountText.h"
 
 #include <cstring>
 
@@ -12,9 +13,7 @@ std::string NameCellText(const std::string& name)
 
 std::string SizeCellText(uint32_t sizeKB)
 {
-    std::string digits = std::to_string(sizeKB);
-    if (digits.size() > 3)
-        digits.insert(digits.size() - 3, ",");
+    std::string digits = GroupedDigits(sizeKB);
     const std::string::size_type width = 9;
     if (digits.size() < width)
         digits.insert(0, width - digits.size(), ' ');

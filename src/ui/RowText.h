@@ -10,8 +10,8 @@
 // The name without its extension: everything from the last "." is dropped.
 std::string NameCellText(const std::string& name);
 
-// The size in KB, one "," before the last three digits (only one, however long
-// the number), padded on the left with spaces to 9 characters.
+// The size in KB, its digits grouped by three as the sample line groups them
+// ("1,234,567"), padded on the left with spaces to 9 characters.
 std::string SizeCellText(uint32_t sizeKB);
 
 // The text of one cell of the row whose item data is `itemData` (an index of

@@ -3,6 +3,7 @@
 #include "platform/WideText_win32.h"
 #include "ui/ColumnLayout.h"
 #include "ui/TextFit.h"
+#include "ui/WindowDpi.h"
 
 #include <algorithm>
 
@@ -51,12 +52,15 @@ UINT Alignment(int format, bool shortened)
     }
 }
 
-// The widths of `count` columns over the control's width less 4 pixels.
+// The widths of `count` columns over the width beside the vertical scroll bar,
+// shown or not: rows enough to need it then bring no horizontal one.
 std::vector<int> WidthsOfColumns(HWND listView, const std::vector<float>& fractions, int count)
 {
-    RECT window = {};
-    GetWindowRect(listView, &window);
-    return ColumnWidths(window.right - window.left - 4, fractions, count);
+    RECT client = {};
+    GetClientRect(listView, &client);
+    const bool scrollBarShown = (GetWindowLongA(listView, GWL_STYLE) & WS_VSCROLL) != 0;
+    const int scrollBar = scrollBarShown ? 0 : SystemMetricForDpi(SM_CXVSCROLL, WindowDpi(listView));
+    return ColumnWidths(client.right - scrollBar, fractions, count);
 }
 
 }  // namespace
@@ -89,6 +93,23 @@ void FitColumns(HWND listView, const std::vector<float>& fractions)
     for (int i = 0; i < count; ++i)
         SendMessageA(listView, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(i),
                      MAKELPARAM(widths[static_cast<size_t>(i)], 0));
+}
+
+void ShowSortArrow(HWND listView, int sortedColumn, bool ascending)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
+    const int count =
+        header != nullptr ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        HDITEMA item = {};
+        item.mask = HDI_FORMAT;
+        if (!SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
+            continue;
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (i == sortedColumn)
+            item.fmt |= ascending ? HDF_SORTUP : HDF_SORTDOWN;
+        SendMessageA(header, HDM_SETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
 }
 
 UINT RowHeight(HFONT font)

@@ -57,6 +57,6 @@ void CMainDlg::OnLinksToDest()
 void CMainDlg::OnBrowseDest()
 {
     std::string folder;
-    if (BrowseForFolder(folder, kSelectDestTitle))
+    if (BrowseForFolder(folder, kSelectDestTitle, GetDlgItemText(IDC_DEST)))
         SetDlgItemText(IDC_DEST, folder);
 }

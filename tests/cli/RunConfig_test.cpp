@@ -38,6 +38,16 @@ FileToWrite NewFile(const std::string& path)
 }
 
 // One folder that exists, the default settings, a seed of 77, no terminal.
+// ffmpeg and ffprobe found, and a cache folder to make.
+ConvertFacts Converter()
+{
+    ConvertFacts convert;
+    convert.converter = "/bin/ffmpeg";
+    convert.prober = "/bin/ffprobe";
+    convert.cacheFolder = "/cache";
+    return convert;
+}
+
 RunFacts Facts()
 {
     RunFacts facts;
@@ -180,6 +190,48 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
         {"no place for the history",
          [](CliOptions&, RunFacts& f) { f.stateFolder.clear(); },
          [](const RunConfig& c) { return c.history.empty(); }},
+        {"--capacity then --m3u",
+         [](CliOptions& o, RunFacts& f) {
+             o.capacity = "3M";
+             f.m3u = NewFile("/out.m3u");
+         },
+         [](const RunConfig& c) { return c.maxKB == 3000 && c.playlist == "/out.m3u"; }},
+        {"no conversion by default", [](CliOptions&, RunFacts&) {},
+         [](const RunConfig& c) { return !c.convert; }},
+        {"the settings' Convert, with the common audio extensions",
+         [](CliOptions&, RunFacts& f) {
+             f.settings.Convert = "opus:96";
+             f.convert = Converter();
+         },
+         [](const RunConfig& c) {
+             return c.convert && ConvertTargetText(c.convert->target) == "opus:96" &&
+                    c.convert->converter == "/bin/ffmpeg" && c.convert->prober == "/bin/ffprobe" &&
+                    c.convert->cacheFolder == "/cache" &&
+                    c.filters.strExtensions == "mp3,flac,m4a,aac,ogg,oga,opus,wav,aiff,aif,wma";
+         }},
+        {"--convert over the settings, the extensions given kept",
+         [](CliOptions& o, RunFacts& f) {
+             f.settings.Convert = "opus:96";
+             f.settings.Ext = "flac";
+             o.convert = "mp3:128k";
+             f.convert = Converter();
+         },
+         [](const RunConfig& c) {
+             return c.convert && ConvertTargetText(c.convert->target) == "mp3:128" &&
+                    c.filters.strExtensions == "flac";
+         }},
+        {"--no-convert over the settings",
+         [](CliOptions& o, RunFacts& f) {
+             f.settings.Convert = "opus:96";
+             o.convert = "";
+         },
+         [](const RunConfig& c) { return !c.convert && c.filters.strExtensions == "mp3"; }},
+        {"links point at the originals",
+         [](CliOptions& o, RunFacts& f) {
+             o.convert = "mp3";
+             f.linksTo = Reached("/card/", 0);
+         },
+         [](const RunConfig& c) { return !c.convert; }},
     };
     for (const auto& c : cases) {
         const Resolved resolved = Resolve(c.change);
@@ -327,6 +379,38 @@ TEST(ResolveRunConfig, WhatStopsARunIsSaidInOneLine)
              f.history->kind = platform::PathKind::kFolder;
          },
          "/h: is a folder"},
+        {[](CliOptions& o, RunFacts& f) {
+             o.convert = "mp3:100";
+             f.convert = Converter();
+         },
+         "--convert: \"mp3:100\": mp3 takes 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, "
+         "256 or 320 kbit/s"},
+        {[](CliOptions&, RunFacts& f) {
+             f.settings.Convert = "wav";
+             f.convert = Converter();
+         },
+         "Convert in the settings: \"wav\" names no format: give mp3, aac or opus, with a "
+         "bitrate if wanted (mp3:128k)"},
+        {[](CliOptions& o, RunFacts& f) {
+             o.convert = "mp3";
+             f.convert = Converter();
+             f.convert.prober.clear();
+         },
+         "--convert: converting needs ffmpeg and ffprobe, and they were not found (put them on "
+         "PATH, on Windows also beside tarrowby-cli.exe; or copy the files as they are with "
+         "--no-convert)"},
+        {[](CliOptions& o, RunFacts& f) {
+             o.convert = "mp3";
+             f.convert = Converter();
+             f.convert.cacheFolder.clear();
+         },
+         "--convert: no folder to keep converted files in; name one with --cache DIR"},
+        {[](CliOptions& o, RunFacts& f) {
+             o.convert = "aac";
+             f.convert = Converter();
+             f.convert.cacheKind = platform::PathKind::kFile;
+         },
+         "/cache: is not a folder (--cache)"},
     };
     for (const auto& c : cases) {
         const Resolved resolved = Resolve(c.change);

@@ -53,6 +53,13 @@ TEST(StateFolderPosix, TheBaseDirectoryRulesPickTheFolder)
         ScopedEnv home("HOME", row.home);
         EXPECT_EQ(row.folder, platform::ProgramStateFolder()) << row.folder;
     }
+    // The cache follows the same rules with its own variable and folder.
+    ScopedEnv home("HOME", std::string("/home/ann"));
+    ScopedEnv state("XDG_STATE_HOME", std::string("/var/st"));
+    ScopedEnv cache("XDG_CACHE_HOME", std::nullopt);
+    EXPECT_EQ("/home/ann/.cache/tarrowby", platform::ProgramCacheFolder());
+    setenv("XDG_CACHE_HOME", "/var/cache", 1);
+    EXPECT_EQ("/var/cache/tarrowby", platform::ProgramCacheFolder());
 }
 
 TEST(AppendFilePosix, APipeInTheFilesPlaceIsRefusedAtOnce)

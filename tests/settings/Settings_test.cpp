@@ -95,10 +95,19 @@ TEST_F(SettingsTest, AFreshSaveWritesThirteenKeysInOrder)
     EXPECT_EQ(kFreshFile, ReadBytes(ini));
 }
 
-TEST_F(SettingsTest, TopUpAndFreshDaysAreWrittenOnceTheyWereEverSet)
+TEST_F(SettingsTest, TopUpFreshDaysAndConvertAreWrittenOnceTheyWereEverSet)
 {
     const std::string ini = UseFile("Tarrowby.ini");
     CSettings settings = Loaded();
+    EXPECT_EQ("", settings.Convert);
+    settings.Convert = "mp3:192";
+    settings.Save();
+    EXPECT_EQ(std::string(kFreshFile) + "Convert=mp3:192\r\n", ReadBytes(ini));
+    settings.Convert.clear();
+    settings.Save();
+    EXPECT_EQ(std::string(kFreshFile) + "Convert=\r\n", ReadBytes(ini));
+    EXPECT_EQ("", Loaded().Convert);
+    std::filesystem::remove(ini);
     settings.FreshDays = 30;
     settings.Save();
     EXPECT_EQ(std::string(kFreshFile) + "FreshDays=30\r\n", ReadBytes(ini));
@@ -205,6 +214,7 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     saved.Modified = -7;
     saved.TopUp = 1;
     saved.FreshDays = 30;
+    saved.Convert = "aac:160";
     saved.Save();
 
     CSettings loaded = Loaded();
@@ -223,6 +233,7 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     EXPECT_EQ(-7, loaded.Modified);
     EXPECT_EQ(1, loaded.TopUp);
     EXPECT_EQ(30, loaded.FreshDays);
+    EXPECT_EQ("aac:160", loaded.Convert);
     EXPECT_EQ("Media Memory", loaded.Caption);
     EXPECT_EQ(2, loaded.Child);
 }

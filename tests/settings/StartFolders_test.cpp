@@ -33,3 +33,18 @@ TEST(StartFolders, EmptySettingGivesNothing)
     EXPECT_TRUE(ParseStartFolders("").empty());
     EXPECT_TRUE(ParseStartFolders(" , ,").empty());
 }
+
+// A picker opens at the folder the caret stands in, or the nearest one before it.
+TEST(StartFolders, TheFolderAtTheCaret)
+{
+    const std::string start = "c:\\a+, c:\\b ,, c:\\c";
+    const struct {
+        std::string::size_type caret;
+        const char* folder;
+    } cases[] = {{0, "c:\\a"},  {3, "c:\\a"},  {5, "c:\\a"},  {6, "c:\\b"},
+                 {12, "c:\\b"}, {13, "c:\\b"}, {15, "c:\\c"}, {std::string::npos, "c:\\c"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.folder, StartFolderAt(start, c.caret)) << c.caret;
+    EXPECT_EQ("c:\\b", StartFolderAt(", ,c:\\b", 0));
+    EXPECT_EQ("", StartFolderAt(" , ", 1));
+}

@@ -1,7 +1,9 @@
 // Every dialog of the program as its template makes it, at the scaling the test
 // runs at (CTest runs these at 100, 150 and 200 %): every text fits its control,
-// and Tab visits the controls in the order of the layout. Both read the
-// controls from the windows made, so controls added later are checked too.
+// no control touches another, the controls of a column share their left edge and
+// width and those of a row their texts' baseline, and Tab visits the controls in
+// the order of the layout. The checks read the controls from the windows made,
+// so controls added later are checked too.
 #include "MainDlgHarness.h"
 
 #include "ui/MainDlg.h"
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -52,8 +55,8 @@ const struct {
     int control;
     const char* text;
 } kLongestTexts[] = {
-    {IDD_MAIN, IDC_SOURCE_COUNT, "Source has 100000 files"},
-    {IDD_MAIN, IDC_SAMPLE_TOTALS, "999 files, 999999 KB for external mem"},
+    {IDD_MAIN, IDC_SOURCE_COUNT, "Source has 100,000 files (99,999 saved recently)"},
+    {IDD_MAIN, IDC_SAMPLE_TOTALS, "9,999 files, 4,294,967,295 KB for external mem"},
     {IDD_READ_PROGRESS, IDC_READ_COUNT, "1,000,000 files"},
 };
 
@@ -188,9 +191,208 @@ std::vector<std::string> Names(const std::vector<HWND>& controls)
     return names;
 }
 
+
+// A control of a dialog: by id, or by its text and which of the controls with
+// that text it is (labels have no id of their own).
+struct Ref {
+    Ref(int id) : nId(id) {}
+    Ref(const char* text, int nth = 1) : pText(text), nNth(nth) {}
+    int nId = 0;
+    const char* pText = nullptr;
+    int nNth = 1;
+};
+
+HWND Find(HWND dialog, const Ref& ref)
+{
+    if (ref.pText == nullptr)
+        return GetDlgItem(dialog, ref.nId);
+    int seen = 0;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+        if (TextOf(c) == ref.pText && ++seen == ref.nNth)
+            return c;
+    return nullptr;
+}
+
+struct Line {
+    WORD dialog;
+    std::vector<Ref> controls;
+    bool bEvenGaps = false;  // a row whose controls stand evenly apart
+};
+
+// Controls stacked in one column: the same left edge and width.
+const Line kColumns[] = {
+    {IDD_MAIN,
+     {IDCANCEL, ID_HELP, IDC_SELECT, IDC_SAMPLE, IDC_RESAMPLE, IDC_PLAY, IDC_FULL_PATH,
+      IDC_EXCLUDE, IDC_CLEAR_SAMPLE, IDC_BROWSE_DEST}},
+    {IDD_MAIN, {IDC_CLEAR_SOURCE, IDC_OPTIONS}},
+    {IDD_MAIN, {IDC_SAMPLE_LIST, IDC_DEST}},
+    {IDD_OPTIONS, {IDC_OPT_MODIFIED, IDC_OPT_ACCESSED, IDC_OPT_FRESH}},
+    {IDD_OPTIONS, {"days", {"days", 2}, {"days", 3}}},
+    {IDD_OPTIONS, {IDC_OPT_MIN_SIZE, "Min size (KB)"}},
+    {IDD_OPTIONS, {IDC_OPT_MAX_SIZE, IDC_OPT_BROWSE, IDCANCEL}},
+};
+
+// Controls side by side in one row, from the left: their texts on one baseline.
+const Line kRows[] = {
+    {IDD_MAIN, {IDC_ADD_FOLDER, IDC_ADD_FOLDER_SUBS, IDC_ADD_PLAYLIST, IDC_CLEAR_SOURCE}, true},
+    {IDD_MAIN, {IDC_CLEAR_SOURCE, IDCANCEL}},
+    {IDD_MAIN, {"Current source files from:", IDC_SOURCE_COUNT}},
+    {IDD_MAIN, {IDC_OPTIONS, ID_HELP}},
+    {IDD_MAIN, {IDC_SAMPLE_TOTALS, "Max KB:", IDC_MAX_KB, IDC_EXTERNAL_MEM}},
+    {IDD_MAIN, {IDC_LINKS_TO_DEST, IDC_COPY_TO_DEST, IDC_DROP_ON_RIO, IDC_DELETE_DEST_FILES}, true},
+    {IDD_OPTIONS, {"Include only if modified in last", IDC_OPT_MODIFIED, "days"}},
+    {IDD_OPTIONS, {"Omit if accessed within last", IDC_OPT_ACCESSED, {"days", 2}}},
+    {IDD_OPTIONS, {"Leave out files saved within the last", IDC_OPT_FRESH, {"days", 3}}},
+    {IDD_OPTIONS, {IDOK, IDCANCEL}},
+    {IDD_QUICKSTART, {IDC_SHOW_AT_START, IDOK}},
+};
+
+// An up-down control and the edit it belongs to make one box.
+HWND BuddyOf(HWND control)
+{
+    return ClassOf(control) == UPDOWN_CLASSA
+               ? reinterpret_cast<HWND>(SendMessageA(control, UDM_GETBUDDY, 0, 0))
+               : nullptr;
+}
+
+RECT BoxOf(HWND control)
+{
+    RECT box = PlaceOf(control);
+    for (HWND c = GetWindow(GetParent(control), GW_CHILD); c != nullptr;
+         c = GetWindow(c, GW_HWNDNEXT))
+        if (BuddyOf(c) == control) {
+            const RECT spin = PlaceOf(c);
+            UnionRect(&box, &box, &spin);
+        }
+    return box;
+}
+
+TEXTMETRICA MetricsOf(HWND control)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return metrics;
+}
+
+// Where the control draws the baseline of its text, in the dialog's pixels: a
+// static text at its top, an edit (or a combo box's) where it puts its first
+// character, a button in the middle of its height.
+LONG BaselineOf(HWND control)
+{
+    HWND edit = control;
+    if (ClassOf(control) == "ComboBox") {
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof(info);
+        GetComboBoxInfo(control, &info);
+        edit = info.hwndItem;
+    }
+    const TEXTMETRICA metrics = MetricsOf(edit);
+    const RECT place = PlaceOf(edit);
+    if (ClassOf(edit) == "Edit") {
+        if (GetWindowTextLengthA(edit) == 0)
+            SetWindowTextA(edit, "0");
+        const LRESULT at = SendMessageA(edit, EM_POSFROMCHAR, 0, 0);
+        POINT origin = {0, static_cast<SHORT>(HIWORD(at))};
+        MapWindowPoints(edit, GetParent(control), &origin, 1);
+        return origin.y + metrics.tmAscent;
+    }
+    if (ClassOf(edit) == "Static")
+        return place.top + metrics.tmAscent;
+    return place.top + (place.bottom - place.top - metrics.tmHeight) / 2 + metrics.tmAscent;
+}
+
+std::string NameOf(HWND control)
+{
+    return std::to_string(GetDlgCtrlID(control)) + " \"" + TextOf(control) + "\"";
+}
+
+// The lines of `lines` that belong to `dialog`, each as its windows; a line
+// naming a control the dialog lacks fails.
+struct FoundLine {
+    std::vector<HWND> controls;
+    bool bEvenGaps;
+};
+
+std::vector<FoundLine> LinesOf(HWND dialog, WORD id, const Line* lines, size_t count)
+{
+    std::vector<FoundLine> found;
+    for (const Line* line = lines; line != lines + count; ++line) {
+        if (line->dialog != id)
+            continue;
+        found.push_back({{}, line->bEvenGaps});
+        for (const Ref& ref : line->controls) {
+            HWND control = Find(dialog, ref);
+            EXPECT_NE(nullptr, control) << id << ": " << (ref.pText ? ref.pText : "") << " "
+                                        << ref.nId;
+            if (control != nullptr)
+                found.back().controls.push_back(control);
+        }
+    }
+    return found;
+}
+
+// One pixel at least between controls; a group box's controls keep off its frame
+// and its caption, and whatever stands outside it keeps off it too.
+void ExpectNothingTouches(HWND dialog, const std::string& caption)
+{
+    std::vector<HWND> shown;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+        if ((GetWindowLongA(c, GWL_STYLE) & WS_VISIBLE) && BuddyOf(c) == nullptr)
+            shown.push_back(c);
+    for (size_t i = 0; i < shown.size(); ++i)
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            HWND a = shown[i], b = shown[j];
+            if (IsGroupBox(b))
+                std::swap(a, b);
+            const RECT outer = BoxOf(a), inner = BoxOf(b);
+            const POINT centre = {(inner.left + inner.right) / 2, (inner.top + inner.bottom) / 2};
+            if (IsGroupBox(a) && !IsGroupBox(b) && PtInRect(&outer, centre)) {
+                const LONG frame = 2;
+                EXPECT_TRUE(inner.left > outer.left + frame && inner.right < outer.right - frame &&
+                            inner.top >= outer.top + MetricsOf(a).tmHeight &&
+                            inner.bottom < outer.bottom - frame)
+                    << caption << ": " << NameOf(b) << " touches the frame of " << NameOf(a);
+                continue;
+            }
+            EXPECT_TRUE(outer.right < inner.left || inner.right < outer.left ||
+                        outer.bottom < inner.top || inner.bottom < outer.top)
+                << caption << ": " << NameOf(a) << " and " << NameOf(b) << " touch";
+        }
+}
+
+void ExpectLinesHold(HWND dialog, WORD id, const std::string& caption)
+{
+    for (const FoundLine& column : LinesOf(dialog, id, kColumns, std::size(kColumns))) {
+        const RECT first = BoxOf(column.controls.front());
+        for (HWND control : column.controls) {
+            const RECT box = BoxOf(control);
+            EXPECT_TRUE(box.left == first.left && box.right - box.left == first.right - first.left)
+                << caption << ": " << NameOf(control) << " spans " << box.left << " to "
+                << box.right << ", not " << first.left << " to " << first.right << " as "
+                << NameOf(column.controls.front());
+        }
+    }
+    // Dialog units round to pixels on their own, so a pixel apart is one line.
+    for (const FoundLine& row : LinesOf(dialog, id, kRows, std::size(kRows))) {
+        const std::vector<HWND>& controls = row.controls;
+        for (HWND control : controls)
+            EXPECT_NEAR(BaselineOf(controls.front()), BaselineOf(control), 1)
+                << caption << ": the baseline of " << NameOf(control) << ", not that of "
+                << NameOf(controls.front());
+        for (size_t i = 2; row.bEvenGaps && i < controls.size(); ++i)
+            EXPECT_NEAR(BoxOf(controls[1]).left - BoxOf(controls[0]).right,
+                        BoxOf(controls[i]).left - BoxOf(controls[i - 1]).right, 1)
+                << caption << ": the gap before " << NameOf(controls[i]);
+    }
+}
+
 }  // namespace
 
-TEST(DialogLayout, TextsFitAndTabFollowsTheLayoutInEveryDialog)
+TEST(DialogLayout, TextsFitNothingTouchesLinesHoldAndTabFollowsTheLayout)
 {
     INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     ASSERT_TRUE(InitCommonControlsEx(&classes));
@@ -213,6 +415,8 @@ TEST(DialogLayout, TextsFitAndTabFollowsTheLayoutInEveryDialog)
                 << " pixels (one line: " << Measure(c, DT_SINGLELINE, 0).cx << "), has "
                 << room.right << " x " << room.bottom;
         }
+        ExpectNothingTouches(dialog, caption);
+        ExpectLinesHold(dialog, id, caption);
         const std::vector<HWND> tabOrder = TabOrder(dialog);
         EXPECT_EQ(Names(LayoutOrder(dialog, tabOrder)), Names(tabOrder)) << caption;
         DestroyWindow(dialog);

@@ -1,6 +1,7 @@
 // The main dialog's source and sample commands, driven through its window.
 #include "MainDlgHarness.h"
 
+#include "ui/CountText.h"
 #include "ui/MainDlg.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ uint32_t TotalKB(HWND dialog)
 
 std::string Totals(int files, uint32_t kb, const char* view)
 {
-    return std::to_string(files) + " files, " + std::to_string(kb) + " KB for " + view;
+    return std::to_string(files) + " files, " + GroupedDigits(kb) + " KB for " + view;
 }
 
 // Ten files of 1100 to 2000 KB in Music.

@@ -67,11 +67,12 @@ TEST(MainDlgStart, FirstRunOpensAboutAndQuickStartAndSavesTheDefaults)
             EXPECT_FALSE(IsItemEnabled(dialog, id)) << id;
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_LOAD_SOURCE)));
 
-        // The columns share the list's width less 4 pixels, 0.83 to "Name".
+        // The columns share the width beside the list's vertical scroll bar, 0.83
+        // to "Name".
         HWND list = GetDlgItem(dialog, IDC_SAMPLE_LIST);
-        RECT rect = {};
-        GetWindowRect(list, &rect);
-        const int usable = rect.right - rect.left - 4;
+        RECT client = {};
+        GetClientRect(list, &client);
+        const int usable = client.right - GetSystemMetrics(SM_CXVSCROLL);
         const int name = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0));
         EXPECT_EQ(static_cast<int>(usable * static_cast<double>(0.83f)), name);
         EXPECT_EQ(usable - name, static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)));

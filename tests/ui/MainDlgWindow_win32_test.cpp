@@ -101,7 +101,7 @@ TEST(MainDlgWindow, EnterKeepsTheProgramOpenWhereItHasAJobAndTheFocusStaysUsable
         FocusOn(dialog, IDC_EXCLUDE);
         ClickButton(dialog, IDC_EXCLUDE);  // no row is selected now
         EXPECT_EQ(IDC_CLEAR_SAMPLE, FocusedId(dialog));
-        ClickButton(dialog, IDC_CLEAR_SAMPLE);  // Alt+R; no rows: the saving buttons go too
+        ClickButton(dialog, IDC_CLEAR_SAMPLE);  // Alt+M; no rows: the saving buttons go too
         EXPECT_EQ(IDC_DELETE_DEST_FILES, FocusedId(dialog));
 
         harness.driver.Expect(kOptionsCaption, [](HWND options) {
@@ -193,10 +193,12 @@ TEST(MainDlgWindow, AScalingChangeTakesTheSuggestedPlaceAndRefitsTheList)
         EXPECT_TRUE(EqualRect(&suggested, &now));
         EXPECT_EQ(32, IconWidth(dialog, ICON_SMALL));
         EXPECT_EQ(64, IconWidth(dialog, ICON_BIG));
+        RECT client = {};
+        GetClientRect(list, &client);
+        const int usable = client.right - GetSystemMetrics(SM_CXVSCROLL);
         const int name = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0));
-        EXPECT_EQ(static_cast<int>((listWidth - 4) * static_cast<double>(0.83f)), name);
-        EXPECT_EQ(listWidth - 4 - name,
-                  static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)));
+        EXPECT_EQ(static_cast<int>(usable * static_cast<double>(0.83f)), name);
+        EXPECT_EQ(usable - name, static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)));
         HDC screen = GetDC(nullptr);
         HGDIOBJ old = SelectObject(screen, doubled);
         TEXTMETRICA metrics = {};

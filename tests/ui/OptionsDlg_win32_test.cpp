@@ -2,6 +2,7 @@
 // none; the size limits and extensions apply to the source at once.
 #include "MainDlgHarness.h"
 
+#include "platform/NameCompare.h"
 #include "ui/MainDlg.h"
 
 #include <gtest/gtest.h>
@@ -39,12 +40,12 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
                 EXPECT_EQ(id == IDC_OPT_START || id == IDC_OPT_EXT, (style & ES_AUTOHSCROLL) != 0)
                     << id;
             }
-            // The arrow keys step the day fields within 0 to 500.
+            // The arrow keys step the day fields within 0 to 400.
             SendDlgItemMessageA(options, IDC_OPT_ACCESSED, WM_KEYDOWN, VK_UP, 0);
             EXPECT_EQ("8", ItemText(options, IDC_OPT_ACCESSED));
-            SendMessageA(GetDlgItem(options, IDC_SPIN_MODIFIED), UDM_SETPOS, 0, MAKELPARAM(500, 0));
+            SendMessageA(GetDlgItem(options, IDC_SPIN_MODIFIED), UDM_SETPOS, 0, MAKELPARAM(400, 0));
             SendDlgItemMessageA(options, IDC_OPT_MODIFIED, WM_KEYDOWN, VK_UP, 0);
-            EXPECT_EQ("500", ItemText(options, IDC_OPT_MODIFIED));
+            EXPECT_EQ("400", ItemText(options, IDC_OPT_MODIFIED));
 
             // Browse puts the folder at the caret, after the trailing comma.
             HWND start = GetDlgItem(options, IDC_OPT_START);
@@ -56,7 +57,7 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
             SetDlgItemTextA(options, IDC_OPT_MIN_SIZE, "200");
             SetDlgItemTextA(options, IDC_OPT_MAX_SIZE, "90000");
             SetDlgItemTextA(options, IDC_OPT_ACCESSED, "");  // switches the filter off
-            SetDlgItemTextA(options, IDC_OPT_MODIFIED, "900");  // the range binds only the arrows
+            SetDlgItemTextA(options, IDC_OPT_MODIFIED, "900");  // stored as 400
             ToggleCheckBox(options, IDC_OPT_TOP_UP);
             PostMessageA(options, WM_COMMAND, IDOK, 0);
         });
@@ -69,7 +70,7 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
         harness.driver.Expect(kOptionsCaption, [](HWND options) {
             EXPECT_EQ("wav", ItemText(options, IDC_OPT_EXT));
             EXPECT_EQ("0", ItemText(options, IDC_OPT_ACCESSED));
-            EXPECT_EQ("900", ItemText(options, IDC_OPT_MODIFIED));
+            EXPECT_EQ("400", ItemText(options, IDC_OPT_MODIFIED));
             EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(options, IDC_OPT_TOP_UP));
             SetDlgItemTextA(options, IDC_OPT_EXT, "ogg");
             ToggleCheckBox(options, IDC_OPT_TOP_UP);
@@ -94,8 +95,14 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
         });
         ClickButton(dialog, IDC_OPTIONS);
         EXPECT_EQ("Source has 2 files (0 saved recently)", ItemText(dialog, IDC_SOURCE_COUNT));
-        harness.driver.Expect(kOptionsCaption, [](HWND options) {
+        // The picker opens at the start folder the caret stands in.
+        harness.driver.Expect(kOptionsCaption, [&](HWND options) {
             EXPECT_EQ("30", ItemText(options, IDC_OPT_FRESH));
+            SetDlgItemTextA(options, IDC_OPT_START, ("D:\\Gone, " + lib + "+").c_str());
+            SendDlgItemMessageA(options, IDC_OPT_START, EM_SETSEL, 12, 12);
+            harness.prompts.folderAnswers.push_back(std::nullopt);
+            ClickButton(options, IDC_OPT_BROWSE);
+            EXPECT_EQ(platform::FoldAsciiCase(lib), harness.prompts.calls.back().strStart);
             PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
         });
         ClickButton(dialog, IDC_OPTIONS);
@@ -104,7 +111,7 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
     // Keys the file held are rewritten in place, new ones appended in order.
     EXPECT_EQ(
         "[General]\nLicenseMessage=0\nQuickStart=0\nStart=C:\\Music+,D:\\Picked\nExt=wav\n"
-        "Modified=900\nAccessed=0\nTopUp=0\nDest1=\nDest2=\nMaxView1=32600\nMaxView2=32600\n"
+        "Modified=400\nAccessed=0\nTopUp=0\nDest1=\nDest2=\nMaxView1=32600\nMaxView2=32600\n"
         "BestFit=1\nMinFileSize=200\nMaxFileSize=90000\nFreshDays=30\n",
         harness.ReadIni());
 }

@@ -68,3 +68,12 @@ TEST(ReadProgressPace, TheSourceLineCountsFilesSavedRecentlyOnlyForAFreshDraw)
     EXPECT_EQ("Source has 2 files (all saved recently)", SourceCountText(2, 2));
     EXPECT_EQ("Source has 0 files (0 saved recently)", SourceCountText(0, 0));
 }
+
+// The sample line groups its numbers as the list groups a file's size.
+TEST(ReadProgressPace, TheSampleLineGroupsItsNumbers)
+{
+    EXPECT_EQ("0 files, 0 KB for internal mem", SampleLineText(0, 0, false));
+    EXPECT_EQ("7 files, 32,218 KB for internal mem", SampleLineText(7, 32218, false));
+    EXPECT_EQ("1,204 files, 4,294,967,295 KB for external mem",
+              SampleLineText(1204, 4294967295u, true));
+}

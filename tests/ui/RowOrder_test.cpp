@@ -43,6 +43,20 @@ TEST(RowOrder, HeaderClicksCycleThroughTheKeys)
     EXPECT_EQ(-1, NextSortKey(1, 0));
 }
 
+// The header's arrow points up over an ascending column, down over a descending one.
+TEST(RowOrder, TheArrowFollowsTheKey)
+{
+    const struct {
+        int key;
+        int column;
+        bool ascending;
+    } cases[] = {{1, 0, true}, {-1, 0, false}, {2, 1, false}, {-2, 1, true}, {7, 1, true}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.column, SortArrowOf(c.key).nColumn) << c.key;
+        EXPECT_EQ(c.ascending, SortArrowOf(c.key).bAscending) << c.key;
+    }
+}
+
 TEST(RowOrder, AnswersOnlyOneOrZero)
 {
     CFileList list(50, 50);

@@ -10,15 +10,15 @@ TEST(RowText, NameCellDropsTheTextFromTheLastDot)
     EXPECT_EQ("trailing", NameCellText("trailing."));
 }
 
-TEST(RowText, SizeCellGroupsOnceAndPadsToNine)
+TEST(RowText, SizeCellGroupsByThreeAndPadsToNine)
 {
     EXPECT_EQ("        7", SizeCellText(7));
     EXPECT_EQ("      999", SizeCellText(999));
     EXPECT_EQ("    1,000", SizeCellText(1000));
-    EXPECT_EQ(" 1234,567", SizeCellText(1234567));
-    EXPECT_EQ("12345,678", SizeCellText(12345678));
-    EXPECT_EQ("123456,789", SizeCellText(123456789));
-    EXPECT_EQ("4294967,295", SizeCellText(4294967295u));
+    EXPECT_EQ("  999,999", SizeCellText(999999));
+    EXPECT_EQ("1,234,567", SizeCellText(1234567));
+    EXPECT_EQ("12,345,678", SizeCellText(12345678));
+    EXPECT_EQ("4,294,967,295", SizeCellText(4294967295u));
 }
 
 TEST(RowText, CellsComeFromTheItemDataAndFitTheBuffer)

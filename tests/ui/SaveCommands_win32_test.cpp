@@ -165,6 +165,7 @@ TEST(SaveCommands, EmptyDestIsPickedEachTimeWithoutQuestionAndBrowseFillsTheFiel
         SetDlgItemTextA(dialog, IDC_DEST, "C:\\Kept");
         ClickButton(dialog, IDC_BROWSE_DEST);  // cancelled
         EXPECT_EQ("C:\\Kept", ItemText(dialog, IDC_DEST));
+        SetDlgItemTextA(dialog, IDC_DEST, harness.folder.Join("Music").c_str());
         ClickButton(dialog, IDC_BROWSE_DEST);
         EXPECT_EQ(out, ItemText(dialog, IDC_DEST));  // as picked, no backslash added
         ClickButton(dialog, IDCANCEL);
@@ -176,6 +177,8 @@ TEST(SaveCommands, EmptyDestIsPickedEachTimeWithoutQuestionAndBrowseFillsTheFiel
         EXPECT_EQ("Select Dest folder", calls[i].strText);
     }
     EXPECT_EQ(out, calls[3].strStart);  // the Dest picker remembers too
+    // ... but opens at the folder in the field when there is one.
+    EXPECT_EQ(harness.folder.Join("Music"), calls[4].strStart);
 }
 
 TEST(SaveCommands, MissingOrOverlongDestFolderIsReportedAndNothingIsCreated)

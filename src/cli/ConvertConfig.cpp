@@ -1,0 +1,75 @@
+#include "cli/ConvertConfig.h"
+
+#include "platform/FileSystem.h"
+#include "platform/RunProgram.h"
+#include "platform/StateFolder.h"
+
+#include <algorithm>
+
+const char kConvertedExtensions[] = "mp3,flac,m4a,aac,ogg,oga,opus,wav,aiff,aif,wma";
+
+namespace {
+
+const char kDefaultExtensions[] = "mp3";
+
+bool OnlyLinks(const RunConfig& config)
+{
+    return !config.saves.empty() && std::all_of(config.saves.begin(), config.saves.end(),
+                                                [](const SaveRequest& save) { return save.links; });
+}
+
+std::string TargetText(const CliOptions& options, const RunFacts& facts)
+{
+    return options.convert.value_or(facts.settings.Convert);
+}
+
+}  // namespace
+
+void FindConvertFacts(const CliOptions& options, RunFacts& facts)
+{
+    if (TargetText(options, facts).empty())
+        return;
+    ConvertFacts& convert = facts.convert;
+    convert.converter = platform::FindProgram("ffmpeg");
+    convert.prober = platform::FindProgram("ffprobe");
+    convert.cacheFolder = options.cacheFolder ? platform::AbsolutePath(*options.cacheFolder)
+                                              : platform::ProgramCacheFolder();
+    if (!convert.cacheFolder.empty())
+        convert.cacheKind = platform::KindOfPath(convert.cacheFolder);
+}
+
+bool ResolveConvert(const CliOptions& options, const RunFacts& facts, RunConfig& config,
+                    std::string& problem)
+{
+    const std::string text = TargetText(options, facts);
+    if (text.empty() || OnlyLinks(config))
+        return true;
+    ConvertSetup setup;
+    if (!ParseConvertTarget(text, setup.target, problem)) {
+        problem = (options.convert ? "--convert: " : "Convert in the settings: ") + problem;
+        return false;
+    }
+    const ConvertFacts& found = facts.convert;
+    if (found.converter.empty() || found.prober.empty()) {
+        problem = "--convert: converting needs ffmpeg and ffprobe, and they were not found "
+                  "(put them on PATH, on Windows also beside tarrowby-cli.exe; or copy the "
+                  "files as they are with --no-convert)";
+        return false;
+    }
+    if (found.cacheFolder.empty()) {
+        problem = "--convert: no folder to keep converted files in; name one with --cache DIR";
+        return false;
+    }
+    if (found.cacheKind != platform::PathKind::kMissing &&
+        found.cacheKind != platform::PathKind::kFolder) {
+        problem = found.cacheFolder + ": is not a folder (--cache)";
+        return false;
+    }
+    setup.converter = found.converter;
+    setup.prober = found.prober;
+    setup.cacheFolder = found.cacheFolder;
+    if (!options.extensions && config.filters.strExtensions == kDefaultExtensions)
+        config.filters.strExtensions = kConvertedExtensions;
+    config.convert = setup;
+    return true;
+}

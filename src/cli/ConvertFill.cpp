@@ -1,0 +1,94 @@
+#include "cli/ConvertFill.h"
+
+#include "convert/LeaveOut.h"
+#include "output/DestPaths.h"
+#include "platform/Paths.h"
+
+#include <cstdint>
+
+namespace {
+
+// Each round converts what the last one drew; a top-up after the last round
+// would add files that were never converted.
+const int kFitRounds = 4;
+
+}  // namespace
+
+CConvertFill::CConvertFill(const ConvertSetup& setup) : m_conversion(setup) {}
+
+CConvertFill::~CConvertFill()
+{
+    m_conversion.Finish();
+}
+
+void CConvertFill::Plan(CFileList& source, CFileList& sample, CConvertProgress& progress)
+{
+    CFileList planned(source.GetCount(), 500);
+    m_conversion.Plan(source, planned, &progress);
+    source = planned;
+    sample.SetMinKB(0);
+    sample.SetMaxKB(UINT32_MAX);
+}
+
+void CConvertFill::Fit(CFileList& source, SampleLists draw, const RunConfig& config,
+                       CConvertProgress& progress)
+{
+    for (int round = 1;; ++round) {
+        m_conversion.Convert(draw.current, &progress, nullptr);
+        m_conversion.Replan(draw.current);
+        LeaveOutUntilFits(draw.current, config.maxKB, config.allocationUnit);
+        if (!config.topUp || round == kFitRounds)
+            return;
+        // The source counts the converted files at their real size from now on.
+        m_conversion.Replan(source);
+        const int count = draw.current.GetCount();
+        const uint32_t total = draw.current.GetTotalKB();
+        DrawSample(draw, static_cast<int>(config.maxKB), config.resample,
+                   FillRules{config.topUp, config.allocationUnit});
+        if (draw.current.GetCount() == count && draw.current.GetTotalKB() == total)
+            return;
+    }
+}
+
+std::vector<bool> CConvertFill::ConvertedEntries(const CFileList& sample) const
+{
+    std::vector<bool> converted;
+    for (uint32_t index = 0; index < static_cast<uint32_t>(sample.GetCount()); ++index)
+        converted.push_back(m_conversion.Converts(
+            FullPath(sample.GetFolder(index), sample.GetName(index))));
+    return converted;
+}
+
+CopySources CConvertFill::ForCopy(const CFileList& sample, const std::vector<uint32_t>& order,
+                                  CSaveReport& report, int& notConverted)
+{
+    CFileList ordered(sample.GetCount(), 50);
+    ordered.SetMinKB(0);
+    ordered.SetMaxKB(UINT32_MAX);
+    for (uint32_t index : order)
+        ordered.AddEntry(sample.GetFolder(index), sample.GetName(index), sample.GetSizeKB(index));
+    const std::vector<ConvertedFile> files = m_conversion.Convert(ordered, nullptr, nullptr);
+    CopySources sources;
+    sources.files.SetMinKB(0);
+    sources.files.SetMaxKB(UINT32_MAX);
+    for (uint32_t index = 0; index < files.size(); ++index) {
+        const std::string original = FullPath(ordered.GetFolder(index), ordered.GetName(index));
+        const ConvertedFile& file = files[index];
+        if (file.outcome == ConvertedFile::kFailed || file.outcome == ConvertedFile::kStopped) {
+            report.NotSaved(SaveFailure{SaveFailure::kNotWritten, original,
+                                        "cannot be converted (ffmpeg: " + file.reason + ")"});
+            ++notConverted;
+            continue;
+        }
+        sources.files.AddEntry(platform::FolderOf(file.path), platform::NameOf(file.path),
+                               ordered.GetSizeKB(index));
+        sources.originals.push_back(original);
+    }
+    return sources;
+}
+
+std::string CConvertFill::CountsText() const
+{
+    return std::to_string(m_conversion.ConvertedCount()) + " converted, " +
+           std::to_string(m_conversion.FromCacheCount()) + " from the cache";
+}

@@ -1,0 +1,54 @@
+#pragma once
+#include "catalogue/FileList.h"
+#include "catalogue/Sampling.h"
+#include "cli/RunConfig.h"
+#include "convert/Conversion.h"
+#include "output/SaveFiles.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The files a copy writes: each one's file to copy (a converted copy or the
+// file itself) under the name it gets, and the source it stands for.
+struct CopySources {
+    CFileList files{50, 50};
+    std::vector<std::string> originals;
+};
+
+// A run that converts: its source planned with the size each file will have on
+// the player, its sample fitted to the capacity by the sizes of the converted
+// files, and the files its copies are made from.
+class CConvertFill {
+public:
+    explicit CConvertFill(const ConvertSetup& setup);
+    // Keeps what was learnt for the next run and trims the cache.
+    ~CConvertFill();
+    CConvertFill(const CConvertFill&) = delete;
+    CConvertFill& operator=(const CConvertFill&) = delete;
+
+    // Makes `source` the planned list of itself, and opens the size filters of
+    // `sample`: the sizes a sample takes were checked on each file's own size.
+    void Plan(CFileList& source, CFileList& sample, CConvertProgress& progress);
+
+    // Converts the sample's files. While they take more than the capacity,
+    // leaves out files; with top-up, draws into the room left and converts what
+    // that adds, until nothing more fits or the rounds are spent. `source` is
+    // the one `draw` draws from, which counts converted files at their size.
+    void Fit(CFileList& source, SampleLists draw, const RunConfig& config,
+             CConvertProgress& progress);
+
+    // Whether each entry of `sample`, by index, is converted.
+    std::vector<bool> ConvertedEntries(const CFileList& sample) const;
+
+    // The entries of `sample` in `order` as the files to copy. A file that
+    // could not be converted is told to `report` and left out.
+    CopySources ForCopy(const CFileList& sample, const std::vector<uint32_t>& order,
+                        CSaveReport& report, int& notConverted);
+
+    // "5 converted, 2 from the cache".
+    std::string CountsText() const;
+
+private:
+    CConversion m_conversion;
+};

@@ -1,0 +1,191 @@
+// Runs the built tarrowby-cli with --convert on generated sounds, with the
+// ffmpeg on PATH, and with a stand-in that never ends.
+#include "RunProgram.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using fixtures::JoinPath;
+using fixtures::TempFolder;
+using fixtures::WriteBytes;
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Noise of `seconds`, encoded with `codec` (FLAC when empty), tagged with its name.
+bool MakeSound(const std::string& path, int seconds, const std::string& codec)
+{
+    const std::string command = "ffmpeg -nostdin -v error -y -f lavfi -i anoisesrc=c=white:d=" +
+                                std::to_string(seconds) + " -ac 2 -metadata title=" +
+                                fs::path(path).stem().string() + " " + codec + " '" + path + "'";
+    return std::system(command.c_str()) == 0;
+}
+
+class CliConvert : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (std::system("command -v ffmpeg >/dev/null && command -v ffprobe >/dev/null") != 0)
+            GTEST_SKIP() << "no ffmpeg on PATH";
+        lib = temp.Join("lib");
+        card = temp.Join("card");
+        cache = temp.Join("cache");
+        ASSERT_TRUE(fixtures::MakeFolder(lib) && fixtures::MakeFolder(card));
+    }
+    std::vector<std::string> Fill(std::vector<std::string> more)
+    {
+        std::vector<std::string> args{"--convert", "mp3:128k", "--cache", cache, "--seed", "7",
+                                      "--history", temp.Join("history"), "--copy-to", card, lib};
+        args.insert(args.begin(), more.begin(), more.end());
+        return args;
+    }
+    TempFolder temp;
+    std::string lib, card, cache;
+};
+
+TEST_F(CliConvert, FillsACardWithMp3sCopyingThoseAtTheBitrateAndConvertingTheRest)
+{
+    for (int track = 1; track <= 4; ++track)
+        ASSERT_TRUE(MakeSound(JoinPath(lib, "f" + std::to_string(track) + ".flac"), 8 + track, ""));
+    for (const char* name : {"m128a", "m128b"})
+        ASSERT_TRUE(MakeSound(JoinPath(lib, std::string(name) + ".mp3"), 70, "-b:a 128k"));
+    for (const char* name : {"m320a", "m320b"})
+        ASSERT_TRUE(MakeSound(JoinPath(lib, std::string(name) + ".mp3"), 30, "-b:a 320k"));
+
+    const ProgramRun first = RunCli(Fill({"--top-up", "--capacity", "3M", "--no-resample"}));
+    ASSERT_EQ(0, first.status) << first.err;
+    EXPECT_NE(std::string::npos, first.err.find(" converted, 0 from the cache)")) << first.err;
+    uint64_t used = 0;
+    for (const auto& entry : fs::directory_iterator(card)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_EQ(".mp3", entry.path().extension()) << name;
+        used += entry.file_size();
+        const std::string source = JoinPath(lib, name);
+        if (name.compare(0, 4, "m128") == 0) {
+            EXPECT_EQ(ReadAll(source), ReadAll(entry.path().string())) << name;
+        } else if (name.compare(0, 4, "m320") == 0) {
+            EXPECT_LT(entry.file_size(), fs::file_size(source) / 2) << name;
+        }
+    }
+    EXPECT_LE(used, 3000000u);
+    EXPECT_GE(used, 2700000u);
+    // The history names the sources, never the cache's copies.
+    const std::string history = ReadAll(temp.Join("history"));
+    EXPECT_NE(std::string::npos, history.find(lib));
+    EXPECT_EQ(std::string::npos, history.find(cache));
+
+    fs::remove_all(card);
+    fs::create_directory(card);
+    const ProgramRun again = RunCli(Fill({"--top-up", "--capacity", "3M", "--no-resample"}));
+    EXPECT_EQ(first.out, again.out);
+    EXPECT_NE(std::string::npos, again.err.find("(0 converted, ")) << again.err;
+
+    // Planned sizes and what is converted, without converting anything.
+    const ProgramRun json =
+        RunCli({"--convert", "mp3", "--cache", cache, "--json", "--max-kb", "99999", lib});
+    const std::string ownKB = std::to_string(fs::file_size(JoinPath(lib, "m128a.mp3")) / 1000 + 1);
+    EXPECT_NE(std::string::npos,
+              json.out.find("m128a.mp3\", \"kb\": " + ownKB + ", \"converted\": false"))
+        << json.out;
+    const std::string::size_type m320 = json.out.find("m320a.mp3\", \"kb\": ");
+    EXPECT_EQ(json.out.find(", \"converted\": true}", m320), json.out.find('}', m320) - 19);
+}
+
+TEST_F(CliConvert, AFileThatCannotBeConvertedIsNamedAndTheRestAreSaved)
+{
+    ASSERT_TRUE(MakeSound(JoinPath(lib, "good.flac"), 9, ""));
+    const std::string bad = JoinPath(lib, "bad.flac");
+    ASSERT_TRUE(WriteBytes(bad, std::string(1100000, 'x')));
+    const ProgramRun run = RunCli(Fill({"--max-kb", "99999"}));
+    EXPECT_EQ(1, run.status);
+    EXPECT_NE(std::string::npos,
+              run.err.find("Save failed: " + bad + ": cannot be converted (ffmpeg: "))
+        << run.err;
+    EXPECT_TRUE(fs::exists(JoinPath(card, "good.mp3")));
+    EXPECT_EQ(1, std::distance(fs::directory_iterator(card), fs::directory_iterator()));
+}
+
+TEST_F(CliConvert, WithoutFfmpegItStopsBeforeReadingOrWriting)
+{
+    ASSERT_TRUE(MakeSound(JoinPath(lib, "good.flac"), 9, ""));
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", temp.Join("nowhere").c_str(), 1);
+    const ProgramRun run = RunCli(Fill({}));
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(2, run.status);
+    EXPECT_NE(std::string::npos, run.err.find("needs ffmpeg")) << run.err;
+    EXPECT_TRUE(fs::is_empty(card));
+    EXPECT_FALSE(fs::exists(cache));
+    EXPECT_FALSE(fs::exists(temp.Join("history")));
+    // Links point at the originals: nothing is converted, nothing needed.
+    EXPECT_EQ(0, RunCli({"--convert", "mp3", "--links-to", card, lib}).status);
+}
+
+TEST_F(CliConvert, StoppedWhileConvertingItStopsTheConverterAndLeavesNothing)
+{
+    // A converter that writes half a file and waits for ever.
+    const std::string bin = temp.Join("bin");
+    ASSERT_TRUE(fixtures::MakeFolder(bin));
+    const std::string pidFile = temp.Join("converter.pid");
+    ASSERT_TRUE(WriteBytes(JoinPath(bin, "ffmpeg"),
+                           "#!/bin/sh\nfor last; do :; done\necho half > \"$last\"\n"
+                           "echo $$ > " + pidFile + "\nexec sleep 60\n"));
+    ASSERT_TRUE(WriteBytes(JoinPath(bin, "ffprobe"),
+                           "#!/bin/sh\necho 'stream|index=0|codec_name=flac|codec_type=audio'\n"
+                           "echo 'format|format_name=flac|duration=200.0'\n"));
+    fs::permissions(JoinPath(bin, "ffmpeg"), fs::perms::owner_all);
+    fs::permissions(JoinPath(bin, "ffprobe"), fs::perms::owner_all);
+    ASSERT_TRUE(fixtures::CreateSizedFile(JoinPath(lib, "long.flac"), 30000000));
+    const std::string path = std::getenv("PATH");
+    const std::string shortPath = bin + ":/usr/bin:/bin";
+    std::vector<std::string> words{TARROWBY_CLI};
+    for (const std::string& arg : Fill({"--max-kb", "99999", "--quiet"}))
+        words.push_back(arg);
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(&word[0]);
+    argv.push_back(nullptr);
+    for (const int signal : {SIGINT, SIGTERM}) {
+        fs::remove(pidFile);
+        setenv("PATH", shortPath.c_str(), 1);
+        pid_t pid;
+        const int spawned = posix_spawn(&pid, TARROWBY_CLI, nullptr, nullptr, argv.data(), environ);
+        setenv("PATH", path.c_str(), 1);
+        ASSERT_EQ(0, spawned);
+        for (int waited = 0; waited < 10000 && ReadAll(pidFile).empty(); ++waited)
+            usleep(1000);
+        const pid_t converter = std::atoi(ReadAll(pidFile).c_str());
+        ASSERT_GT(converter, 0);
+        kill(pid, signal);
+        int status = 0;
+        ASSERT_EQ(pid, waitpid(pid, &status, 0));
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        // The converter is gone (or a zombie waiting for its new parent).
+        usleep(100000);
+        const std::string state = ReadAll("/proc/" + std::to_string(converter) + "/stat");
+        EXPECT_TRUE(state.empty() || state.find(") Z") != std::string::npos) << state;
+        for (const auto& entry : fs::recursive_directory_iterator(cache))
+            EXPECT_FALSE(entry.is_regular_file()) << entry.path();
+        EXPECT_TRUE(fs::is_empty(card));
+    }
+}
+
+}  // namespace

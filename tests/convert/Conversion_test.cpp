@@ -1,0 +1,253 @@
+// Converting for real with the ffmpeg on PATH, on short generated sounds, and
+// the caches that keep what was learnt.
+#include "catalogue/FileList.h"
+#include "convert/AudioFacts.h"
+#include "convert/ConvertCache.h"
+#include "convert/Conversion.h"
+#include "convert/FactsCache.h"
+#include "platform/FileSystem.h"
+#include "platform/RunProgram.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+using fixtures::TempFolder;
+
+bool RunFfmpeg(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), {"-nostdin", "-v", "error", "-y"});
+    return platform::RunProgram(platform::FindProgram("ffmpeg"), arguments).succeeded;
+}
+
+// `seconds` of noise, as hard to pack as music, with tags, encoded as `codec`
+// options say; with `cover`, that picture as its cover art.
+bool MakeSound(const std::string& path, int seconds, const std::vector<std::string>& codec,
+               const std::string& cover = "")
+{
+    std::vector<std::string> arguments{
+        "-f", "lavfi", "-i", "anoisesrc=c=white:r=44100:d=" + std::to_string(seconds)};
+    if (!cover.empty())
+        arguments.insert(arguments.end(), {"-i", cover, "-map", "0", "-map", "1", "-c:v", "copy",
+                                           "-disposition:v", "attached_pic"});
+    arguments.insert(arguments.end(), {"-ac", "2", "-metadata", "title=Harbour Lights",
+                                       "-metadata", "artist=Calla Vey", "-metadata", "track=4"});
+    arguments.insert(arguments.end(), codec.begin(), codec.end());
+    arguments.push_back(path);
+    return RunFfmpeg(arguments);
+}
+
+std::string ProbeText(const std::string& path)
+{
+    return platform::RunProgram(platform::FindProgram("ffprobe"), ProbeArguments(path)).output;
+}
+
+uint32_t OwnKB(const std::string& path)
+{
+    return KBOfBytes(fs::file_size(path));
+}
+
+int PartFilesIn(const std::string& folder)
+{
+    int parts = 0;
+    std::error_code error;
+    for (const auto& entry : fs::recursive_directory_iterator(folder, error))
+        parts += entry.path().extension() == ".part" ? 1 : 0;
+    return parts;
+}
+
+class CountingProgress : public CConvertProgress {
+public:
+    bool Probing(std::size_t, std::size_t count) override
+    {
+        probed = count;
+        return true;
+    }
+    bool Converting(std::size_t done, std::size_t, std::size_t cached) override
+    {
+        converted = done;
+        fromCache = cached;
+        return true;
+    }
+    std::size_t probed = 0, converted = 0, fromCache = 0;
+};
+
+class Conversion : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setup.converter = platform::FindProgram("ffmpeg");
+        setup.prober = platform::FindProgram("ffprobe");
+        if (setup.converter.empty() || setup.prober.empty())
+            GTEST_SKIP() << "no ffmpeg on PATH";
+        setup.target = ConvertTarget{AudioFormat::kMp3, 128};
+        setup.cacheFolder = temp.Join("cache");
+        source.SetMinKB(0);
+        source.SetExtensions("");
+    }
+    void Add(const std::string& name) { source.AddEntry(temp.Path(), name, OwnKB(temp.Join(name))); }
+
+    TempFolder temp;
+    ConvertSetup setup;
+    CFileList source{10, 10};
+    CFileList planned{10, 10};
+};
+
+TEST_F(Conversion, PlansConvertsWithTagsAndCoverAndReusesTheCache)
+{
+    ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "testsrc=s=96x96:d=1", "-frames:v", "1",
+                           temp.Join("cover.png")}));
+    ASSERT_TRUE(MakeSound(temp.Join("a.flac"), 9, {}, temp.Join("cover.png")));
+    ASSERT_TRUE(MakeSound(temp.Join("b.mp3"), 70, {"-c:a", "libmp3lame", "-b:a", "128k"}));
+    ASSERT_TRUE(MakeSound(temp.Join("c.mp3"), 30, {"-c:a", "libmp3lame", "-b:a", "320k"}));
+    ASSERT_TRUE(MakeSound(temp.Join("short.flac"), 2, {}));
+    for (const char* name : {"a.flac", "b.mp3", "c.mp3", "short.flac"})
+        Add(name);
+
+    CountingProgress progress;
+    {
+        CConversion conversion(setup);
+        conversion.Plan(source, planned, &progress);
+        // A sample takes no file under 1000 KB of its own, whatever it becomes.
+        ASSERT_EQ(3, planned.GetCount());
+        EXPECT_EQ(3u, progress.probed);
+        EXPECT_EQ(OwnKB(temp.Join("b.mp3")), planned.GetSizeKB(1));
+        EXPECT_FALSE(conversion.Converts(temp.Join("b.mp3")));
+        EXPECT_TRUE(conversion.Converts(temp.Join("c.mp3")));
+        const uint32_t plannedA = planned.GetSizeKB(0);
+
+        const std::vector<ConvertedFile> files = conversion.Convert(planned, &progress, nullptr);
+        ASSERT_EQ(3u, files.size());
+        EXPECT_EQ(ConvertedFile::kConverted, files[0].outcome) << files[0].reason;
+        EXPECT_EQ(ConvertedFile::kAsItIs, files[1].outcome);
+        EXPECT_EQ(temp.Join("b.mp3"), files[1].path);
+        EXPECT_EQ(ConvertedFile::kConverted, files[2].outcome) << files[2].reason;
+        EXPECT_EQ("a.mp3", fs::path(files[0].path).filename().string());
+        EXPECT_EQ(2u, conversion.ConvertedCount());
+
+        // The plan was close, and never short by more than the encoder's rounding.
+        const uint32_t realA = OwnKB(files[0].path);
+        EXPECT_EQ(realA, conversion.PlannedKB(temp.Join("a.flac"), 0));
+        EXPECT_GE(plannedA + 2, realA);
+        EXPECT_LE(plannedA, realA + realA / 50);
+
+        AudioFacts facts;
+        const std::string probed = ProbeText(files[0].path);
+        ASSERT_TRUE(ReadProbeOutput(probed, facts));
+        EXPECT_EQ("mp3", facts.codec);
+        EXPECT_EQ(128000u, facts.bitRate);
+        EXPECT_NEAR(9000, facts.milliseconds, 100);
+        EXPECT_GE(facts.pictureStream, 0);
+        for (const char* tag : {"title=Harbour Lights", "artist=Calla Vey", "track=4"})
+            EXPECT_NE(std::string::npos, probed.find(tag)) << probed;
+        EXPECT_EQ(0, PartFilesIn(setup.cacheFolder));
+        conversion.Finish();
+    }
+
+    // The next run probes nothing and converts nothing.
+    CConversion again(setup);
+    CountingProgress second;
+    again.Plan(source, planned, &second);
+    EXPECT_EQ(0u, second.probed);
+    const std::vector<ConvertedFile> files = again.Convert(planned, &second, nullptr);
+    EXPECT_EQ(ConvertedFile::kFromCache, files[0].outcome);
+    EXPECT_EQ(ConvertedFile::kFromCache, files[2].outcome);
+    EXPECT_EQ(2u, second.fromCache);
+    EXPECT_EQ(0u, again.ConvertedCount());
+}
+
+TEST_F(Conversion, AFileTheConverterCannotReadFailsWithItsLastLineAndLeavesNothing)
+{
+    ASSERT_TRUE(fixtures::WriteBytes(temp.Join("bad.flac"), std::string(1100000, 'x')));
+    ASSERT_TRUE(MakeSound(temp.Join("good.flac"), 9, {}));
+    Add("bad.flac");
+    Add("good.flac");
+    CConversion conversion(setup);
+    conversion.Plan(source, planned, nullptr);
+    ASSERT_EQ(2, planned.GetCount());
+    EXPECT_EQ(OwnKB(temp.Join("bad.flac")), planned.GetSizeKB(0));
+    const std::vector<ConvertedFile> files = conversion.Convert(planned, nullptr, nullptr);
+    EXPECT_EQ(ConvertedFile::kFailed, files[0].outcome);
+    EXPECT_FALSE(files[0].reason.empty());
+    EXPECT_EQ(std::string::npos, files[0].reason.find('\n'));
+    EXPECT_EQ(ConvertedFile::kConverted, files[1].outcome);
+    EXPECT_EQ(0, PartFilesIn(setup.cacheFolder));
+
+    // Stopped before it began, a conversion writes nothing.
+    const std::atomic<bool> stop{true};
+    ASSERT_TRUE(MakeSound(temp.Join("late.flac"), 9, {}));
+    Add("late.flac");
+    conversion.Plan(source, planned, nullptr);
+    EXPECT_EQ(ConvertedFile::kStopped, conversion.Convert(planned, nullptr, &stop)[2].outcome);
+    EXPECT_EQ(0, PartFilesIn(setup.cacheFolder));
+}
+
+TEST(ConvertCache, KeepsTheCopiesUsedLastWithinItsLimitAndRemovesOldPartFiles)
+{
+    TempFolder temp;
+    const CConvertCache cache(temp.Path(), 2500);
+    const platform::FileStamp stamp{1000, 1, 2};
+    const ConvertTarget mp3{AudioFormat::kMp3, 128};
+    std::vector<std::string> copies;
+    for (const char* name : {"old.flac", "mid.flac", "new.flac"}) {
+        copies.push_back(cache.CopyPath(temp.Join(name), name, stamp, mp3));
+        ASSERT_TRUE(fixtures::WriteBytes(CConvertCache::PartPath(copies.back()), std::string(1000, 'x')));
+        ASSERT_TRUE(cache.Place(copies.back()));
+    }
+    EXPECT_NE(copies[0], cache.CopyPath(temp.Join("old.flac"), "old.flac", stamp,
+                                        ConvertTarget{AudioFormat::kMp3, 192}));
+    EXPECT_NE(copies[0], cache.CopyPath(temp.Join("old.flac"), "old.flac",
+                                        platform::FileStamp{1000, 1, 3}, mp3));
+    EXPECT_EQ("mid.mp3", fs::path(copies[1]).filename().string());
+    ASSERT_TRUE(fixtures::SetFileAge(copies[0], 300));
+    ASSERT_TRUE(fixtures::SetFileAge(copies[1], 200));
+    ASSERT_TRUE(fixtures::SetFileAge(copies[2], 100));
+    EXPECT_TRUE(cache.Holds(copies[0]));  // used now: the newest
+    const std::string stalePart = temp.Join("0123456789abcdef.part");
+    const std::string freshPart = temp.Join("fedcba9876543210.part");
+    ASSERT_TRUE(fixtures::WriteBytes(stalePart, "x") && fixtures::WriteBytes(freshPart, "x"));
+    ASSERT_TRUE(fixtures::SetFileAge(stalePart, 7200));
+
+    cache.Prune();
+    EXPECT_TRUE(fs::exists(copies[0]));
+    EXPECT_FALSE(fs::exists(copies[1]));
+    EXPECT_FALSE(fs::exists(fs::path(copies[1]).parent_path()));
+    EXPECT_TRUE(fs::exists(copies[2]));
+    EXPECT_FALSE(fs::exists(stalePart));
+    EXPECT_TRUE(fs::exists(freshPart));
+    EXPECT_FALSE(cache.Holds(copies[1]));
+}
+
+TEST(FactsCache, KeepsTheFactsOfAFileForAsLongAsItStaysTheSame)
+{
+    TempFolder temp;
+    const std::string file = temp.Join("durations");
+    AudioFacts facts;
+    facts.codec = "flac";
+    facts.container = "flac";
+    facts.milliseconds = 181234;
+    facts.pictureStream = 1;
+    facts.pictureBytes = 4567;
+    const platform::FileStamp stamp{1234567, 1700000000, 123456789};
+    {
+        CFactsCache cache(file);
+        cache.Keep("/music/a\tb.flac", stamp, facts);
+        cache.Keep("/music/line\nbreak.flac", stamp, facts);
+        ASSERT_TRUE(cache.Save());
+    }
+    CFactsCache cache(file);
+    AudioFacts found;
+    ASSERT_TRUE(cache.Find("/music/a\tb.flac", stamp, found));
+    EXPECT_EQ("flac", found.codec);
+    EXPECT_EQ(181234u, found.milliseconds);
+    EXPECT_EQ(1, found.pictureStream);
+    EXPECT_EQ(4567u, found.pictureBytes);
+    EXPECT_FALSE(cache.Find("/music/a\tb.flac", platform::FileStamp{1234567, 1700000000, 1}, found));
+    EXPECT_FALSE(cache.Find("/music/line\nbreak.flac", stamp, found));
+}
+
+}  // namespace

@@ -1,0 +1,64 @@
+// The sample list as the user sees it: columns that fit beside the scroll bar,
+// and the header's arrow over the sorted column.
+#include "MainDlgHarness.h"
+
+#include "ui/MainDlg.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The arrow each header item shows: "up", "down" or "-".
+std::vector<std::string> HeaderArrows(HWND dialog)
+{
+    HWND header = reinterpret_cast<HWND>(
+        SendDlgItemMessageA(dialog, IDC_SAMPLE_LIST, LVM_GETHEADER, 0, 0));
+    std::vector<std::string> arrows;
+    const int count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        HDITEMA item = {};
+        item.mask = HDI_FORMAT;
+        SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        arrows.push_back((item.fmt & HDF_SORTUP) ? "up" : (item.fmt & HDF_SORTDOWN) ? "down" : "-");
+    }
+    return arrows;
+}
+
+}  // namespace
+
+TEST(SampleListView, ColumnsFitBesideTheScrollBarAndTheHeaderShowsTheOrder)
+{
+    MainDlgHarness harness;
+    std::vector<std::string> songs;
+    for (int i = 0; i < 60; ++i)
+        songs.push_back(harness.MakeFile("Music\\song" + std::to_string(i) + ".mp3", 1100 + i));
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
+    harness.prompts.fileAnswers = {songs};
+    harness.Run([](HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_SAMPLE_LIST);
+        const auto columnsWidth = [list] {
+            return SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0) +
+                   SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0);
+        };
+        RECT client = {};
+        GetClientRect(list, &client);
+        EXPECT_EQ(client.right - GetSystemMetrics(SM_CXVSCROLL), columnsWidth());
+        EXPECT_EQ((std::vector<std::string>{"up", "-"}), HeaderArrows(dialog));
+
+        ClickButton(dialog, IDC_SELECT);
+        const LONG style = GetWindowLongA(list, GWL_STYLE);
+        EXPECT_NE(0, style & WS_VSCROLL);
+        EXPECT_EQ(0, style & WS_HSCROLL);
+        GetClientRect(list, &client);
+        EXPECT_EQ(client.right, columnsWidth());
+
+        ClickHeader(dialog, 1);  // largest first
+        EXPECT_EQ((std::vector<std::string>{"-", "down"}), HeaderArrows(dialog));
+        ClickHeader(dialog, 1);  // smallest first
+        EXPECT_EQ((std::vector<std::string>{"-", "up"}), HeaderArrows(dialog));
+        ClickHeader(dialog, 0);  // A to Z
+        ClickHeader(dialog, 0);  // Z to A
+        EXPECT_EQ((std::vector<std::string>{"down", "-"}), HeaderArrows(dialog));
+        ClickButton(dialog, IDCANCEL);
+    });
+}
