@@ -9,7 +9,7 @@
 // while it changes the file. The lock goes with the program should it end.
 namespace platform {
 
-// Runs `work` while holding the lock of `path`, waiting up to a few seconds for
+// Runs `work` while holding the lock of `path`, waiting up to two seconds for
 // another program to release it, and gives what `work` gives. Fails without
 // running it when the lock stays taken. Where the lock file cannot be made or
 // the system keeps no locks there, `work` runs all the same: the lock keeps

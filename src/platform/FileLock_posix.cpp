@@ -12,7 +12,7 @@ namespace platform {
 namespace {
 
 const auto kPause = std::chrono::milliseconds(10);
-const int kMostPauses = 500;
+const int kMostPauses = 200;
 
 // Takes the lock on `fd`, waiting for another holder to release it. True when
 // another still holds it after the wait; false once it is taken, or when the

@@ -1,13 +1,11 @@
 #include "ui/CountText.h"
 
-namespace {
+#include <algorithm>
 
 std::string GroupedCount(int count)
 {
-    return GroupedDigits(count < 0 ? 0u : static_cast<uint64_t>(count));
+    return GroupedDigits(static_cast<uint64_t>(std::max(count, 0)));
 }
-
-}  // namespace
 
 std::string GroupedDigits(uint64_t number)
 {
@@ -17,9 +15,19 @@ std::string GroupedDigits(uint64_t number)
     return digits;
 }
 
+std::string CountText(int count, const char* noun)
+{
+    return GroupedCount(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 std::string FileCountText(int count)
 {
-    return GroupedCount(count) + (count == 1 ? " file" : " files");
+    return CountText(count, "file");
+}
+
+std::string FilesOfText(int part, int count)
+{
+    return GroupedCount(part) + " of " + FileCountText(count);
 }
 
 std::string SourceCountText(int count, std::optional<int> savedRecently)

@@ -4,6 +4,7 @@
 // handlers for the messages the dialogs use.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 class CDialog {
@@ -34,8 +35,9 @@ public:
     void CheckDlgButton(int id, bool checked);
     LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // When `control` had the focus and has been disabled since, the focus goes
-    // on to the next control the Tab key reaches: a disabled one takes no keys.
-    void MoveFocusOnFromDisabled(HWND control);
+    // to the first enabled control of `safeIds`: a disabled one takes no keys,
+    // and the next one in Tab order may be one that deletes something.
+    void MoveFocusOffDisabled(HWND control, std::initializer_list<int> safeIds);
 
 protected:
     // Default handlers: OnInitDialog centres the window on the one it belongs

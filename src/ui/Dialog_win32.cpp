@@ -287,11 +287,15 @@ LRESULT CDialog::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM 
     return ::SendDlgItemMessageA(m_hWnd, id, message, wParam, lParam);
 }
 
-void CDialog::MoveFocusOnFromDisabled(HWND control)
+void CDialog::MoveFocusOffDisabled(HWND control, std::initializer_list<int> safeIds)
 {
     if (control == nullptr || !IsChild(m_hWnd, control) || IsWindowEnabled(control))
         return;
-    HWND next = GetNextDlgTabItem(m_hWnd, control, FALSE);
-    if (next != nullptr)
-        SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+    for (int id : safeIds) {
+        HWND safe = GetDlgItem(id);
+        if (safe != nullptr && IsWindowEnabled(safe)) {
+            SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(safe), TRUE);
+            return;
+        }
+    }
 }

@@ -8,12 +8,13 @@
 #include "ui/MainDlg.h"
 
 // Asked also for a folder just picked: deleting is not undone by a second save.
+// The question defaults to No, so a stray Return deletes nothing.
 void CMainDlg::OnDeleteDestFiles()
 {
     std::string destFolder;
     if (!GetDestFolder(destFolder))
         return;
-    if (ShowPathMessage(kDeleteAllFilesIn, destFolder, MB_YESNO) != IDYES)
+    if (ShowPathMessage(kDeleteAllFilesIn, destFolder, MB_YESNO | MB_DEFBUTTON2) != IDYES)
         return;
     DeleteDestFiles(destFolder);
 }

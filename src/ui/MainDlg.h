@@ -7,8 +7,10 @@
 // of src/output/.
 #include "catalogue/AddSource.h"
 #include "catalogue/FileList.h"
+#include "catalogue/ReadProgress.h"
 #include "catalogue/RecentSaves.h"
 #include "catalogue/SaveHistory.h"
+#include "catalogue/SourcesRead.h"
 #include "settings/Settings.h"
 #include "ui/Dialog.h"
 #include "ui/WindowDpi.h"
@@ -37,7 +39,11 @@ public:
     explicit CMainDlg(CDialog* parent = nullptr);
 
     void UpdateButtons();
-    void RefillListView();
+    // Rebuilds the rows from g_pCurrent, selecting row `selectedRow` (the last
+    // row where there are fewer), then ShowListState.
+    void RefillListView(int selectedRow = -1);
+    // The two status lines and the buttons, after any change of a list.
+    void ShowListState();
     void ShowSourceCount();
     void ShowSampleTotals();
     void ExcludeSelected();
@@ -80,8 +86,14 @@ private:
     void OnClearSample();
     void OnSample();
     void OnOptions();
-    // Keeps the list view and status lines right when the source is the list shown.
+    // Refills the list view when the source is the list shown, else ShowListState.
     void ShowSourceChange();
+    // Reads a start folder or an added source into the source, unless it was read
+    // before, and lists it as `listed`; false when it was read before.
+    bool ReadIntoSource(SourceKind kind, const std::string& path, const std::string& listed,
+                        CReadProgress& progress);
+    // Tells in the status line how the last command ended, where nothing else does.
+    void ShowStatus(const std::string& text);
 
     // The history of saves. With FreshDays set, reads the files saved within
     // that many days and shows their count; otherwise forgets them.
@@ -113,13 +125,15 @@ private:
     void OnGetDispInfo(NMLVDISPINFOA* info);
     void OnColumnClick(NMLISTVIEW* click);
     void OnItemChanged(NMLISTVIEW* change);
+    // Row `row` becomes the selected and focused row, scrolled into sight.
+    void SelectRow(int row);
     void OnListKeyDown(NMLVKEYDOWN* key);
 
     bool IsSourceShown() const { return g_pCurrent == m_pSource.get(); }
 
     UniqueIcon m_hIcon;
     UniqueIcon m_hSmallIcon;
-    HWND m_pListCtrl = nullptr;
+    HWND m_hListView = nullptr;
     std::unique_ptr<CFileList> m_pInternal;
     std::unique_ptr<CFileList> m_pExternal;
     std::unique_ptr<CFileList> m_pTrial;
@@ -127,6 +141,7 @@ private:
     std::unique_ptr<CFileList> m_pSource;
     std::unique_ptr<CSettings> m_pSettings;
     std::unique_ptr<CSaveHistory> m_pHistory;
+    CSourcesRead m_sourcesRead;
     CRecentSaves m_recentSaves;
     bool m_bHistoryFailureTold = false;
     // The row the list view shows as selected, -1 for none.

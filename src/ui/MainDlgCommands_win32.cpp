@@ -7,7 +7,8 @@
 #include "ui/FolderPicker.h"
 #include "ui/OptionsDlg.h"
 #include "ui/CountText.h"
-#include "ui/ProgressWindow.h"
+#include "ui/ReadProgressWindow.h"
+#include "ui/StatusText.h"
 #include "ui/UserPrompts.h"
 
 #include <algorithm>
@@ -29,41 +30,45 @@ void CMainDlg::UpdateButtons()
         EnableWindow(GetDlgItem(id), rows && selected);
     for (int id : {IDC_CLEAR_SAMPLE, IDC_LINKS_TO_DEST, IDC_COPY_TO_DEST, IDC_DROP_ON_RIO})
         EnableWindow(GetDlgItem(id), rows);
-    MoveFocusOnFromDisabled(focus);
+    // Never on to the next button, which may delete files or the source.
+    MoveFocusOffDisabled(focus, {IDC_SAMPLE, IDC_SAMPLE_LIST});
 }
 
-// Enter ends the run only where it has nothing else to do: in the Max KB box it
-// takes the typed capacity, in the list it does what a double click does.
+// Enter never ends the program, which would lose the samples: in the Max KB box
+// it takes the typed capacity, in the list it does what a double click does,
+// elsewhere nothing. On a push button the dialog presses that button instead.
 void CMainDlg::OnOK()
 {
     HWND focus = GetFocus();
     HWND maxKB = GetDlgItem(IDC_MAX_KB);
     if (focus != nullptr && (focus == maxKB || IsChild(maxKB, focus))) {
         UpdateButtons();
-        return;
-    }
-    if (focus != nullptr && focus == m_pListCtrl) {
+    } else if (focus != nullptr && focus == m_hListView) {
         LRESULT result = 0;
         OnListDblClk(result);
-        return;
     }
-    CDialog::OnOK();
 }
 
-void CMainDlg::RefillListView()
+void CMainDlg::RefillListView(int selectedRow)
 {
-    SendMessageA(m_pListCtrl, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(m_pListCtrl, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageA(m_hListView, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(m_hListView, LVM_DELETEALLITEMS, 0, 0);
     m_nSel = -1;
     const int count = g_pCurrent->GetCount();
     for (int index = 0; index < count; ++index)
         InsertRow(index, false);
     SortRows();
-    SendMessageA(m_pListCtrl, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(m_pListCtrl, nullptr, TRUE);
+    if (selectedRow >= 0 && count > 0)
+        SelectRow(std::min(selectedRow, count - 1));
+    SendMessageA(m_hListView, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(m_hListView, nullptr, TRUE);
+    ShowListState();
+}
+
+void CMainDlg::ShowListState()
+{
     ShowSampleTotals();
-    if (IsSourceShown())
-        ShowSourceCount();
+    ShowSourceCount();
     UpdateButtons();
 }
 
@@ -87,9 +92,28 @@ void CMainDlg::ShowSourceChange()
 {
     if (IsSourceShown())
         RefillListView();
+    else
+        ShowListState();
+}
+
+void CMainDlg::ShowStatus(const std::string& text)
+{
+    SetDlgItemText(IDC_STATUS, text);
 }
 
 // A read stopped by the user keeps what it admitted and is listed all the same.
+bool CMainDlg::ReadIntoSource(SourceKind kind, const std::string& path, const std::string& listed,
+                              CReadProgress& progress)
+{
+    if (!m_sourcesRead.Add(path, kind == SourceKind::kFolderTree)) {
+        ShowStatus(AlreadyInSourceText(listed));
+        return false;
+    }
+    AddSource(*m_pSource, kind, path, &progress);
+    SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(listed.c_str()));
+    return true;
+}
+
 void CMainDlg::AddToSource(SourceKind kind)
 {
     std::string added;
@@ -103,24 +127,20 @@ void CMainDlg::AddToSource(SourceKind kind)
     } else if (!BrowseForFolder(added, "Select folder")) {
         return;
     }
-    {
-        CProgressWindow progress(*m_pSource);
-        AddSource(*m_pSource, kind, added, &progress);
-    }
-    SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(added.c_str()));
-    UpdateButtons();
-    ShowSourceCount();
-    ShowSourceChange();
+    CReadProgressWindow progress(*m_pSource);
+    if (ReadIntoSource(kind, added, added, progress))
+        ShowSourceChange();
 }
 
+// The question defaults to Cancel: a Return meant for the main window must not
+// empty the source.
 void CMainDlg::OnClearSource()
 {
-    if (AppMessageBox("Clear list of source files?", MB_OKCANCEL) != IDOK)
+    if (AppMessageBox("Clear list of source files?", MB_OKCANCEL | MB_DEFBUTTON2) != IDOK)
         return;
     m_pSource->RemoveAll();
-    ShowSourceCount();
+    m_sourcesRead.Clear();
     SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_RESETCONTENT);
-    UpdateButtons();
     ShowSourceChange();
 }
 
@@ -157,42 +177,32 @@ void CMainDlg::OnSelect()
         if (index >= 0)
             InsertRow(index, true);
     }
-    ShowSampleTotals();
-    if (IsSourceShown())
-        ShowSourceCount();
-    UpdateButtons();
 }
 
 // While the source itself is shown the selected entry is removed once; otherwise
-// the first source entry of the same name goes too.
+// the first source entry of the same name goes too. The row that takes its place
+// is selected, so that Exclude can go on down the list.
 void CMainDlg::ExcludeSelected()
 {
     const int index = GetSelectedIndex();
     if (index < 0)
         return;
+    const int row = m_nSel;
     const uint32_t entry = static_cast<uint32_t>(index);
     if (!IsSourceShown())
         m_pSource->RemoveByName(g_pCurrent->GetName(entry));
     g_pCurrent->RemoveAt(entry);
-    RefillListView();
-    m_nSel = -1;
-    ShowSampleTotals();
-    ShowSourceCount();
-    UpdateButtons();
+    RefillListView(row);
 }
 
 void CMainDlg::OnClearSample()
 {
     g_pCurrent->RemoveAll();
-    SendMessageA(m_pListCtrl, LVM_DELETEALLITEMS, 0, 0);
-    m_nSel = -1;
-    ShowSampleTotals();
-    if (IsSourceShown())
-        ShowSourceCount();
-    UpdateButtons();
+    RefillListView();
 }
 
-// The history is read again, so a save by another program counts as well.
+// The history is read again, so a save by another program counts as well. A
+// Sample that adds nothing says why.
 void CMainDlg::OnSample()
 {
     ReadRecentSaves();
@@ -201,8 +211,14 @@ void CMainDlg::OnSample()
     SampleLists lists = {*m_pSource, *g_pCurrent, other, *m_pTrial, *m_pBest};
     lists.leftOut = &leftOut;
     const FillRules fill{m_pSettings->TopUp != 0, 0};
-    if (DrawSample(lists, GetDlgItemInt(IDC_MAX_KB), IsDlgButtonChecked(IDC_RESAMPLE), fill))
+    const int countBefore = g_pCurrent->GetCount();
+    const uint32_t totalBefore = g_pCurrent->GetTotalKB();
+    const uint32_t maxKB = static_cast<uint32_t>(GetDlgItemInt(IDC_MAX_KB));
+    const bool drawn = DrawSample(lists, static_cast<int>(maxKB), IsDlgButtonChecked(IDC_RESAMPLE), fill);
+    if (drawn)
         RefillListView();
+    if (g_pCurrent->GetCount() == countBefore && g_pCurrent->GetTotalKB() == totalBefore)
+        ShowStatus(SampleFullText(maxKB > totalBefore ? maxKB - totalBefore : 0, drawn));
 }
 
 // New size limits and extensions apply to files added from now on; the day

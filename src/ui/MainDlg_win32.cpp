@@ -11,7 +11,7 @@
 #include "shell/Shortcuts.h"
 #include "ui/FolderPicker.h"
 #include "ui/HelpPage.h"
-#include "ui/ProgressWindow.h"
+#include "ui/ReadProgressWindow.h"
 #include "ui/RowOrder.h"
 #include "ui/RowText.h"
 #include "ui/SampleListView.h"
@@ -51,8 +51,8 @@ BOOL CMainDlg::OnInitDialog()
     }
     SetIconsForDpi(WindowDpi(m_hWnd));
 
-    m_pListCtrl = GetDlgItem(IDC_SAMPLE_LIST);
-    InsertColumns(m_pListCtrl, kColumnFractions, {"Name", "KB"});
+    m_hListView = GetDlgItem(IDC_SAMPLE_LIST);
+    InsertColumns(m_hListView, kColumnFractions, {"Name", "KB"});
     SortRows();
 
     InitShortcuts(true);
@@ -89,17 +89,15 @@ BOOL CMainDlg::OnInitDialog()
 }
 
 // A stop ends the whole start-up read: folders not yet read are left out, and
-// not listed.
+// not listed. A folder named twice is read and listed once.
 void CMainDlg::ReadStartFolders()
 {
-    CProgressWindow progress(*m_pSource);
+    CReadProgressWindow progress(*m_pSource);
     for (const StartFolder& folder : ParseStartFolders(m_pSettings->Start)) {
         if (progress.Stopped())
             break;
-        AddSource(*m_pSource, folder.bSubfolders ? SourceKind::kFolderTree : SourceKind::kFolder,
-                  folder.strFolder, &progress);
-        SendDlgItemMessage(IDC_SOURCE_FOLDERS, LB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(folder.strListed.c_str()));
+        ReadIntoSource(folder.bSubfolders ? SourceKind::kFolderTree : SourceKind::kFolder,
+                       folder.strFolder, folder.strListed, progress);
     }
 }
 
@@ -152,8 +150,8 @@ void CMainDlg::OnDpiChanged(UINT dpi, const RECT& suggested)
 
 void CMainDlg::FitListToScaling()
 {
-    FitColumns(m_pListCtrl, kColumnFractions);
-    RemeasureRows(m_pListCtrl);
+    FitColumns(m_hListView, kColumnFractions);
+    RemeasureRows(m_hListView);
 }
 
 // The list is measured first while it is made, before the dialog gives it its
@@ -162,7 +160,7 @@ bool CMainDlg::OnMeasureItem(int id, MEASUREITEMSTRUCT* item)
 {
     if (id != IDC_SAMPLE_LIST || item == nullptr)
         return false;
-    HWND measured = m_pListCtrl != nullptr ? m_pListCtrl : m_hWnd;
+    HWND measured = m_hListView != nullptr ? m_hListView : m_hWnd;
     const UINT height =
         RowHeight(reinterpret_cast<HFONT>(SendMessageA(measured, WM_GETFONT, 0, 0)));
     if (height == 0)
@@ -211,6 +209,7 @@ bool CMainDlg::OnCommand(int id, int code)
 {
     if (code != BN_CLICKED)
         return false;
+    ShowStatus("");
     switch (id) {
     case IDC_ADD_FOLDER:
         AddToSource(SourceKind::kFolder);
@@ -305,7 +304,7 @@ bool CMainDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item)
 {
     if (id != IDC_SAMPLE_LIST || item == nullptr)
         return false;
-    DrawRow(item, m_pListCtrl);
+    DrawRow(item, m_hListView);
     return true;
 }
 
@@ -350,30 +349,39 @@ void CMainDlg::InsertRow(int index, bool update)
     item.iItem = index;
     item.pszText = LPSTR_TEXTCALLBACKA;
     const int row = static_cast<int>(
-        SendMessageA(m_pListCtrl, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        SendMessageA(m_hListView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     if (row < 0)
         return;
     LVITEMA data = {};
     data.mask = LVIF_PARAM;
     data.iItem = row;
     data.lParam = index;
-    SendMessageA(m_pListCtrl, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+    SendMessageA(m_hListView, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&data));
     if (update) {
         SortRows();
-        ShowSampleTotals();
-        UpdateButtons();
+        ShowListState();
     }
+}
+
+void CMainDlg::SelectRow(int row)
+{
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    if (SendMessageA(m_hListView, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item)))
+        SendMessageA(m_hListView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
 }
 
 // Sorting moves the selected row with its file; m_nSel moves along. The header
 // shows the order.
 void CMainDlg::SortRows()
 {
-    SendMessageA(m_pListCtrl, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(CompareRows));
+    SendMessageA(m_hListView, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(CompareRows));
     const SortArrow arrow = SortArrowOf(g_nSortKey);
-    ShowSortArrow(m_pListCtrl, arrow.nColumn, arrow.bAscending);
+    ShowSortArrow(m_hListView, arrow.nColumn, arrow.bAscending);
     m_nSel = static_cast<int>(
-        SendMessageA(m_pListCtrl, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        SendMessageA(m_hListView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void CMainDlg::ReadRecentSaves()
@@ -407,7 +415,7 @@ int CMainDlg::GetRowIndex(int row) const
     LVITEMA item = {};
     item.mask = LVIF_PARAM;
     item.iItem = row;
-    if (row < 0 || !SendMessageA(m_pListCtrl, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+    if (row < 0 || !SendMessageA(m_hListView, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
         return -1;
     return static_cast<int>(item.lParam);
 }

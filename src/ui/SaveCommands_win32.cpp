@@ -4,7 +4,8 @@
 #include "output/SaveTexts.h"
 #include "ui/FolderPicker.h"
 #include "ui/MainDlg.h"
-#include "ui/ProgressWindow.h"
+#include "ui/SaveProgressWindow.h"
+#include "ui/StatusText.h"
 
 BOOL CMainDlg::GetDestFolder(std::string& folder)
 {
@@ -32,13 +33,16 @@ void CMainDlg::SaveToDest(BOOL links)
     if (typed && ShowPathMessage(kCopyTo, destFolder, MB_YESNO) != IDYES)
         return;
 
+    SaveTally tally;
     {
-        CProgressWindow progress;
+        CSaveProgressWindow progress;
         // Messages served between files could reach a command sent from outside,
         // so the list is held here and the save reads its count at every step.
         const CFileList& list = *g_pCurrent;
         SaveFiles(list, destFolder, links != FALSE, progress, m_pHistory.get());
+        tally = progress.Tally();
     }
+    ShowStatus(SaveOutcomeText(tally, links != FALSE, destFolder));
     if (!m_pHistory->RecordsResult())
         TellHistoryFailure(kCannotWriteHistory);
     ReadRecentSaves();

@@ -19,6 +19,9 @@ int CALLBACK OnPickerEvent(HWND picker, UINT message, LPARAM, LPARAM startFolder
     return 0;
 }
 
+// Every box and picker is owned by the program's window in front, the one that
+// asks (Options, when its Browse asks), so that window stays disabled, and the
+// main window under it, until the answer comes.
 class CWindowPrompts : public CUserPrompts {
 public:
     int ShowMessage(const std::string& text, unsigned style) override
@@ -32,7 +35,7 @@ public:
         folder.clear();
         char display[MAX_PATH + 1] = {};
         BROWSEINFOA info = {};
-        info.hwndOwner = AppMainWindow();
+        info.hwndOwner = SafeOwnerWindow();
         info.pszDisplayName = display;
         info.lpszTitle = title.c_str();
         info.ulFlags = BIF_RETURNONLYFSDIRS;
@@ -69,7 +72,7 @@ public:
         std::vector<char> buffer(request.bMultiSelect ? 65536 : 3 * MAX_PATH + 4, '\0');
         OPENFILENAMEA dialog = {};
         dialog.lStructSize = sizeof(dialog);
-        dialog.hwndOwner = AppMainWindow();
+        dialog.hwndOwner = SafeOwnerWindow();
         dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
         dialog.lpstrFile = buffer.data();
         dialog.nMaxFile = static_cast<DWORD>(buffer.size() - 1);

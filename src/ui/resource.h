@@ -42,12 +42,14 @@
 #define IDC_DELETE_DEST_FILES    1040
 #define IDC_DEST                 1041
 #define IDC_BROWSE_DEST          1042
+#define IDC_STATUS               1060
 
 // Quick start box.
 #define IDC_SHOW_AT_START        1043
 
 // "Copying ..." window.
 #define IDC_COPY_PATH            1044
+#define IDC_COPY_COUNT           1061
 
 // "Reading ..." window.
 #define IDC_READ_SOURCE          1052

@@ -1,7 +1,8 @@
 // The real program as a user runs it: started from its own folder with its INI
-// file beside it, a second copy started while it runs, closed from outside, and
-// the settings it leaves behind. Every wait is bounded and a copy left running
-// is ended by force, so a hanging program fails the test instead of stalling it.
+// file beside it, a second copy started while it runs, closed from outside, the
+// settings it leaves behind, and keys and clicks given through the X server as
+// a user gives them. Every wait is bounded and a copy left running is ended by
+// force, so a hanging program fails the test instead of stalling it.
 #include "support/TestFiles.h"
 #include "ui/MainDlg.h"
 #include "ui/resource.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -148,6 +150,111 @@ std::vector<std::string> FolderNames(const std::string& folder)
     return names;
 }
 
+
+// Keys and clicks from the X server under Wine: xdotool, a program of the
+// system Wine runs on, which Wine starts as it starts its own. Each action runs
+// to its end before the test goes on: a shell touches a mark file after it.
+class CXInput {
+public:
+    CXInput()
+    {
+        using UnixName = char*(CDECL*)(LPCWSTR);
+        const auto unixName = reinterpret_cast<UnixName>(
+            GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
+        const std::string path = m_folder.Join("done");
+        const std::wstring mark(path.begin(), path.end());  // a temporary folder's ASCII path
+        char* name = unixName != nullptr ? unixName(mark.c_str()) : nullptr;
+        if (name != nullptr) {
+            m_strMark = name;
+            HeapFree(GetProcessHeap(), 0, name);
+        }
+    }
+
+    // False off Wine, or where the system has no xdotool (scripts/setup installs it).
+    bool Available() const
+    {
+        return !m_strMark.empty() &&
+               GetFileAttributesA("Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES;
+    }
+
+    bool Run(const std::string& arguments)
+    {
+        const std::string mark = m_folder.Join("done");
+        DeleteFileA(mark.c_str());
+        std::string command = "/bin/sh -c \"xdotool " + arguments + " && : > '" + m_strMark + "'\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process = {};
+        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process))
+            return false;
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        for (DWORD waited = 0; waited < kPatienceMs; waited += kPollMs) {
+            if (GetFileAttributesA(mark.c_str()) != INVALID_FILE_ATTRIBUTES)
+                return true;
+            Sleep(kPollMs);
+        }
+        return false;
+    }
+
+    bool Click(HWND window, POINT offset = {-1, -1})
+    {
+        RECT place = {};
+        GetWindowRect(window, &place);
+        const POINT at = {offset.x >= 0 ? place.left + offset.x : (place.left + place.right) / 2,
+                          offset.y >= 0 ? place.top + offset.y : (place.top + place.bottom) / 2};
+        return Run("mousemove --sync " + std::to_string(at.x) + " " + std::to_string(at.y) +
+                   " click 1");
+    }
+
+    bool Key(const std::string& key) { return Run("key " + key); }
+
+private:
+    fixtures::TempFolder m_folder;
+    std::string m_strMark;
+};
+
+bool WaitUntil(const std::function<bool()>& holds)
+{
+    for (DWORD waited = 0; waited < kPatienceMs; waited += kPollMs) {
+        if (holds())
+            return true;
+        Sleep(kPollMs);
+    }
+    return holds();
+}
+
+// The window of the program's thread that has the keyboard focus.
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof(thread);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    return thread.hwndFocus;
+}
+
+struct WindowCount {
+    DWORD process;
+    int windows;
+};
+
+BOOL CALLBACK CountVisibleWindow(HWND window, LPARAM data)
+{
+    WindowCount* count = reinterpret_cast<WindowCount*>(data);
+    if (IsWindowVisible(window) && OwnerOf(window) == count->process)
+        ++count->windows;
+    return TRUE;
+}
+
+// The visible top-level windows of the program's process.
+int VisibleWindows(DWORD process)
+{
+    WindowCount count = {process, 0};
+    EnumWindows(CountVisibleWindow, reinterpret_cast<LPARAM>(&count));
+    return count.windows;
+}
+
 }  // namespace
 
 TEST(App, RunsOnceFromItsFolderAndSavesItsIniWhenClosed)
@@ -191,4 +298,92 @@ TEST(App, RunsOnceFromItsFolderAndSavesItsIniWhenClosed)
     EXPECT_TRUE(MainWindows().empty());
     EXPECT_EQ(handWritten + "Accessed=0\nModified=0\nMinFileSize=1000\nMaxFileSize=100000\n",
               ReadText(ini));
+}
+
+// Under Wine on a bare X server, with the keys and clicks of a user: Return
+// after a Sample that fills Max KB, or twice after Clear sample, ends nothing
+// and deletes nothing; Options keeps the main window disabled, also once its
+// folder picker is gone; a start folder named twice counts its files once; the
+// selected row stays in sight when the list loses the focus.
+TEST(App, KeysAndClicksLoseNoWorkAndNoFiles)
+{
+    CXInput x;
+    if (!x.Available())
+        GTEST_SKIP() << "needs Wine and xdotool";
+    ASSERT_TRUE(MainWindows().empty()) << "a copy of the program is already running";
+    fixtures::TempFolder folder;
+    const std::string program = folder.Join("Tarrowby.exe");
+    ASSERT_TRUE(CopyFileA(TARROWBY_PROGRAM, program.c_str(), TRUE)) << TARROWBY_PROGRAM;
+    const std::string music = folder.Join("Music");
+    const std::string dest = folder.Join("Dest");
+    const std::string kept = fixtures::JoinPath(dest, "kept.mp3");
+    ASSERT_TRUE(fixtures::MakeFolder(music) && fixtures::MakeFolder(dest));
+    // 1500 and 1200 KB: every Sample takes both and fills Max KB exactly.
+    ASSERT_TRUE(fixtures::CreateSizedFile(fixtures::JoinPath(music, "a.mp3"), 1499000));
+    ASSERT_TRUE(fixtures::CreateSizedFile(fixtures::JoinPath(music, "b.mp3"), 1199000));
+    ASSERT_TRUE(fixtures::WriteBytes(kept, "kept"));
+    ASSERT_TRUE(fixtures::WriteBytes(
+        folder.Join("Tarrowby.ini"), "[General]\nStart=" + music + "," + music +
+                                         "\\\nMaxView1=2700\nDest1=" + dest +
+                                         "\nQuickStart=0\nLicenseMessage=0\n"));
+
+    RunningCopy copy(program, folder.Path());
+    ASSERT_TRUE(copy.Started()) << GetLastError();
+    HWND window = WaitForMainWindow(copy);
+    ASSERT_NE(nullptr, window);
+    EXPECT_EQ("Source has 2 files", WaitForControlText(window, IDC_SOURCE_COUNT, "Source has 2 files"));
+    EXPECT_EQ(1, SendDlgItemMessageA(window, IDC_SOURCE_FOLDERS, LB_GETCOUNT, 0, 0));
+    const std::string full = "2 files, 2,700 KB for internal mem";
+    HWND list = GetDlgItem(window, IDC_SAMPLE_LIST);
+
+    ASSERT_TRUE(x.Click(GetDlgItem(window, IDC_SAMPLE)));
+    EXPECT_EQ(full, WaitForControlText(window, IDC_SAMPLE_TOTALS, full));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == list; }));
+    ASSERT_TRUE(x.Key("Return"));
+    EXPECT_FALSE(copy.HasEnded(1000));
+    EXPECT_EQ(full, ControlText(window, IDC_SAMPLE_TOTALS));
+
+    // A row clicked, then the focus elsewhere: the row keeps its highlight.
+    HWND header = FindWindowExA(list, nullptr, "SysHeader32", nullptr);
+    RECT listPlace = {}, headerPlace = {};
+    GetWindowRect(list, &listPlace);
+    GetWindowRect(header, &headerPlace);
+    const POINT row = {(listPlace.right - listPlace.left) / 2, headerPlace.bottom - listPlace.top + 4};
+    ASSERT_TRUE(x.Click(list, row));
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageA(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED) == 0; }));
+    ASSERT_TRUE(x.Click(GetDlgItem(window, IDC_DEST)));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == GetDlgItem(window, IDC_DEST); }));
+    HDC screen = GetDC(nullptr);
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    EXPECT_TRUE(WaitUntil(
+        [&] { return GetPixel(screen, listPlace.left + row.x, listPlace.top + row.y) == highlight; }));
+    ReleaseDC(nullptr, screen);
+
+    ASSERT_TRUE(x.Click(GetDlgItem(window, IDC_CLEAR_SAMPLE)));
+    ASSERT_TRUE(x.Key("Return"));
+    ASSERT_TRUE(x.Key("Return"));
+    EXPECT_FALSE(copy.HasEnded(1000));
+    EXPECT_EQ(1, VisibleWindows(copy.Id())) << "a question is left open";
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(kept.c_str()));
+
+    ASSERT_TRUE(x.Click(GetDlgItem(window, IDC_OPTIONS)));
+    HWND options = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        options = FindWindowA(kDialogClass, "Options Applied to Setting Source Files");
+        return options != nullptr && IsWindowVisible(options);
+    }));
+    EXPECT_FALSE(IsWindowEnabled(window));
+    ASSERT_TRUE(x.Click(GetDlgItem(options, IDC_OPT_BROWSE)));
+    EXPECT_TRUE(WaitUntil([&] { return VisibleWindows(copy.Id()) == 3; })) << "no folder picker";
+    ASSERT_TRUE(x.Key("Escape"));
+    EXPECT_TRUE(WaitUntil([&] { return VisibleWindows(copy.Id()) == 2; }));
+    EXPECT_FALSE(IsWindowEnabled(window));
+    ASSERT_TRUE(x.Click(GetDlgItem(window, IDC_OPTIONS)));  // taken by no window
+    EXPECT_FALSE(copy.HasEnded(500));
+    EXPECT_EQ(2, VisibleWindows(copy.Id()));
+    ASSERT_TRUE(x.Click(GetDlgItem(options, IDCANCEL)));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(window) != FALSE; }));
+
+    ASSERT_TRUE(PostMessageA(window, WM_CLOSE, 0, 0));
+    EXPECT_TRUE(copy.HasEnded(kPatienceMs));
 }

@@ -113,6 +113,9 @@ TEST(TopUp, SwapsOneDrawnFileWhenTheFillLeavesMoreThanAThousandthOfTheBudget)
     Attempt small(files, {"held.mp3"}, {"drawn.mp3"});
     EXPECT_EQ(8 * KB, small.TopUp(8008 * KB));
     EXPECT_EQ((Names{"held.mp3", "drawn.mp3"}), NamesOf(small.trial));
+    // Exactly a thousandth (5 KB of 5000) is not worth it either.
+    Attempt edge({{"drawn.mp3", 4995}, {"tight.mp3", 5000}}, {}, {"drawn.mp3"});
+    EXPECT_EQ(5 * KB, edge.TopUp(5000 * KB));
 }
 
 TEST(TopUp, FillsAgainAfterASwapWithTheFileOfTheNameItFreed)

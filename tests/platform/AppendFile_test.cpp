@@ -1,4 +1,5 @@
 #include "platform/AppendFile.h"
+#include "platform/FileLock.h"
 #include "platform/StateFolder.h"
 #include "support/TestFiles.h"
 
@@ -26,6 +27,12 @@ TEST(AppendFile, LinesGoAfterWhatIsThereAndAMissingFileIsMade)
     std::ifstream again(path, std::ios::binary);
     EXPECT_EQ("a\nb\nc\nd\n", std::string((std::istreambuf_iterator<char>(again)),
                                           std::istreambuf_iterator<char>()));
+    // While another holds the lock, an append waits a moment, then fails: no hang.
+    EXPECT_TRUE(platform::WithFileLock(path, [&] {
+        const platform::WriteResult held = platform::AppendLines(path, {"e\n"});
+        EXPECT_NE(std::string::npos, held.Reason().find("held by another program"));
+        return held ? platform::WriteResult::Failed("appended") : platform::WriteResult::Done();
+    }));
     ASSERT_TRUE(fixtures::MakeFolder(temp.Join("folder")));
     EXPECT_FALSE(platform::AppendLines(temp.Join("folder"), {"x\n"}));
     EXPECT_FALSE(platform::AppendLines(fixtures::JoinPath(temp.Join("missing"), "h"), {"x\n"}));

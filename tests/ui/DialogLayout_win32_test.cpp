@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
 
 namespace {
 
@@ -310,29 +309,19 @@ std::string NameOf(HWND control)
     return std::to_string(GetDlgCtrlID(control)) + " \"" + TextOf(control) + "\"";
 }
 
-// The lines of `lines` that belong to `dialog`, each as its windows; a line
-// naming a control the dialog lacks fails.
-struct FoundLine {
-    std::vector<HWND> controls;
-    bool bEvenGaps;
-};
-
-std::vector<FoundLine> LinesOf(HWND dialog, WORD id, const Line* lines, size_t count)
+// The controls of a line, all found or none: a line naming a control the
+// dialog lacks fails.
+std::vector<HWND> ControlsOf(HWND dialog, const Line& line)
 {
-    std::vector<FoundLine> found;
-    for (const Line* line = lines; line != lines + count; ++line) {
-        if (line->dialog != id)
-            continue;
-        found.push_back({{}, line->bEvenGaps});
-        for (const Ref& ref : line->controls) {
-            HWND control = Find(dialog, ref);
-            EXPECT_NE(nullptr, control) << id << ": " << (ref.pText ? ref.pText : "") << " "
-                                        << ref.nId;
-            if (control != nullptr)
-                found.back().controls.push_back(control);
-        }
+    std::vector<HWND> controls;
+    for (const Ref& ref : line.controls) {
+        controls.push_back(Find(dialog, ref));
+        EXPECT_NE(nullptr, controls.back()) << line.dialog << ": " << (ref.pText ? ref.pText : "")
+                                            << " " << ref.nId;
+        if (controls.back() == nullptr)
+            return {};
     }
-    return found;
+    return controls;
 }
 
 // One pixel at least between controls; a group box's controls keep off its frame
@@ -366,19 +355,21 @@ void ExpectNothingTouches(HWND dialog, const std::string& caption)
 
 void ExpectLinesHold(HWND dialog, WORD id, const std::string& caption)
 {
-    for (const FoundLine& column : LinesOf(dialog, id, kColumns, std::size(kColumns))) {
-        const RECT first = BoxOf(column.controls.front());
-        for (HWND control : column.controls) {
-            const RECT box = BoxOf(control);
+    for (const Line& column : kColumns) {
+        const std::vector<HWND> controls = column.dialog == id ? ControlsOf(dialog, column)
+                                                               : std::vector<HWND>();
+        for (HWND control : controls) {
+            const RECT first = BoxOf(controls.front()), box = BoxOf(control);
             EXPECT_TRUE(box.left == first.left && box.right - box.left == first.right - first.left)
                 << caption << ": " << NameOf(control) << " spans " << box.left << " to "
                 << box.right << ", not " << first.left << " to " << first.right << " as "
-                << NameOf(column.controls.front());
+                << NameOf(controls.front());
         }
     }
     // Dialog units round to pixels on their own, so a pixel apart is one line.
-    for (const FoundLine& row : LinesOf(dialog, id, kRows, std::size(kRows))) {
-        const std::vector<HWND>& controls = row.controls;
+    for (const Line& row : kRows) {
+        const std::vector<HWND> controls =
+            row.dialog == id ? ControlsOf(dialog, row) : std::vector<HWND>();
         for (HWND control : controls)
             EXPECT_NEAR(BaselineOf(controls.front()), BaselineOf(control), 1)
                 << caption << ": the baseline of " << NameOf(control) << ", not that of "

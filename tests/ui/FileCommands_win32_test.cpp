@@ -66,7 +66,8 @@ TEST(FileCommands, DeleteDestFilesAsksEveryTimeAndLeavesFolders)
     for (size_t i : {0u, 2u, 4u}) {
         EXPECT_EQ("message", calls[i].strKind);
         EXPECT_EQ("Delete all files in\r" + out + "\\", calls[i].strText);
-        EXPECT_EQ(static_cast<unsigned>(MB_YESNO | MB_TOPMOST | MB_ICONEXCLAMATION), calls[i].nStyle);
+        EXPECT_EQ(static_cast<unsigned>(MB_YESNO | MB_DEFBUTTON2 | MB_TOPMOST | MB_ICONEXCLAMATION),
+                  calls[i].nStyle);
     }
     for (size_t i : {1u, 3u})
         EXPECT_EQ("Select Dest folder", calls[i].strText);

@@ -112,6 +112,7 @@ TEST(MainDlgCommands, SampleStaysWithinMaxKbAndStopsWhenFull)
         EXPECT_EQ(total < 4000u, IsItemEnabled(dialog, IDC_SAMPLE));  // typing alone changes nothing
         ClickButton(dialog, IDC_SAMPLE);                 // nothing to add, nothing rebuilt
         EXPECT_EQ(total, TotalKB(dialog));
+        EXPECT_EQ("The sample is full.", ItemText(dialog, IDC_STATUS));
         ClickHeader(dialog, 0);
         SelectRow(dialog, 0);  // runs the button update
         EXPECT_FALSE(IsItemEnabled(dialog, IDC_SAMPLE));
@@ -185,7 +186,9 @@ TEST(MainDlgCommands, HeaderClicksSortAndTheSelectionFollowsItsFile)
         EXPECT_EQ(9u, names.size());
         EXPECT_EQ(names.end(), std::find(names.begin(), names.end(), "song3"));
         EXPECT_EQ("Source has 9 files", ItemText(dialog, IDC_SOURCE_COUNT));
-        EXPECT_FALSE(IsItemEnabled(dialog, IDC_EXCLUDE));
+        EXPECT_EQ(6, SelectedRow(dialog));  // song2, next down the list
+        EXPECT_EQ("song2", names[6]);
+        EXPECT_TRUE(IsItemEnabled(dialog, IDC_EXCLUDE));
 
         // A view switch keeps the sort and leaves nothing selected.
         SelectRow(dialog, 0);
@@ -300,7 +303,7 @@ TEST(MainDlgCommands, ClearSourceAnsweredBothWays)
     ASSERT_EQ(2u, harness.prompts.calls.size());
     for (const PromptCall& call : harness.prompts.calls) {
         EXPECT_EQ("Clear list of source files?", call.strText);
-        EXPECT_EQ(static_cast<unsigned>(MB_OKCANCEL | MB_ICONEXCLAMATION), call.nStyle);
+        EXPECT_EQ(static_cast<unsigned>(MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONEXCLAMATION), call.nStyle);
     }
 }
 

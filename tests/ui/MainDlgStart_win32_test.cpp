@@ -170,17 +170,27 @@ TEST(MainDlgStart, SecondCopyBringsTheFirstForwardAndWritesNothing)
     });
 }
 
-TEST(MainDlgStart, EnterInTheDestFieldEndsTheRunAsOk)
+// Enter where it has no job (the Dest field, a check box, the source folders)
+// leaves the program running; the samples are not kept between runs.
+TEST(MainDlgStart, EnterEndsTheRunNowhere)
 {
     MainDlgHarness harness;
     harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
     const INT_PTR result = harness.Run([](HWND dialog) {
         SetDlgItemTextA(dialog, IDC_DEST, "C:\\Typed");
-        HWND dest = GetDlgItem(dialog, IDC_DEST);
-        SetFocus(dest);
-        PostMessageA(dest, WM_KEYDOWN, VK_RETURN, 0);
+        for (int id : {IDC_DEST, IDC_RESAMPLE, IDC_EXTERNAL_MEM, IDC_SOURCE_FOLDERS}) {
+            HWND control = GetDlgItem(dialog, id);
+            SetFocus(control);
+            PostMessageA(control, WM_KEYDOWN, VK_RETURN, 0);
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                if (!IsDialogMessageA(dialog, &message))
+                    DispatchMessageA(&message);
+            EXPECT_TRUE(IsWindowVisible(dialog)) << id;
+        }
+        ClickButton(dialog, IDCANCEL);
     });
-    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(IDCANCEL, result);
     EXPECT_NE(std::string::npos, harness.ReadIni().find("Dest1=C:\\Typed\n"));
 }
 

@@ -78,6 +78,7 @@ TEST(MainDlgWindow, EnterKeepsTheProgramOpenWhereItHasAJobAndTheFocusStaysUsable
     MainDlgHarness harness;
     const std::string song = harness.MakeFile("Music\\song.mp3", 1500);
     const std::string tune = harness.MakeFile("Music\\tune.mp3", 1200);
+    harness.MakeFile("Music\\other.mp3", 1100);
     harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "MaxView1=0",
                       "Start=" + harness.folder.Join("Music")});
     harness.prompts.fileAnswers = {std::vector<std::string>{song, tune}};
@@ -97,12 +98,23 @@ TEST(MainDlgWindow, EnterKeepsTheProgramOpenWhereItHasAJobAndTheFocusStaysUsable
         PressKey(dialog, VK_RETURN);
         EXPECT_EQ(song, harness.prompts.calls.back().strText);
 
-        // A command that disables its own button hands the focus on.
+        // Exclude selects the row that takes the excluded one's place (the one
+        // above, for the last) and keeps the focus; a command that disables its
+        // own button hands the focus to Sample (or else the list), never on to
+        // the next button (Clear sample, Delete Dest Files).
+        SelectRow(dialog, 1);
         FocusOn(dialog, IDC_EXCLUDE);
-        ClickButton(dialog, IDC_EXCLUDE);  // no row is selected now
-        EXPECT_EQ(IDC_CLEAR_SAMPLE, FocusedId(dialog));
+        ClickButton(dialog, IDC_EXCLUDE);
+        EXPECT_EQ(std::vector<std::string>{"song"}, ColumnTexts(dialog, 0));
+        EXPECT_EQ(0, SelectedRow(dialog));
+        EXPECT_EQ(IDC_EXCLUDE, FocusedId(dialog));
+        ClickButton(dialog, IDC_EXCLUDE);
+        EXPECT_EQ(IDC_SAMPLE, FocusedId(dialog));
+        EXPECT_FALSE(IsItemEnabled(dialog, IDC_PLAY));
+        ClickButton(dialog, IDC_SAMPLE);  // "other", the file left in the source
+        FocusOn(dialog, IDC_CLEAR_SAMPLE);
         ClickButton(dialog, IDC_CLEAR_SAMPLE);  // Alt+M; no rows: the saving buttons go too
-        EXPECT_EQ(IDC_DELETE_DEST_FILES, FocusedId(dialog));
+        EXPECT_EQ(IDC_SAMPLE, FocusedId(dialog));
 
         harness.driver.Expect(kOptionsCaption, [](HWND options) {
             EXPECT_EQ(GetDlgItem(options, IDC_OPT_START), GetFocus());

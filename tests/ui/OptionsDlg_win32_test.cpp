@@ -16,13 +16,13 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
     MainDlgHarness harness;
     // Accessed long ago and written lately, so the start's day filters admit them.
     const int64_t kDay = 86400;
-    for (const char* name : {"Lib\\big.mp3", "Lib\\small.mp3", "Lib\\tune.wav"})
+    for (const char* name : {"Lib\\big.mp3", "Lib\\small.mp3", "Lib\\tune.wav", "Lib2\\song.wav"})
         ASSERT_TRUE(fixtures::SetFileTimes(harness.MakeFile(name, name[4] == 's' ? 300 : 1500),
                                            20 * kDay, kDay));
     const std::string lib = harness.folder.Join("Lib");
     harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=C:\\Music+,", "Ext=MP3",
                       "Modified=30", "Accessed=7", "TopUp=1"});
-    harness.prompts.folderAnswers = {std::string("D:\\Picked"), lib, lib};
+    harness.prompts.folderAnswers = {std::string("D:\\Picked"), lib, harness.folder.Join("Lib2")};
     harness.Run([&](HWND dialog) {
         harness.driver.Expect(kOptionsCaption, [](HWND options) {
             EXPECT_EQ("C:\\Music+,", ItemText(options, IDC_OPT_START));

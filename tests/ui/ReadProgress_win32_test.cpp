@@ -41,13 +41,16 @@ bool KeyLeftInQueue()
 TEST(ReadProgress, AStoppedReadKeepsWhatItAdmittedAndIsListed)
 {
     MainDlgHarness harness;
-    for (int i = 0; i < 40; ++i)
+    for (int i = 0; i < 40; ++i) {
         harness.MakeFile("Music\\Sub\\song" + std::to_string(i) + ".mp3", 1500);
+        harness.MakeFile("More\\Sub\\song" + std::to_string(i) + ".mp3", 1500);
+    }
     harness.MakeFile("Talk\\talk.mp3", 1200);
     const std::string music = harness.folder.Join("Music");
+    const std::string more = harness.folder.Join("More");
     const std::string talk = harness.folder.Join("Talk");
     harness.WriteIni({"Start=" + music + "+, " + talk, "LicenseMessage=0", "QuickStart=0"});
-    harness.prompts.folderAnswers = {music, talk};
+    harness.prompts.folderAnswers = {more, talk, music};
 
     // Escape pressed while the program starts stops the start-up read only: the
     // folder in hand keeps its files and is listed, the next is not read.
@@ -72,11 +75,18 @@ TEST(ReadProgress, AStoppedReadKeepsWhatItAdmittedAndIsListed)
         ClickButton(dialog, IDC_ADD_FOLDER);
         EXPECT_EQ("Source has " + std::to_string(afterStop + 1) + " files",
                   ItemText(dialog, IDC_SOURCE_COUNT));
-        std::vector<std::string> listed = {Lower(music) + "+", music, talk};
+        std::vector<std::string> listed = {Lower(music) + "+", more, talk};
         std::sort(listed.begin(), listed.end());
         std::vector<std::string> shown = ListBoxTexts(dialog, IDC_SOURCE_FOLDERS);
         std::sort(shown.begin(), shown.end());
         EXPECT_EQ(listed, shown);
+
+        // A stopped read counts as read: its files are in, and would come twice.
+        ClickButton(dialog, IDC_ADD_FOLDER);
+        EXPECT_EQ("Source has " + std::to_string(afterStop + 1) + " files",
+                  ItemText(dialog, IDC_SOURCE_COUNT));
+        EXPECT_EQ("Already in the source, not read again: " + music, ItemText(dialog, IDC_STATUS));
+        EXPECT_EQ(listed.size(), ListBoxTexts(dialog, IDC_SOURCE_FOLDERS).size());
         ClickButton(dialog, IDCANCEL);
     });
 }

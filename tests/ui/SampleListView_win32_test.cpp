@@ -3,6 +3,7 @@
 #include "MainDlgHarness.h"
 
 #include "ui/MainDlg.h"
+#include "ui/RowText.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,16 @@ TEST(SampleListView, ColumnsFitBesideTheScrollBarAndTheHeaderShowsTheOrder)
         EXPECT_EQ(0, style & WS_HSCROLL);
         GetClientRect(list, &client);
         EXPECT_EQ(client.right, columnsWidth());
+        // The largest file a sample takes shows its size whole, beside the margins
+        // the row drawing keeps.
+        HDC dc = GetDC(list);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0)));
+        const std::string largest = SizeCellText(1000000);
+        SIZE text = {};
+        GetTextExtentPoint32A(dc, largest.c_str(), static_cast<int>(largest.size()), &text);
+        SelectObject(dc, old);
+        ReleaseDC(list, dc);
+        EXPECT_LE(text.cx + 12, SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0));
 
         ClickHeader(dialog, 1);  // largest first
         EXPECT_EQ((std::vector<std::string>{"-", "down"}), HeaderArrows(dialog));

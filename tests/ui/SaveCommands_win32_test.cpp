@@ -127,6 +127,7 @@ TEST(SaveCommands, TypedDestIsConfirmedAndCopiesReplaceWhatIsThere)
         ClickButton(dialog, IDC_COPY_TO_DEST);  // Yes
         EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
         EXPECT_EQ(BytesOfKB(1200), FileSize(out + "\\b.mp3"));
+        EXPECT_EQ("2 files copied to " + out + "\\", ItemText(dialog, IDC_STATUS));
         EXPECT_EQ(out, ItemText(dialog, IDC_DEST));
         EXPECT_EQ(NULL, FindWindowA(kDialogClass, kProgressCaption));
 
@@ -359,6 +360,8 @@ TEST(SaveCommands, EscapeStopsTheSaveAfterTheFileInHand)
         HWND window = last ? FindWindowA(kDialogClass, kMainCaption)
                            : FindWindowA(kDialogClass, kProgressCaption);
         ASSERT_TRUE(window != NULL);
+        if (!last)
+            EXPECT_EQ("1 of 3 files", ItemText(window, IDC_COPY_COUNT));
         PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     };
     ExpectProgressWindows(harness, 2);
@@ -369,12 +372,16 @@ TEST(SaveCommands, EscapeStopsTheSaveAfterTheFileInHand)
         EXPECT_EQ(NULL, FindWindowA(kDialogClass, kProgressCaption));
         EXPECT_FALSE(Exists(out + "\\a.mp3"));
         EXPECT_FALSE(Exists(out + "\\b.mp3"));
+        EXPECT_EQ("Stopped with 2 of 3 files left, 1 not saved: 0 files copied to " + out + "\\",
+                  ItemText(dialog, IDC_STATUS));
 
         ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
         ClickButton(dialog, IDC_SELECT);
         ASSERT_TRUE(DeleteFileA(goneLast.c_str()));
         ClickButton(dialog, IDC_COPY_TO_DEST);
         EXPECT_TRUE(Exists(out + "\\c.mp3"));
+        EXPECT_EQ("1 of 2 files not saved: 1 file copied to " + out + "\\",
+                  ItemText(dialog, IDC_STATUS));
         // The save took the Escape; left queued it would close the main window.
         MSG key;
         EXPECT_FALSE(PeekMessageA(&key, NULL, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));

@@ -1,0 +1,20 @@
+#include "ui/ReadProgressWindow.h"
+
+#include "ui/CountText.h"
+#include "ui/resource.h"
+
+CReadProgressWindow::CReadProgressWindow(const CFileList& list)
+    : m_list(list), m_nCountBefore(list.GetCount()), m_window(IDD_READ_PROGRESS)
+{
+}
+
+// The read's own `admitted` starts again with every folder of the start-up read;
+// the window counts what the list gained since the first.
+bool CReadProgressWindow::Refresh(const std::string& source, int, bool show)
+{
+    if (show)
+        m_window.Show();
+    m_window.SetText(IDC_READ_SOURCE, source);
+    m_window.SetText(IDC_READ_COUNT, FileCountText(m_list.GetCount() - m_nCountBefore));
+    return m_window.Serve();
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The texts of the main window's status line, which tells how a command ended
+// where nothing else shows it.
+
+// How a save went, counted as it goes.
+struct SaveTally {
+    int nCount = 0;     // files in the list saved
+    int nSaved = 0;     // saved whole
+    int nNotSaved = 0;  // refused or failed, each told in its own message
+    bool bStopped = false;
+};
+
+// How a save into `folder` ended, the numbers first, as a long folder loses its
+// end: "191 files copied to D:\Card"; "Stopped with 108 of 191 files left: 83
+// files copied to D:\Card"; "2 of 191 files not saved: 189 files copied to
+// D:\Card"; with `links`, "N shortcuts written to" for "N files copied to".
+std::string SaveOutcomeText(const SaveTally& tally, bool links, const std::string& folder);
+
+// Why a Sample added nothing: with `roomKB` left below Max KB, no other file of
+// the source fits it; with `drawn` false, nothing could be drawn at all.
+std::string SampleFullText(uint32_t roomKB, bool drawn);
+
+// A folder, tree or playlist that the source has read before, which is not read
+// again.
+std::string AlreadyInSourceText(const std::string& listed);
