@@ -115,16 +115,16 @@ void ReportNothingSampled(const RunConfig& config, const RunLists& lists)
     std::fprintf(stderr, "%s\n", line.c_str());
 }
 
-// Passes a save's report on to the terminal and notes where each file went. In
-// a managed folder no file already there is replaced: it is the user's own. A
-// copy of converted files records the sources they stand for (`originals`, by
-// index) in `history`.
+// Passes a save's report on to the terminal, notes where each file went and
+// records the source it stands for (`sources`, by index) in the history at
+// once. In a managed folder no file already there is replaced, as it is the
+// user's own, and each file saved joins the folder's playlist at once.
 class CSaveRecord : public CSaveReport {
 public:
-    CSaveRecord(CSaveReport& terminal, bool managed,
-                const std::vector<std::string>* originals = nullptr,
-                CRunHistory* history = nullptr)
-        : m_rReport(terminal), m_bManaged(managed), m_pOriginals(originals), m_pHistory(history)
+    CSaveRecord(CSaveReport& terminal, const std::vector<std::string>& sources,
+                CRunHistory& history, const std::string& managedFolder)
+        : m_rReport(terminal), m_rSources(sources), m_rHistory(history),
+          m_strManagedFolder(managedFolder)
     {
     }
     bool Saving(int index, int count, const std::string& destPath) override
@@ -134,19 +134,23 @@ public:
     void NotSaved(const SaveFailure& failure) override { m_rReport.NotSaved(failure); }
     void Saved(int index, const std::string& destPath) override
     {
-        saved.push_back(destPath);
-        if (m_pOriginals != nullptr && m_pHistory != nullptr)
-            m_pHistory->Record({(*m_pOriginals)[static_cast<std::size_t>(index)]});
+        m_rHistory.RecordSaved(m_rSources[static_cast<std::size_t>(index)]);
+        m_vecSaved.push_back(destPath);
+        // A line that could not be added is reported by the whole playlist
+        // written after the save.
+        if (!m_strManagedFolder.empty())
+            AddToFillPlaylist(m_strManagedFolder, destPath);
     }
-    bool MayReplace(const std::string&) const override { return !m_bManaged; }
+    bool MayReplace(const std::string&) const override { return m_strManagedFolder.empty(); }
 
-    std::vector<std::string> saved;
+    const std::vector<std::string>& SavedFiles() const { return m_vecSaved; }
 
 private:
     CSaveReport& m_rReport;
-    bool m_bManaged;
-    const std::vector<std::string>* m_pOriginals;
-    CRunHistory* m_pHistory;
+    const std::vector<std::string>& m_rSources;
+    CRunHistory& m_rHistory;
+    std::string m_strManagedFolder;  // empty when the folder is not managed
+    std::vector<std::string> m_vecSaved;
 };
 
 bool HasCopy(const RunConfig& config)
@@ -181,10 +185,24 @@ bool WritePlaylist(const std::string& path, const std::string& text, CSaveReport
     return static_cast<bool>(written);
 }
 
+// False, with the reason on standard error, when a managed folder's playlist
+// was not written.
+bool WriteFillList(const std::string& folder, const std::vector<std::string>& files,
+                   CSaveReport& report)
+{
+    const platform::WriteResult written = WriteFillPlaylist(folder, files);
+    if (!written)
+        report.NotSaved(SaveFailure{SaveFailure::kNotWritten, folder + kFillPlaylistName,
+                                    written.Reason()});
+    return static_cast<bool>(written);
+}
+
 // Saves in the order printed, so a player that plays a folder in the order its
 // files were written plays them sorted. A managed folder's playlist lists what
-// is there at every step: after the removal, and after the save. What was
-// saved is recorded. Returns the number of files and playlists not written.
+// is there at every step: after the removal, after each file, and after the
+// save. Each file saved is recorded in the history once, as it is saved; a
+// playlist of the sample alone records the sample. Returns the number of files
+// and playlists not written.
 int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& progress,
          CRunHistory& history, CConvertFill* conversion)
 {
@@ -194,45 +212,41 @@ int Save(const RunConfig& config, const CFileList& sample, CTerminalProgress& pr
     ordered.SetMaxKB(UINT32_MAX);
     for (uint32_t index : NameOrder(sample))
         ordered.AddEntry(sample.GetFolder(index), sample.GetName(index), sample.GetSizeKB(index));
+    const std::vector<std::string> samplePaths = SamplePaths(sample, NameOrder(sample));
     int notSaved = 0;
     std::vector<std::string> firstSaved;
     for (const SaveRequest& save : config.saves) {
         std::vector<std::string> there = RemoveLastFill(save.lastFill);
         notSaved += static_cast<int>(there.size());
-        if (config.replace && !WritePlaylist(save.folder + kFillPlaylistName,
-                                             SavedFilesPlaylist(there, save.folder), progress))
+        if (config.replace && !WriteFillList(save.folder, there, progress))
             ++notSaved;
         progress.SetSaveVerb(save.links ? "Linking" : "Copying");
+        const bool converting = conversion != nullptr && !save.links;
         CopySources converted;
-        if (conversion != nullptr && !save.links)
+        if (converting)
             converted = conversion->ForCopy(sample, NameOrder(sample), progress, notSaved);
-        CSaveRecord record(progress, config.replace,
-                           conversion != nullptr && !save.links ? &converted.originals : nullptr,
-                           &history);
-        if (conversion != nullptr && !save.links)
-            notSaved += SaveFiles(converted.files, save.folder, false, record, nullptr);
-        else
-            notSaved += SaveFiles(ordered, save.folder, save.links, record, history.ForSaves());
+        CSaveRecord record(progress, converting ? converted.originals : samplePaths, history,
+                           config.replace ? save.folder : std::string());
+        notSaved += SaveFiles(converting ? converted.files : ordered, save.folder, save.links,
+                              record, nullptr);
         progress.Clear();
-        there.insert(there.end(), record.saved.begin(), record.saved.end());
-        if (config.replace && !WritePlaylist(save.folder + kFillPlaylistName,
-                                             SavedFilesPlaylist(there, save.folder), progress))
+        there.insert(there.end(), record.SavedFiles().begin(), record.SavedFiles().end());
+        if (config.replace && !WriteFillList(save.folder, there, progress))
             ++notSaved;
         if (&save == &config.saves.front())
-            firstSaved = record.saved;
+            firstSaved = record.SavedFiles();
     }
     if (!config.playlist.empty()) {
         // With a save, the playlist lists the saved files, from its own folder.
-        const std::vector<uint32_t> order = NameOrder(sample);
         const std::string text =
             config.saves.empty()
-                ? SamplePlaylist(sample, order)
+                ? SamplePlaylist(sample, NameOrder(sample))
                 : SavedFilesPlaylist(firstSaved, platform::FolderOf(config.playlist) +
                                                      platform::kPathSeparator);
-        if (WritePlaylist(config.playlist, text, progress))
-            history.Record(SamplePaths(sample, order));
-        else
+        if (!WritePlaylist(config.playlist, text, progress))
             ++notSaved;
+        else if (config.saves.empty())
+            history.RecordSaved(samplePaths);
     }
     history.TellFailedRecords();
     return notSaved;

@@ -1,9 +1,13 @@
 #include "cli/ManagedFolder.h"
 
 #include "catalogue/Playlist.h"
+#include "cli/SampleText.h"
 #include "platform/DiskSpace.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/WholeFile.h"
+
+#include <cstdio>
 
 std::vector<std::string> ReadLastFill(const std::string& folder)
 {
@@ -33,4 +37,24 @@ uint64_t SpaceOfFiles(const std::vector<std::string>& files)
             space += bytes;
     }
     return space;
+}
+
+platform::WriteResult WriteFillPlaylist(const std::string& folder,
+                                        const std::vector<std::string>& files)
+{
+    return platform::WriteWholeFile(folder + kFillPlaylistName, SavedFilesPlaylist(files, folder));
+}
+
+platform::WriteResult AddToFillPlaylist(const std::string& folder, const std::string& file)
+{
+    // The run is the folder's only writer, so the line goes on the end with no
+    // lock file, which would be one more file in the user's folder.
+    const std::string line = SavedFileLine(file, folder);
+    std::FILE* playlist = std::fopen((folder + kFillPlaylistName).c_str(), "ab");
+    if (playlist == nullptr)
+        return platform::FailedWithLastError();
+    const bool written = std::fwrite(line.data(), 1, line.size(), playlist) == line.size();
+    if (std::fclose(playlist) != 0 || !written)
+        return platform::FailedWithLastError();
+    return platform::WriteResult::Done();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/WriteResult.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,3 +17,11 @@ std::vector<std::string> ReadLastFill(const std::string& folder);
 
 // The space that removing `files` gives back on their disk.
 uint64_t SpaceOfFiles(const std::vector<std::string>& files);
+
+// Rewrites the folder's playlist to list `files`.
+platform::WriteResult WriteFillPlaylist(const std::string& folder,
+                                        const std::vector<std::string>& files);
+
+// Adds `file`, just saved, to the folder's playlist, so that a fill stopped
+// before its end leaves no file that the next one does not know of.
+platform::WriteResult AddToFillPlaylist(const std::string& folder, const std::string& file);

@@ -35,15 +35,17 @@ std::vector<bool> CRunHistory::LeaveOut(const CFileList& source, int days, int& 
     return marks;
 }
 
-CSaveHistory* CRunHistory::ForSaves()
+void CRunHistory::RecordSaved(const std::vector<std::string>& paths)
 {
+    std::vector<std::string> fresh;
+    for (const std::string& path : paths) {
+        if (m_setRecorded.insert(path).second)
+            fresh.push_back(path);
+    }
+    if (fresh.empty())
+        return;
     platform::MakeFolders(platform::FolderOf(m_saveHistory.Path()));
-    return &m_saveHistory;
-}
-
-void CRunHistory::Record(const std::vector<std::string>& paths)
-{
-    ForSaves()->Record(paths, platform::UtcNow());
+    m_saveHistory.Record(fresh, platform::UtcNow());
 }
 
 void CRunHistory::TellFailedRecords()

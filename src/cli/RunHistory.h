@@ -2,6 +2,7 @@
 #include "catalogue/FileList.h"
 #include "catalogue/SaveHistory.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,10 @@ public:
     // The entries of `source` saved within `days` days, marked by index (none
     // when `days` is 0); `count` is how many.
     std::vector<bool> LeaveOut(const CFileList& source, int days, int& count);
-    // The history that a save records in; its folder is made when missing.
-    CSaveHistory* ForSaves();
-    void Record(const std::vector<std::string>& paths);
+    // Records the files saved, each once in the run however many saves took it;
+    // the history's folder is made when missing.
+    void RecordSaved(const std::vector<std::string>& paths);
+    void RecordSaved(const std::string& path) { RecordSaved(std::vector<std::string>{path}); }
     // Tells, once, why the records of the run could not all be written.
     void TellFailedRecords();
 
@@ -32,5 +34,6 @@ private:
     void Tell(const char* prefix, const std::string& reason);
 
     CSaveHistory m_saveHistory;
+    std::set<std::string> m_setRecorded;
     bool m_bTold = false;
 };

@@ -118,15 +118,18 @@ std::string SamplePlaylist(const CFileList& sample, const std::vector<uint32_t>&
     return text;
 }
 
+std::string SavedFileLine(const std::string& path, const std::string& folder)
+{
+    const bool below = !folder.empty() && path.size() > folder.size() &&
+                       path.compare(0, folder.size(), folder) == 0;
+    return PlaylistLine(path, below ? path.substr(folder.size()) : path) + platform::kTextLineEnd;
+}
+
 std::string SavedFilesPlaylist(const std::vector<std::string>& paths, const std::string& folder)
 {
     std::string text = std::string("#EXTM3U") + platform::kTextLineEnd;
-    for (const std::string& path : paths) {
-        const bool below = !folder.empty() && path.size() > folder.size() &&
-                           path.compare(0, folder.size(), folder) == 0;
-        text += PlaylistLine(path, below ? path.substr(folder.size()) : path) +
-                platform::kTextLineEnd;
-    }
+    for (const std::string& path : paths)
+        text += SavedFileLine(path, folder);
     return text;
 }
 

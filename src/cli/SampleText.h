@@ -31,6 +31,8 @@ std::vector<std::string> SamplePaths(const CFileList& sample, const std::vector<
 // relative to `folder` (ending in a separator) where it lies below it, else
 // whole, with the same care as SamplePlaylist that each line reads back to its file.
 std::string SavedFilesPlaylist(const std::vector<std::string>& paths, const std::string& folder);
+// One line of that playlist, its line end included.
+std::string SavedFileLine(const std::string& path, const std::string& folder);
 
 // `text` as a JSON string, quotes included. UTF-8 stays as it is; each byte
 // that is no part of a UTF-8 character is written "\udcXX", so any name gives

@@ -59,4 +59,65 @@ TEST(ParseCommandLine, AShortFlagFollowedByADashIsNoOption)
     EXPECT_EQ((std::vector<std::string>{"-0-", "--m3u="}), ended.options.sources);
 }
 
+TEST(ParseCommandLine, NumbersAreDecimalDigitsWithinTheirRange)
+{
+    const std::string kb = "--max-kb: takes a whole number from 1 to 4294967295, not ";
+    const struct {
+        std::vector<std::string> args;
+        std::string error;  // contained in the message
+    } refused[] = {
+        {{"--max-kb", "12abc"}, kb + "\"12abc\""},
+        {{"--max-kb", ""}, kb + "\"\""},
+        {{"--max-kb", "+5"}, kb + "\"+5\""},
+        {{"--max-kb", " 5"}, kb + "\" 5\""},
+        {{"--max-kb", "0"}, kb + "\"0\""},
+        {{"--max-kb", "4294967296"}, kb + "\"4294967296\""},
+        {{"--max-kb", "000000020004000000"}, kb + "\"000000020004000000\""},
+        {{"--seed", "-1"}, "--seed: takes a whole number from 0 to 4294967295, not \"-1\""},
+        {{"--modified-days", "2147483648"},
+         "--modified-days: takes a whole number from 0 to 2147483647"},
+        {{"--fresh", "-1"}, "--fresh"},
+        {{"--bogus"}, "--bogus"},
+        {{"--json", "-0"}, "excludes"},
+    };
+    for (const auto& c : refused) {
+        const Parsed parsed = Parse(c.args);
+        EXPECT_EQ(ParseOutcome::kBadUsage, parsed.outcome) << c.error;
+        EXPECT_NE(std::string::npos, parsed.error.find(c.error)) << parsed.error;
+    }
+
+    const Parsed parsed = Parse({"--max-kb", "4294967295", "--min-file-kb", "02500", "--seed",
+                                 "0", "--accessed-days", "2147483647", "--max-file-kb", "0"});
+    ASSERT_EQ(ParseOutcome::kRun, parsed.outcome) << parsed.error;
+    const CliOptions& options = parsed.options;
+    EXPECT_EQ(4294967295u, options.maxKB.value_or(0));
+    EXPECT_EQ(2500u, options.minFileKB.value_or(0));
+    EXPECT_EQ(0u, options.seed.value_or(1));
+    EXPECT_EQ(2147483647, options.accessedDays.value_or(0));
+    EXPECT_EQ(0u, options.maxFileKB.value_or(1));
+}
+
+TEST(ParseCommandLine, TheLastOfARepeatedOptionOrOfAPairCounts)
+{
+    const Parsed parsed = Parse({"a", "--ext", "wav", "--ext", "mp3", "--resample",
+                                 "--no-resample", "--no-top-up", "--top-up", "--avoid", "x.m3u",
+                                 "b", "--avoid", "y", "--copy-to", "--links-to", "L"});
+    ASSERT_EQ(ParseOutcome::kRun, parsed.outcome) << parsed.error;
+    const CliOptions& options = parsed.options;
+    EXPECT_EQ("mp3", options.extensions.value_or(""));
+    EXPECT_EQ(false, options.resample.value_or(true));
+    EXPECT_EQ(true, options.topUp.value_or(false));
+    EXPECT_EQ((std::vector<std::string>{"a", "b"}), options.sources);
+    EXPECT_EQ((std::vector<std::string>{"x.m3u", "y"}), options.avoid);
+    EXPECT_EQ("", options.copyTo.value_or("unset"));
+    EXPECT_EQ("L", options.linksTo.value_or(""));
+
+    const Parsed again = Parse({"a", "--no-resample", "--resample", "--top-up", "--no-top-up"});
+    ASSERT_EQ(ParseOutcome::kRun, again.outcome) << again.error;
+    const CliOptions& other = again.options;
+    EXPECT_EQ(true, other.resample.value_or(false));
+    EXPECT_EQ(false, other.topUp.value_or(true));
+    EXPECT_FALSE(other.copyTo.has_value());
+}
+
 }  // namespace

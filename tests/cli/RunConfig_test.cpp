@@ -279,6 +279,7 @@ TEST(ResolveRunConfig, CapacityInTheUnitsPeopleHaveAndTheFreeSpace)
     }
 }
 
+// The paths a run refuses are found on the disk by CliTree.APathThatCannotBeUsedStopsTheRun.
 TEST(ResolveRunConfig, WhatStopsARunIsSaidInOneLine)
 {
     const struct {
@@ -288,37 +289,6 @@ TEST(ResolveRunConfig, WhatStopsARunIsSaidInOneLine)
         {[](CliOptions&, RunFacts& f) { f.sources.clear(); },
          "no source given: name folders (with \"+\" for their subfolders), playlists, files, or "
          "\"-\" for standard input"},
-        {[](CliOptions&, RunFacts& f) { f.sources.push_back(CheckedSource{}); },
-         "an empty argument names no source"},
-        {[](CliOptions&, RunFacts& f) { f.avoid.push_back(CheckedSource{}); },
-         "an empty argument names no source"},
-        {[](CliOptions&, RunFacts& f) {
-             f.startFolders = {Found("/gone")};
-             f.startFolders[0].problem = "does not exist";
-         },
-         "/gone: does not exist"},
-        {[](CliOptions&, RunFacts& f) {
-             f.avoid = {Found("/x.m3u", SourceKind::kPlaylist)};
-             f.avoid[0].problem = "cannot be read as a playlist";
-         },
-         "/x.m3u: cannot be read as a playlist"},
-        {[](CliOptions&, RunFacts& f) {
-             f.sources.push_back(Found("-", SourceKind::kStandardInput));
-             f.avoid = {Found("-", SourceKind::kStandardInput)};
-         },
-         "-: standard input can be read only once"},
-        {[](CliOptions&, RunFacts& f) { f.copyTo = SaveFolderFacts(); },
-         "--copy-to: no folder given, and the settings name no Dest folder"},
-        {[](CliOptions&, RunFacts& f) {
-             f.copyTo = Reached("/card/", 0);
-             f.linksTo = SaveFolderFacts();
-         },
-         "--links-to: no folder given, and the settings name no Dest folder"},
-        {[](CliOptions&, RunFacts& f) {
-             f.linksTo = Reached("/gone/", 0);
-             f.linksTo->reached = false;
-         },
-         "Cannot access folder: /gone/"},
         {[](CliOptions& o, RunFacts&) { o.replace = true; },
          "--replace: name the folder it manages with --copy-to or --links-to"},
         {[](CliOptions& o, RunFacts&) {
@@ -349,36 +319,6 @@ TEST(ResolveRunConfig, WhatStopsARunIsSaidInOneLine)
              f.copyTo->spaceKnown = false;
          },
          "/card/: the system does not tell its free space"},
-        {[](CliOptions&, RunFacts& f) { f.m3u = FileToWrite(); },
-         "--m3u: an empty argument names no file"},
-        {[](CliOptions&, RunFacts& f) {
-             f.m3u = NewFile("/music");
-             f.m3u->kind = platform::PathKind::kFolder;
-         },
-         "/music: is a folder"},
-        {[](CliOptions&, RunFacts& f) {
-             f.m3u = NewFile("/dev/null");
-             f.m3u->kind = platform::PathKind::kOther;
-         },
-         "/dev/null: is not a regular file"},
-        {[](CliOptions&, RunFacts& f) {
-             f.m3u = NewFile("/gone/x.m3u");
-             f.m3u->folderExists = false;
-         },
-         "/gone/x.m3u: its folder does not exist"},
-        {[](CliOptions&, RunFacts& f) {
-             f.m3u = NewFile("/list.m3u");
-             f.m3u->kind = platform::PathKind::kFile;
-             f.m3u->isSource = true;
-         },
-         "/list.m3u: is one of the run's sources"},
-        {[](CliOptions&, RunFacts& f) { f.history = FileToWrite(); },
-         "--history: an empty argument names no file"},
-        {[](CliOptions&, RunFacts& f) {
-             f.history = NewFile("/h");
-             f.history->kind = platform::PathKind::kFolder;
-         },
-         "/h: is a folder"},
         {[](CliOptions& o, RunFacts& f) {
              o.convert = "mp3:100";
              f.convert = Converter();

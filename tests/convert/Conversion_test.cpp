@@ -62,6 +62,7 @@ int PartFilesIn(const std::string& folder)
 
 class CountingProgress : public CConvertProgress {
 public:
+    bool keepGoing = true;
     bool Probing(std::size_t, std::size_t count) override
     {
         probed = count;
@@ -71,7 +72,7 @@ public:
     {
         converted = done;
         fromCache = cached;
-        return true;
+        return keepGoing;
     }
     std::size_t probed = 0, converted = 0, fromCache = 0;
 };
@@ -183,6 +184,28 @@ TEST_F(Conversion, AFileTheConverterCannotReadFailsWithItsLastLineAndLeavesNothi
     Add("late.flac");
     conversion.Plan(source, planned, nullptr);
     EXPECT_EQ(ConvertedFile::kStopped, conversion.Convert(planned, nullptr, &stop)[2].outcome);
+    EXPECT_EQ(0, PartFilesIn(setup.cacheFolder));
+}
+
+TEST_F(Conversion, WhenTheProgressSaysStopTheFilesNotBegunAreNotConverted)
+{
+    ASSERT_TRUE(MakeSound(temp.Join("0.flac"), 9, {}));
+    // One more file than run at once, so at least one is never begun.
+    const int count = static_cast<int>(platform::ProgramsAtOnce()) + 1;
+    for (int index = 1; index < count; ++index)
+        fs::copy_file(temp.Join("0.flac"), temp.Join(std::to_string(index) + ".flac"));
+    for (int index = 0; index < count; ++index)
+        Add(std::to_string(index) + ".flac");
+    CConversion conversion(setup);
+    conversion.Plan(source, planned, nullptr);
+    CountingProgress stopping;
+    stopping.keepGoing = false;
+    int notBegun = 0;
+    for (const ConvertedFile& file : conversion.Convert(planned, &stopping, nullptr)) {
+        EXPECT_NE(ConvertedFile::kAsItIs, file.outcome);
+        notBegun += file.outcome == ConvertedFile::kStopped ? 1 : 0;
+    }
+    EXPECT_GE(notBegun, 1);
     EXPECT_EQ(0, PartFilesIn(setup.cacheFolder));
 }
 

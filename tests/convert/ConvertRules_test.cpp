@@ -46,6 +46,7 @@ const char kFlacWithCover[] =
     "stream|index=1|codec_name=mjpeg|codec_type=video|bit_rate=N/A|disposition:attached_pic=1|"
     "tag:comment=Other\n"
     "format|format_name=flac|duration=6.000100|bit_rate=965338|tag:TITLE=T\\|x|tag:artist=Art|"
+    "tag:ALBUM=Al|tag:TRACKNUMBER=4|tag:track=4|tag:Date=2001|tag:genre=Rock|"
     "tag:encoder=Lavf59.27.100\n";
 const char kOggOpus[] =
     "packet|stream_index=0|size=482|side_data|\r\n\r\n"
@@ -63,7 +64,10 @@ TEST(AudioFacts, ReadsTheProbersAnswer)
     EXPECT_EQ(1, facts.pictureStream);
     EXPECT_EQ(766u, facts.pictureBytes);
     // Title and artist are carried, the encoder and the picture's comment not.
-    EXPECT_EQ(std::string("tag:TITLE" "T|x" "tag:artist" "Art").size(), facts.tagBytes);
+    EXPECT_EQ(std::string("tag:TITLE" "T|x" "tag:artist" "Art" "tag:ALBUM" "Al" "tag:TRACKNUMBER"
+                          "4" "tag:track" "4" "tag:Date" "2001" "tag:genre" "Rock")
+                  .size(),
+              facts.tagBytes);
 
     ASSERT_TRUE(ReadProbeOutput(kOggOpus, facts));
     EXPECT_EQ("opus", facts.codec);
@@ -77,6 +81,10 @@ TEST(AudioFacts, ReadsTheProbersAnswer)
                                  "format|format_name=image2|duration=1.0\n",
                                  facts));
     EXPECT_FALSE(ReadProbeOutput("", facts));
+    // A length past what the plan counts is no length.
+    EXPECT_FALSE(ReadProbeOutput("stream|index=0|codec_name=flac|codec_type=audio\n"
+                                 "format|format_name=flac|duration=5000000.5\n",
+                                 facts));
 }
 
 AudioFacts Facts(const char* codec, const char* container, uint32_t bitRate)

@@ -1,0 +1,148 @@
+// The command line's readers and writers of text: capacities, JSON strings,
+// playlists of saved files, and lines fitted to a terminal.
+#include "cli/Capacity.h"
+#include "cli/SampleText.h"
+#include "cli/TerminalText.h"
+#include "platform/Paths.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ParseCapacity, SizesInTheUnitsPeopleHave)
+{
+    const uint64_t kKiB = 1024;
+    const struct {
+        const char* text;
+        uint64_t bytes;
+    } sizes[] = {
+        {"4G", 4000000000},        {"1GiB", kKiB * kKiB * kKiB},
+        {"3.7GiB", 3972844748},    {"700M", 700000000},
+        {"700mb", 700000000},      {"1.5k", 1500},
+        {"1gB", 1000000000},       {"2kb", 2000},
+        {"2TB", 2000000000000},    {"0.5mib", kKiB * kKiB / 2},
+        {"1.000001T", 1000001000000}, {"4294967295k", 4294967295000},
+        {"4294967.295999M", 4294967295999}, {"1KiB", kKiB},
+    };
+    for (const auto& size : sizes) {
+        Capacity capacity;
+        std::string problem;
+        EXPECT_TRUE(ParseCapacity(size.text, capacity, problem)) << size.text << ": " << problem;
+        EXPECT_EQ(size.bytes, capacity.bytes) << size.text;
+        EXPECT_FALSE(capacity.isFreeSpace) << size.text;
+    }
+    Capacity free;
+    std::string problem;
+    EXPECT_TRUE(ParseCapacity("Free", free, problem));
+    EXPECT_TRUE(free.isFreeSpace);
+    EXPECT_EQ(4294967295u, CapacityKB(4294967295999));
+    EXPECT_EQ(4294967295u, CapacityKB(UINT64_MAX));
+    // A thousandth, and at least sixteen allocation units, stay free.
+    EXPECT_EQ(7992000000u, FillableBytes(8000000000, 4096));
+    EXPECT_EQ(1000000u - 16 * 4096, FillableBytes(1000000, 4096));
+    EXPECT_EQ(0u, FillableBytes(65536, 4096));
+}
+
+TEST(ParseCapacity, AnythingElseIsRefusedWithTheReason)
+{
+    const std::string noSize = "\" is no size: give a number with K, M, G, T, KiB, MiB, GiB or "
+                               "TiB (for example 4G or 3.7GiB), or free";
+    const std::string tooLarge = "\" is outside the 1 to 4294967295 KB a sample can count";
+    const struct {
+        const char* text;
+        std::string problem;
+    } cases[] = {
+        {"4000", "\"4000" + noSize},
+        {"-1G", "\"-1G" + noSize},
+        {"4.G", "\"4.G" + noSize},
+        {".5G", "\".5G" + noSize},
+        {"4 G", "\"4 G" + noSize},
+        {"4Gb2", "\"4Gb2" + noSize},
+        {"", "\"" + noSize},
+        {"3.1234567G", "\"3.1234567G\": at most six decimals"},
+        {"4295G", "\"4295G" + tooLarge},
+        {"4294967296k", "\"4294967296k" + tooLarge},
+        {"4294967.296M", "\"4294967.296M" + tooLarge},
+        {"99999999999999999999999k", "\"99999999999999999999999k" + tooLarge},
+        {"0.999k", "\"0.999k" + tooLarge},
+    };
+    for (const auto& c : cases) {
+        Capacity capacity;
+        std::string problem;
+        EXPECT_FALSE(ParseCapacity(c.text, capacity, problem)) << c.text;
+        EXPECT_EQ(c.problem, problem);
+    }
+}
+
+TEST(JsonString, EveryNameGivesAJsonStringThatNamesItExactly)
+{
+    const struct {
+        std::string text, json;
+    } cases[] = {
+        {"a.mp3", "\"a.mp3\""},
+        {"q\"uo\\te", "\"q\\\"uo\\\\te\""},
+        {"tab\tnew\nline", "\"tab\\u0009new\\u000aline\""},
+        {"del\x7F", "\"del\\u007f\""},
+        {"caf\xC3\xA9 \xE6\x97\xA5 \xF0\x9F\x8E\xB5", "\"caf\xC3\xA9 \xE6\x97\xA5 \xF0\x9F\x8E\xB5\""},
+        {"caf\xE9", "\"caf\\udce9\""},
+        {"\xFF\xC3", "\"\\udcff\\udcc3\""},
+        {"\xC3\xA9\xA9", "\"\xC3\xA9\\udca9\""},
+        {"", "\"\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.json, JsonString(c.text)) << c.text;
+}
+
+TEST(SavedFilesPlaylist, ListsFilesBelowItsFolderRelativelyAndTheRestWhole)
+{
+    const std::string end = platform::kTextLineEnd;
+    const struct {
+        std::vector<std::string> paths;
+        std::string folder, text;
+    } cases[] = {
+        {{}, "/card/", "#EXTM3U" + end},
+        {{"/card/a.mp3", "/card/sub/b.mp3", "/else/c.mp3", "/cards/d.mp3"}, "/card/",
+         "#EXTM3U" + end + "a.mp3" + end + "sub/b.mp3" + end + "/else/c.mp3" + end +
+             "/cards/d.mp3" + end},
+        {{"/card/a.mp3"}, "", "#EXTM3U" + end + "/card/a.mp3" + end},
+        {{"/card/"}, "/card/", "#EXTM3U" + end + "/card/" + end},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.text, SavedFilesPlaylist(c.paths, c.folder)) << c.folder;
+
+    // A line that would read back otherwise is a "file:" URI of the whole path.
+    for (const std::string name : {"#tag.mp3", " lead.mp3", "end.mp3 ", "new\nline.mp3",
+                                   "caf\xE9.mp3"}) {
+        const std::string line = SavedFileLine("/card/" + name, "/card/");
+        EXPECT_EQ(0u, line.find("file:")) << line;
+        EXPECT_EQ(line.size() - end.size(), line.find_first_of("\r\n")) << line;
+    }
+}
+
+TEST(FitLine, ALongPathLosesItsStartBetweenCharacters)
+{
+    const std::string wide = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";  // three, two columns each
+    const struct {
+        std::string head, path, tail;
+        std::size_t width;
+        std::string line;
+    } cases[] = {
+        {"Reading ", "/a/b", " 3", 14, "Reading /a/b 3"},
+        {"Reading ", "/a/bc", " 3", 14, "Reading ...c 3"},
+        {"R ", "/abcdefghij", "", 8, "R ...hij"},
+        {"", wide, "", 6, wide},
+        {"", wide, "", 5, "...\xE8\xAA\x9E"},
+        {"", wide, "", 4, "..."},
+        {"", "a\nb\x1B" "c\xFF", "", 10, "a?b?c?"},
+        {"", "a\xC2\x85" "b", "", 10, "a?b"},
+        {"Reading ", "/x/y", "", 5, "Readi"},
+    };
+    for (const auto& c : cases) {
+        const std::string line = FitLine(c.head, c.path, c.tail, c.width);
+        EXPECT_EQ(c.line, line) << c.width;
+        EXPECT_GE(c.width, LineColumns(line)) << line;
+    }
+    EXPECT_EQ(9u, LineColumns("ab" + wide + "\xC3\xA9"));
+}
+
+}  // namespace
