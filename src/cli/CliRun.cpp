@@ -136,8 +136,6 @@ public:
     {
         m_rHistory.RecordSaved(m_rSources[static_cast<std::size_t>(index)]);
         m_vecSaved.push_back(destPath);
-        // A line that could not be added is reported by the whole playlist
-        // written after the save.
         if (!m_strManagedFolder.empty())
             AddToFillPlaylist(m_strManagedFolder, destPath);
     }

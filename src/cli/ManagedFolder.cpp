@@ -45,16 +45,13 @@ platform::WriteResult WriteFillPlaylist(const std::string& folder,
     return platform::WriteWholeFile(folder + kFillPlaylistName, SavedFilesPlaylist(files, folder));
 }
 
-platform::WriteResult AddToFillPlaylist(const std::string& folder, const std::string& file)
+void AddToFillPlaylist(const std::string& folder, const std::string& file)
 {
     // The run is the folder's only writer, so the line goes on the end with no
     // lock file, which would be one more file in the user's folder.
     const std::string line = SavedFileLine(file, folder);
-    std::FILE* playlist = std::fopen((folder + kFillPlaylistName).c_str(), "ab");
-    if (playlist == nullptr)
-        return platform::FailedWithLastError();
-    const bool written = std::fwrite(line.data(), 1, line.size(), playlist) == line.size();
-    if (std::fclose(playlist) != 0 || !written)
-        return platform::FailedWithLastError();
-    return platform::WriteResult::Done();
+    if (std::FILE* playlist = std::fopen((folder + kFillPlaylistName).c_str(), "ab")) {
+        std::fwrite(line.data(), 1, line.size(), playlist);
+        std::fclose(playlist);
+    }
 }

@@ -23,5 +23,6 @@ platform::WriteResult WriteFillPlaylist(const std::string& folder,
                                         const std::vector<std::string>& files);
 
 // Adds `file`, just saved, to the folder's playlist, so that a fill stopped
-// before its end leaves no file that the next one does not know of.
-platform::WriteResult AddToFillPlaylist(const std::string& folder, const std::string& file);
+// before its end leaves no file that the next one does not know of. A line
+// that cannot be added is told by WriteFillPlaylist after the save.
+void AddToFillPlaylist(const std::string& folder, const std::string& file);

@@ -127,6 +127,11 @@ TEST(TopUp, FillsAgainAfterASwapWithTheFileOfTheNameItFreed)
     attempt.names.Fill(attempt.trial);
     EXPECT_EQ(118 * KB, attempt.TopUp(6205 * KB));
     EXPECT_EQ((Names{"c.mp3", "a.mp3"}), NamesOf(attempt.trial));
+    // A y/a.mp3 larger than the room the swap leaves stays out.
+    Attempt larger({{"a.mp3", 5000}, {"a.mp3", 1150}, {"c.mp3", 5087}}, {}, {});
+    larger.trial.AddEntry("x", "a.mp3", 5000);
+    larger.names.Fill(larger.trial);
+    EXPECT_EQ(1118 * KB, larger.TopUp(6205 * KB));
 }
 
 TEST(TopUp, CountsTheSpaceEachFileTakesAtTheDestination)

@@ -40,11 +40,6 @@ TEST(ParseCommandLine, NothingAfterEqualsIsAnEmptyValueNeverTheNextArgument)
             EXPECT_EQ(std::vector<std::string>{"keep.mp3"}, glued.options.sources) << option;
         }
     }
-    const Parsed m3u = Parse({"--m3u=", "keep.mp3", "--min-file-kb=0", "--copy-to="});
-    ASSERT_EQ(ParseOutcome::kRun, m3u.outcome);
-    EXPECT_EQ("", m3u.options.m3u.value_or("none"));
-    EXPECT_EQ("", m3u.options.copyTo.value_or("none"));
-    EXPECT_EQ(0u, m3u.options.minFileKB.value_or(1));
 }
 
 TEST(ParseCommandLine, AShortFlagFollowedByADashIsNoOption)

@@ -2,6 +2,7 @@
 #include "ProgramVersion.h"
 #include "RunProgram.h"
 #include "cli/CliOptions.h"
+#include "cli/ManagedFolder.h"
 #include "cli/RunConfig.h"
 #include "platform/TextEncoding.h"
 #include "support/TestFiles.h"
@@ -728,6 +729,15 @@ protected:
     TempFolder temp;
     std::string library, card;
 };
+
+TEST_F(CardFill, TheLastFillsFilesGiveBackTheSpaceTheyTake)
+{
+    const std::string a = JoinPath(card, "a.mp3"), b = JoinPath(card, "b.mp3");
+    ASSERT_TRUE(WriteBytes(a, std::string(100000, 'a')) && WriteBytes(b, std::string(200000, 'b')));
+    EXPECT_LE(100000u, SpaceOfFiles({a}));
+    EXPECT_LE(300000u, SpaceOfFiles({a, b, JoinPath(card, "gone.mp3")}));
+    EXPECT_GT(400000u, SpaceOfFiles({a, b}));
+}
 
 TEST_F(CardFill, TopUpTakesTheFileThatFillsTheRoom)
 {
