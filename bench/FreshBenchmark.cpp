@@ -3,6 +3,7 @@
 // against the same draw without the history.
 #include "BenchClock.h"
 #include "catalogue/HistoryLine.h"
+#include "platform/Clock.h"
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/Sampling.h"
 #include "catalogue/SaveHistory.h"
@@ -43,7 +44,7 @@ int main()
         source.AddEntry(FolderOf(i), NameOf(i), sizeKB(random));
 
     // Every line within the fresh days: half the source, each file saved twice.
-    const int64_t now = UtcNow();
+    const int64_t now = platform::UtcNow();
     const std::filesystem::path historyPath =
         std::filesystem::temp_directory_path() / "tarrowby-fresh-bench.history";
     {

@@ -63,7 +63,7 @@ public:
     void SetSizeKB(uint32_t index, uint32_t sizeKB);
     // Entry `index`, which must be below GetCount(), read in place by passes over
     // a whole list.
-    const FileEntry& GetEntry(uint32_t index) const { return m_entries[index]; }
+    const FileEntry& GetEntry(uint32_t index) const { return m_vecEntries[index]; }
 
     void SetMinKB(uint32_t kb) { m_nMinKB = kb; }
     void SetMaxKB(uint32_t kb) { m_nMaxKB = kb; }
@@ -79,7 +79,7 @@ private:
     // The day filters on a file read from the disk, then AddEntry.
     int AdmitReadFile(const std::string& path, const platform::FileFacts& facts);
 
-    std::vector<FileEntry> m_entries;
+    std::vector<FileEntry> m_vecEntries;
     uint32_t m_nTotalKB = 0;
     uint32_t m_nMinKB = kSampleMinKB;
     uint32_t m_nMaxKB = kSampleMaxKB;

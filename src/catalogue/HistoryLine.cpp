@@ -1,11 +1,12 @@
 #include "catalogue/HistoryLine.h"
 
+#include "platform/Clock.h"
+
 #include <cstdio>
-#include <ctime>
 
 namespace {
 
-const int64_t kSecondsPerDay = 86400;
+using platform::kSecondsPerDay;
 // The form of the time; "0" stands for any digit.
 const char kTimePattern[] = "0000-00-00T00:00:00Z";
 const std::string_view::size_type kTimeLength = sizeof kTimePattern - 1;
@@ -63,11 +64,6 @@ int DigitsAt(std::string_view text, std::string_view::size_type at, int count)
 }
 
 }  // namespace
-
-int64_t UtcNow()
-{
-    return static_cast<int64_t>(std::time(nullptr));
-}
 
 std::string HistoryLine(int64_t when, const std::string& path)
 {

@@ -6,9 +6,6 @@
 // One line of the history of saves: when a file was saved, in UTC as ISO 8601
 // ("2025-03-14T09:26:53Z"), a tab, the file's full path, a line end.
 
-// The current time in seconds since 1970, UTC.
-int64_t UtcNow();
-
 // The line for `path` saved at `when`.
 std::string HistoryLine(int64_t when, const std::string& path);
 

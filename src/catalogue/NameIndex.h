@@ -11,16 +11,16 @@ class NameIndex {
 public:
     void Fill(const CFileList& list)
     {
-        m_names.clear();
+        m_setNames.clear();
         const uint32_t count = static_cast<uint32_t>(list.GetCount());
-        m_names.reserve(count);
+        m_setNames.reserve(count);
         for (uint32_t i = 0; i < count; ++i)
-            m_names.insert(platform::FoldAsciiCase(list.GetName(i)));
+            m_setNames.insert(platform::FoldAsciiCase(list.GetName(i)));
     }
-    bool Holds(const std::string& name) const { return m_names.count(platform::FoldAsciiCase(name)) != 0; }
-    void Add(const std::string& name) { m_names.insert(platform::FoldAsciiCase(name)); }
-    void Remove(const std::string& name) { m_names.erase(platform::FoldAsciiCase(name)); }
+    bool Holds(const std::string& name) const { return m_setNames.count(platform::FoldAsciiCase(name)) != 0; }
+    void Add(const std::string& name) { m_setNames.insert(platform::FoldAsciiCase(name)); }
+    void Remove(const std::string& name) { m_setNames.erase(platform::FoldAsciiCase(name)); }
 
 private:
-    std::unordered_set<std::string> m_names;
+    std::unordered_set<std::string> m_setNames;
 };

@@ -42,16 +42,16 @@ int NextTextChar(std::FILE* file)
 class LineReader {
 public:
     // A UTF-8 byte order mark is no part of the first line.
-    explicit LineReader(std::FILE* file) : m_file(file)
+    explicit LineReader(std::FILE* file) : m_pFile(file)
     {
-        while (m_text.size() < 3 && m_text.find('\n') == std::string::npos) {
-            const int c = NextTextChar(m_file);
+        while (m_strText.size() < 3 && m_strText.find('\n') == std::string::npos) {
+            const int c = NextTextChar(m_pFile);
             if (c == EOF)
                 break;
-            m_text.push_back(static_cast<char>(c));
+            m_strText.push_back(static_cast<char>(c));
         }
-        if (m_text == "\xEF\xBB\xBF")
-            m_text.clear();
+        if (m_strText == "\xEF\xBB\xBF")
+            m_strText.clear();
     }
 
     // The next piece: the rest of the line when it is a URI, else at most
@@ -61,15 +61,15 @@ public:
     bool Next(std::string& piece)
     {
         Fill();
-        if (std::ferror(m_file) || m_text.empty())
+        if (std::ferror(m_pFile) || m_strText.empty())
             return false;
-        if (m_overlong) {
-            m_overlong = false;
-            m_text = "\n";
+        if (m_bOverlong) {
+            m_bOverlong = false;
+            m_strText = "\n";
         }
-        const std::size_t end = IsUri(m_text) ? m_text.size() : PieceEnd();
-        piece = m_text.substr(0, end);
-        m_text.erase(0, end);
+        const std::size_t end = IsUri(m_strText) ? m_strText.size() : PieceEnd();
+        piece = m_strText.substr(0, end);
+        m_strText.erase(0, end);
         // The line is a C string to the rest of the program: a NUL byte ends it.
         piece.resize(std::strlen(piece.c_str()));
         return true;
@@ -81,21 +81,21 @@ private:
     // bytes at most.
     void Fill()
     {
-        while (m_text.size() < kLookahead) {
-            if (!m_text.empty() && m_text.back() == '\n')
+        while (m_strText.size() < kLookahead) {
+            if (!m_strText.empty() && m_strText.back() == '\n')
                 return;
-            const int c = NextTextChar(m_file);
+            const int c = NextTextChar(m_pFile);
             if (c == EOF)
                 return;
-            m_text.push_back(static_cast<char>(c));
+            m_strText.push_back(static_cast<char>(c));
         }
-        if (m_text.back() == '\n' || !IsUri(m_text))
+        if (m_strText.back() == '\n' || !IsUri(m_strText))
             return;
-        for (int c; (c = NextTextChar(m_file)) != EOF;) {
-            if (c != '\n' && m_text.size() == kLongestUriLine)
-                m_overlong = true;
+        for (int c; (c = NextTextChar(m_pFile)) != EOF;) {
+            if (c != '\n' && m_strText.size() == kLongestUriLine)
+                m_bOverlong = true;
             else
-                m_text.push_back(static_cast<char>(c));
+                m_strText.push_back(static_cast<char>(c));
             if (c == '\n')
                 return;
         }
@@ -106,14 +106,14 @@ private:
     std::size_t PieceEnd() const
     {
         std::size_t units = 0, at = 0;
-        while (at < m_text.size()) {
-            const std::size_t length = platform::Utf8CharLength(m_text, at);
+        while (at < m_strText.size()) {
+            const std::size_t length = platform::Utf8CharLength(m_strText, at);
             const std::size_t cost = length == 4 ? 2 : 1;
             if (units + cost > kPieceLength)
                 break;
             units += cost;
             at += length == 0 ? 1 : length;
-            if (m_text[at - 1] == '\n')
+            if (m_strText[at - 1] == '\n')
                 break;
         }
         return at;
@@ -125,9 +125,9 @@ private:
         return start != std::string::npos && IsFileUri(line.substr(start));
     }
 
-    std::FILE* m_file;
-    std::string m_text;
-    bool m_overlong = false;  // the URI line in hand was passed over
+    std::FILE* m_pFile;
+    std::string m_strText;
+    bool m_bOverlong = false;  // the URI line in hand was passed over
 };
 
 std::string InProgramCodePage(const std::string& text, PlaylistText kind)

@@ -16,26 +16,26 @@ void CRecentSaves::Add(std::string_view path)
     const std::string_view key = Key(path);
     if (key.size() > m_nFree) {
         m_nFree = std::max(kBlockSize, key.size());
-        m_blocks.push_back(std::make_unique<char[]>(m_nFree));
-        m_pFree = m_blocks.back().get();
+        m_vecBlocks.push_back(std::make_unique<char[]>(m_nFree));
+        m_pFree = m_vecBlocks.back().get();
     }
     std::copy(key.begin(), key.end(), m_pFree);
-    m_paths.insert(std::string_view(m_pFree, key.size()));
+    m_setPaths.insert(std::string_view(m_pFree, key.size()));
     m_pFree += key.size();
     m_nFree -= key.size();
 }
 
 void CRecentSaves::Clear()
 {
-    m_paths.clear();
-    m_blocks.clear();
+    m_setPaths.clear();
+    m_vecBlocks.clear();
     m_pFree = nullptr;
     m_nFree = 0;
 }
 
 bool CRecentSaves::Holds(std::string_view path) const
 {
-    return m_paths.count(Key(path)) != 0;
+    return m_setPaths.count(Key(path)) != 0;
 }
 
 std::string_view CRecentSaves::Key(std::string_view path) const

@@ -14,7 +14,7 @@ class CRecentSaves {
 public:
     void Add(std::string_view path);
     void Clear();
-    bool Empty() const { return m_paths.empty(); }
+    bool Empty() const { return m_setPaths.empty(); }
     bool Holds(std::string_view path) const;
 
 private:
@@ -23,10 +23,10 @@ private:
 
     // The paths' text lives in blocks that never move, so a history of 100,000
     // lines costs a few allocations rather than one per path.
-    std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<std::unique_ptr<char[]>> m_vecBlocks;
     char* m_pFree = nullptr;
     std::size_t m_nFree = 0;
-    std::unordered_set<std::string_view> m_paths;
+    std::unordered_set<std::string_view> m_setPaths;
     mutable std::string m_strFolded;
 };
 

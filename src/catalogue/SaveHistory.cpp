@@ -2,29 +2,14 @@
 
 #include "catalogue/HistoryLine.h"
 #include "platform/AppendFile.h"
+#include "platform/Clock.h"
 #include "platform/FileLock.h"
-#include "platform/FileSystem.h"
 #include "platform/WholeFile.h"
-
-#include <cstdio>
-#include <memory>
 
 namespace {
 
-const int64_t kSecondsPerDay = 86400;
+using platform::kSecondsPerDay;
 const int kTidyAfterDays = CSaveHistory::kHistoryDays + 30;
-
-bool ReadWholeFile(const std::string& path, std::string& bytes)
-{
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(platform::OpenForReading(path),
-                                                          &std::fclose);
-    if (!file)
-        return false;
-    char chunk[65536];
-    for (std::size_t count; (count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;)
-        bytes.append(chunk, count);
-    return !std::ferror(file.get());
-}
 
 // Calls `visit` with the time, the path and the whole text of every line that is
 // not damaged; a line may end in "\r\n" and the last one without a line end.
@@ -64,8 +49,8 @@ platform::WriteResult CSaveHistory::Record(const std::vector<std::string>& paths
     if (lines.empty())
         return platform::WriteResult::Done();
     const platform::WriteResult written = platform::AppendLines(m_strPath, lines);
-    if (!written && m_firstFailure)
-        m_firstFailure = written;
+    if (!written && m_recordsResult)
+        m_recordsResult = written;
     return written;
 }
 
@@ -80,8 +65,8 @@ bool CSaveHistory::Scan(int64_t now, int64_t since, CRecentSaves* recent)
 {
     m_bTidied = true;
     std::string bytes;
-    if (!ReadWholeFile(m_strPath, bytes))
-        return !platform::PathExists(m_strPath);
+    if (!platform::ReadWholeFile(m_strPath, bytes))
+        return false;
     const int64_t keepFrom = now - kHistoryDays * kSecondsPerDay;
     const int64_t tidyBefore = now - kTidyAfterDays * kSecondsPerDay;
     bool tidy = false;
@@ -96,7 +81,7 @@ bool CSaveHistory::Scan(int64_t now, int64_t since, CRecentSaves* recent)
     // Read again under the appends' lock, so that no line added since is lost.
     platform::WithFileLock(m_strPath, [&] {
         std::string current;
-        if (!ReadWholeFile(m_strPath, current))
+        if (!platform::ReadWholeFile(m_strPath, current))
             return platform::FailedWithLastError();
         std::string kept;
         ForEachLine(current, [&](int64_t when, std::string_view, std::string_view line) {

@@ -20,9 +20,9 @@ public:
     // Records `paths` as saved at `now`. A path holding a line break cannot be
     // carried by a line and is left out. Fails when the history cannot be written.
     platform::WriteResult Record(const std::vector<std::string>& paths, int64_t now);
-    // The first record of this object that failed, for saves that record file by
-    // file; done when none did.
-    const platform::WriteResult& FirstFailure() const { return m_firstFailure; }
+    // How this object's records went, for saves that record file by file: done
+    // while every one was written, else the first failure.
+    const platform::WriteResult& RecordsResult() const { return m_recordsResult; }
 
     // Adds to `recent` every path saved within `days` days before `now` (none
     // when `days` is 0 or less). A missing history holds nothing; false when it
@@ -37,5 +37,5 @@ private:
 
     std::string m_strPath;
     bool m_bTidied = false;
-    platform::WriteResult m_firstFailure;
+    platform::WriteResult m_recordsResult;
 };

@@ -4,6 +4,7 @@
 
 #include "catalogue/Playlist.h"
 #include "catalogue/ReadProgress.h"
+#include "platform/Clock.h"
 #include "platform/FileSystem.h"
 #include "platform/NameCompare.h"
 #include "platform/Paths.h"
@@ -15,14 +16,12 @@
 
 namespace {
 
-const int32_t kSecondsPerDay = 86400;
-
 // Whole days from `then` to `now`, truncated toward zero; the difference wraps
 // like the 32-bit clock it comes from.
 int32_t AgeInDays(int32_t now, int32_t then)
 {
     const uint32_t difference = static_cast<uint32_t>(now) - static_cast<uint32_t>(then);
-    return static_cast<int32_t>(difference) / kSecondsPerDay;
+    return static_cast<int32_t>(static_cast<int32_t>(difference) / platform::kSecondsPerDay);
 }
 
 // Kilobytes of 1000 bytes, plus one, so every file counts; the whole size
@@ -138,7 +137,7 @@ int CFileList::AddListedFile(const std::string& path, const platform::FolderItem
 int CFileList::AdmitReadFile(const std::string& path, const platform::FileFacts& facts)
 {
     if (HasDayFilters() &&
-        RefusedByDayFilters(m_nAccessedDays, m_nModifiedDays, facts, platform::CurrentTime()))
+        RefusedByDayFilters(m_nAccessedDays, m_nModifiedDays, facts, static_cast<int32_t>(platform::UtcNow())))
         return -1;
     return AddEntry(platform::FolderOf(path), platform::NameOf(path), SizeInKB(facts.size));
 }

@@ -52,8 +52,8 @@ std::string SourceKey(const std::string& path)
 bool CSourcesRead::Add(const std::string& path, bool tree)
 {
     const std::string key = SourceKey(path);
-    if (m_keys.count(key + " tree") != 0 || m_keys.count(key + (tree ? " tree" : "")) != 0)
+    if (m_setKeys.count(key + " tree") != 0 || m_setKeys.count(key + (tree ? " tree" : "")) != 0)
         return false;
-    m_keys.insert(key + (tree ? " tree" : ""));
+    m_setKeys.insert(key + (tree ? " tree" : ""));
     return true;
 }

@@ -11,10 +11,10 @@ public:
     // nothing, when it was read before: a folder read alone or as a tree, a
     // tree read as a tree, a playlist read at all.
     bool Add(const std::string& path, bool tree);
-    void Clear() { m_keys.clear(); }
+    void Clear() { m_setKeys.clear(); }
 
 private:
-    std::set<std::string> m_keys;
+    std::set<std::string> m_setKeys;
 };
 
 // What a source path names, the same for every spelling of it: a folder's

@@ -30,7 +30,7 @@ bool ParseCapacity(const std::string& text, Capacity& capacity, std::string& pro
 {
     capacity = Capacity();
     if (platform::FoldAsciiCase(text) == "free") {
-        capacity.free = true;
+        capacity.isFreeSpace = true;
         return true;
     }
     const char kDigits[] = "0123456789";

@@ -5,7 +5,7 @@
 // A capacity as people give it: a size in the units disks and shops use, or the
 // destination's free space.
 struct Capacity {
-    bool free = false;  // the destination's free space
+    bool isFreeSpace = false;  // the destination's free space; `bytes` unused
     uint64_t bytes = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "cli/ProgramInfo.h"
 #include "settings/DecimalText.h"
+#include "settings/SettingKeys.h"
 
 #include <CLI/CLI.hpp>
 
@@ -20,6 +21,12 @@ const char kSourceHelp[] =
     "playlist (.m3u, .m3u8), a single file, or \"-\" for a list of paths on standard input";
 
 const uint64_t kLargestKB = UINT32_MAX;
+
+// A switch's default as the help text words it.
+std::string DefaultSwitch(const char* key)
+{
+    return SettingDefault(key) == "0" ? "off" : "on";
+}
 
 // A whole number of digits only; a sign, a blank or a number outside
 // lowest..highest makes the text no number at all.
@@ -108,18 +115,20 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
     app.add_flag("--external", options.external,
                  "use the external memory's values (MaxView2, Dest2) instead of the internal one's");
     AddNumber(app, "--max-kb", options.maxKB, 1, kLargestKB,
-              "capacity in KB of 1000 bytes (default: the settings' value, else 32600)");
+              "capacity in KB of 1000 bytes (default: the settings' value, else " +
+                  SettingDefault("MaxView1") + ")");
     AddText(app, "--capacity", options.capacity,
             "capacity as a size: 4G, 700M, 3.7GiB (K, M, G, T count powers of 1000; KiB, MiB, "
             "GiB, TiB powers of 1024), or free: the free space of the destination folder; with "
             "a destination each file counts the space it takes there")
         ->type_name("SIZE");
-    AddText(app, "--ext", options.extensions, "admitted extensions (default mp3; empty admits all)")
+    AddText(app, "--ext", options.extensions,
+            "admitted extensions (default " + SettingDefault("Ext") + "; empty admits all)")
         ->type_name("LIST");
     AddNumber(app, "--min-file-kb", options.minFileKB, 0, kLargestKB,
-              "smallest admitted file in KB (default 1000)");
+              "smallest admitted file in KB (default " + SettingDefault("MinFileSize") + ")");
     AddNumber(app, "--max-file-kb", options.maxFileKB, 0, kLargestKB,
-              "largest admitted file in KB (default 100000)");
+              "largest admitted file in KB (default " + SettingDefault("MaxFileSize") + ")");
     AddNumber(app, "--accessed-days", options.accessedDays, 0, INT_MAX,
               "leave out files accessed within N days (0: off)");
     AddNumber(app, "--modified-days", options.modifiedDays, 0, INT_MAX,
@@ -130,12 +139,15 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->allow_extra_args(false)
         ->option_text("PATH");
-    const CLI::Option* resample = app.add_flag(
-        "--resample", "keep the fullest of five attempts (default: on, or the settings' BestFit)");
+    const std::string resampleHelp =
+        "keep the fullest of five attempts (default: the settings' BestFit, else " +
+        DefaultSwitch("BestFit") + ")";
+    const CLI::Option* resample = app.add_flag("--resample", resampleHelp);
     const CLI::Option* noResample = app.add_flag("--no-resample", "make one attempt");
-    const CLI::Option* topUp = app.add_flag(
-        "--top-up", "after the random draw, fill the room left with the files that fit it best "
-                    "(default: the settings' TopUp, else off)");
+    const std::string topUpHelp =
+        "after the random draw, fill the room left with the files that fit it best (default: the "
+        "settings' TopUp, else " + DefaultSwitch("TopUp") + ")";
+    const CLI::Option* topUp = app.add_flag("--top-up", topUpHelp);
     const CLI::Option* noTopUp = app.add_flag("--no-top-up", "leave the room the draw leaves");
     AddNumber(app, "--seed", options.seed, 0, UINT32_MAX,
               "seed the generator: the same seed, sources and options draw the same sample "
@@ -160,7 +172,8 @@ ParseOutcome ParseCommandLine(int argc, char** argv, CliOptions& options, std::s
         ->type_name("FILE");
     AddNumber(app, "--fresh", options.freshDays, 0, INT_MAX,
               "leave out files saved within DAYS days, as the history of saves tells "
-              "(default: the settings' FreshDays, else 0: off)")
+              "(default: the settings' FreshDays, else " + SettingDefault("FreshDays") +
+                  "; 0 is off)")
         ->type_name("DAYS");
     AddText(app, "--history", options.historyFile,
             "the history of saves to read and add to (default: beside the --settings file, "

@@ -63,7 +63,7 @@ void ReadAll(const RunConfig& config, CTerminalProgress& progress, RunLists& lis
     ReadSources(lists.avoided, config.avoid, &progress, lists.avoidNotes);
     progress.Clear();
     for (const ReadNotes* notes : {&lists.sourceNotes, &lists.avoidNotes}) {
-        for (const std::string& line : notes->playlistLines)
+        for (const std::string& line : notes->playlistMessages)
             std::fprintf(stderr, "%s\n", line.c_str());
     }
 }
@@ -123,18 +123,18 @@ class CSaveRecord : public CSaveReport {
 public:
     CSaveRecord(CSaveReport& terminal, const std::vector<std::string>& sources,
                 CRunHistory& history, const std::string& managedFolder)
-        : m_terminal(terminal), m_sources(sources), m_history(history),
+        : m_rReport(terminal), m_rSources(sources), m_rHistory(history),
           m_strManagedFolder(managedFolder)
     {
     }
     bool Saving(int index, int count, const std::string& destPath) override
     {
-        return m_terminal.Saving(index, count, destPath);
+        return m_rReport.Saving(index, count, destPath);
     }
-    void NotSaved(const SaveFailure& failure) override { m_terminal.NotSaved(failure); }
+    void NotSaved(const SaveFailure& failure) override { m_rReport.NotSaved(failure); }
     void Saved(int index, const std::string& destPath) override
     {
-        m_history.RecordSaved(m_sources[static_cast<std::size_t>(index)]);
+        m_rHistory.RecordSaved(m_rSources[static_cast<std::size_t>(index)]);
         m_vecSaved.push_back(destPath);
         if (!m_strManagedFolder.empty())
             AddToFillPlaylist(m_strManagedFolder, destPath);
@@ -144,9 +144,9 @@ public:
     const std::vector<std::string>& SavedFiles() const { return m_vecSaved; }
 
 private:
-    CSaveReport& m_terminal;
-    const std::vector<std::string>& m_sources;
-    CRunHistory& m_history;
+    CSaveReport& m_rReport;
+    const std::vector<std::string>& m_rSources;
+    CRunHistory& m_rHistory;
     std::string m_strManagedFolder;  // empty when the folder is not managed
     std::vector<std::string> m_vecSaved;
 };

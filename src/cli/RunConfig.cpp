@@ -133,7 +133,7 @@ bool ResolveCapacity(const CliOptions& options, const RunFacts& facts, RunConfig
         problem = "--capacity: " + problem;
         return false;
     }
-    if (config.saves.empty() && capacity.free) {
+    if (config.saves.empty() && capacity.isFreeSpace) {
         problem = "--capacity free: name the folder whose free space it is with --copy-to or "
                   "--links-to";
         return false;
@@ -148,7 +148,7 @@ bool ResolveCapacity(const CliOptions& options, const RunFacts& facts, RunConfig
         return false;
     }
     config.allocationUnit = dest.space.allocationUnit;
-    config.maxKB = CapacityKB(capacity.free ? FillableBytes(dest.space.freeBytes + dest.lastFillBytes,
+    config.maxKB = CapacityKB(capacity.isFreeSpace ? FillableBytes(dest.space.freeBytes + dest.lastFillBytes,
                                                             dest.space.allocationUnit)
                                             : capacity.bytes);
     return true;
@@ -169,8 +169,8 @@ bool ResolveRunConfig(const CliOptions& options, const RunFacts& facts, RunConfi
     filters.nAccessedDays = options.accessedDays.value_or(filters.nAccessedDays);
     filters.nModifiedDays = options.modifiedDays.value_or(filters.nModifiedDays);
     config.externalMem = options.external;
-    config.maxKB = options.maxKB.value_or(
-        static_cast<uint32_t>(options.external ? settings.MaxView2 : settings.MaxView1));
+    config.maxKB =
+        options.maxKB.value_or(static_cast<uint32_t>(settings.MaxView(options.external)));
     config.resample = options.resample.value_or(settings.BestFit != 0);
     config.topUp = options.topUp.value_or(settings.TopUp != 0);
     config.seed = options.seed.value_or(facts.freshSeed);

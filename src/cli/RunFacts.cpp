@@ -4,6 +4,7 @@
 #include "cli/ConvertConfig.h"
 #include "cli/ManagedFolder.h"
 #include "output/SaveFiles.h"
+#include "platform/Clock.h"
 #include "platform/Console.h"
 #include "platform/Paths.h"
 #include "platform/Profile.h"
@@ -26,7 +27,7 @@ uint32_t FreshSeed()
         return source();
     } catch (const std::exception&) {
         const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-        return SeedFromTime(static_cast<uint32_t>(platform::CurrentTime())) ^
+        return SeedFromTime(static_cast<uint32_t>(platform::UtcNow())) ^
                static_cast<uint32_t>(ticks);
     }
 }
@@ -81,7 +82,7 @@ SaveFolderFacts FindSaveFolder(const std::string& given, const CliOptions& optio
                                const CSettings& settings)
 {
     SaveFolderFacts facts;
-    facts.text = !given.empty() ? given : options.external ? settings.Dest2 : settings.Dest1;
+    facts.text = !given.empty() ? given : settings.Dest(options.external);
     if (facts.text.empty())
         return facts;
     facts.reached = ReachDestFolder(platform::AbsolutePath(facts.text), facts.folder);

@@ -52,7 +52,7 @@ struct ConvertFacts {
 };
 
 struct RunFacts {
-    CSettings settings{false};  // the defaults without --settings
+    CSettings settings;  // the defaults without --settings
     std::string settingsFile;   // absolute; empty without --settings
     std::vector<CheckedSource> startFolders, sources, avoid;
     std::optional<SaveFolderFacts> copyTo, linksTo;

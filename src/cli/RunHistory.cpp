@@ -1,9 +1,9 @@
 #include "cli/RunHistory.h"
 
-#include "catalogue/HistoryLine.h"
 #include "cli/ProgramInfo.h"
 #include "cli/TerminalProgress.h"
 #include "output/SaveTexts.h"
+#include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/StateFolder.h"
 #include "settings/IniPath.h"
@@ -21,14 +21,14 @@ std::string HistoryLocation(const std::string& historyFile, const std::string& s
     return stateFolder.empty() ? std::string() : platform::JoinPath(stateFolder, "history");
 }
 
-CRunHistory::CRunHistory(const std::string& path) : m_history(path)
+CRunHistory::CRunHistory(const std::string& path) : m_saveHistory(path)
 {
 }
 
 std::vector<bool> CRunHistory::LeaveOut(const CFileList& source, int days, int& count)
 {
     CRecentSaves recent;
-    if (days > 0 && (m_history.Path().empty() || !m_history.ReadRecent(days, UtcNow(), recent)))
+    if (days > 0 && (m_saveHistory.Path().empty() || !m_saveHistory.ReadRecent(days, platform::UtcNow(), recent)))
         Tell(kCannotReadHistory, "");
     const std::vector<bool> marks = MarkRecentlySaved(source, recent);
     count = static_cast<int>(std::count(marks.begin(), marks.end(), true));
@@ -44,13 +44,13 @@ void CRunHistory::RecordSaved(const std::vector<std::string>& paths)
     }
     if (fresh.empty())
         return;
-    platform::MakeFolders(platform::FolderOf(m_history.Path()));
-    m_history.Record(fresh, UtcNow());
+    platform::MakeFolders(platform::FolderOf(m_saveHistory.Path()));
+    m_saveHistory.Record(fresh, platform::UtcNow());
 }
 
 void CRunHistory::TellFailedRecords()
 {
-    const platform::WriteResult& failure = m_history.FirstFailure();
+    const platform::WriteResult& failure = m_saveHistory.RecordsResult();
     if (!failure)
         Tell(kCannotWriteHistory, failure.Reason());
 }
@@ -60,8 +60,8 @@ void CRunHistory::Tell(const char* prefix, const std::string& reason)
     if (m_bTold)
         return;
     m_bTold = true;
-    std::string line = MessageLine(prefix, m_history.Path());
-    if (m_history.Path().empty())
+    std::string line = MessageLine(prefix, m_saveHistory.Path());
+    if (m_saveHistory.Path().empty())
         line = "the history of saves has no place: no home folder is set; --history FILE names one";
     else if (!reason.empty())
         line += ": " + reason;

@@ -33,7 +33,7 @@ public:
 private:
     void Tell(const char* prefix, const std::string& reason);
 
-    CSaveHistory m_history;
+    CSaveHistory m_saveHistory;
     std::set<std::string> m_setRecorded;
     bool m_bTold = false;
 };

@@ -87,7 +87,7 @@ void ReadSources(CFileList& list, const std::vector<SourceArgument>& sources,
         if (namedNoFile > 0) {
             const std::string name =
                 source.kind == SourceKind::kStandardInput ? kStandardInputName : source.path;
-            notes.playlistLines.push_back(name + ": " + std::to_string(namedNoFile) +
+            notes.playlistMessages.push_back(name + ": " + std::to_string(namedNoFile) +
                                           (namedNoFile == 1 ? " line names" : " lines name") +
                                           " no file");
         }

@@ -29,8 +29,8 @@ bool IsReadableFolder(const std::string& path);
 
 // What the reading of the sources has to tell the user.
 struct ReadNotes {
-    // One line for each playlist with lines that named no file.
-    std::vector<std::string> playlistLines;
+    // One message for each playlist with lines that named no file.
+    std::vector<std::string> playlistMessages;
     // The first folder read without "+" that gave no file but has subfolders.
     std::string folderWithSubfolders;
 };

@@ -39,7 +39,7 @@ std::string MessageLine(const char* prefix, const std::string& path)
     return line + path;
 }
 
-CTerminalProgress::CTerminalProgress(bool show) : m_show(show) {}
+CTerminalProgress::CTerminalProgress(bool show) : m_bShow(show) {}
 
 CTerminalProgress::~CTerminalProgress()
 {
@@ -48,22 +48,22 @@ CTerminalProgress::~CTerminalProgress()
 
 void CTerminalProgress::Clear()
 {
-    if (m_shownLength == 0)
+    if (m_nShownLength == 0)
         return;
-    std::fprintf(stderr, "\r%*s\r", static_cast<int>(m_shownLength), "");
+    std::fprintf(stderr, "\r%*s\r", static_cast<int>(m_nShownLength), "");
     std::fflush(stderr);
-    m_shownLength = 0;
+    m_nShownLength = 0;
 }
 
 bool CTerminalProgress::Due(bool now)
 {
-    if (!m_show)
+    if (!m_bShow)
         return false;
     const auto time = std::chrono::steady_clock::now();
-    if (!now && m_shownOnce && time - m_lastShown < kShortestInterval)
+    if (!now && m_bShownOnce && time - m_tLastShown < kShortestInterval)
         return false;
-    m_shownOnce = true;
-    m_lastShown = time;
+    m_bShownOnce = true;
+    m_tLastShown = time;
     return true;
 }
 
@@ -71,12 +71,12 @@ void CTerminalProgress::Show(const std::string& text)
 {
     // Blanks cover what is left of a longer line shown before.
     const std::size_t columns = LineColumns(text);
-    const int cover = m_shownLength > columns ? static_cast<int>(m_shownLength - columns) : 0;
+    const int cover = m_nShownLength > columns ? static_cast<int>(m_nShownLength - columns) : 0;
     std::fprintf(stderr, "\r%s%*s", text.c_str(), cover, "");
     if (cover > 0)
         std::fprintf(stderr, "\r%s", text.c_str());
     std::fflush(stderr);
-    m_shownLength = columns;
+    m_nShownLength = columns;
 }
 
 bool CTerminalProgress::KeepReading(const std::string& source, int admitted)
@@ -90,7 +90,7 @@ bool CTerminalProgress::KeepReading(const std::string& source, int admitted)
 bool CTerminalProgress::Saving(int index, int count, const std::string& destPath)
 {
     if (Due(index == 0))
-        Show(FitLine(m_verb + " " + std::to_string(index + 1) + "/" + std::to_string(count) + " ",
+        Show(FitLine(m_strVerb + " " + std::to_string(index + 1) + "/" + std::to_string(count) + " ",
                      platform::NameOf(destPath), "", LineWidth()));
     return true;
 }

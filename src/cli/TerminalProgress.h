@@ -15,7 +15,7 @@ public:
     ~CTerminalProgress() override;
 
     // The word that leads the line while saving: "Copying" or "Linking".
-    void SetSaveVerb(const std::string& verb) { m_verb = verb; }
+    void SetSaveVerb(const std::string& verb) { m_strVerb = verb; }
     // Removes the progress line, so that the next text starts on a clean line.
     void Clear();
 
@@ -31,11 +31,11 @@ private:
     bool Due(bool now);
     void Show(const std::string& text);
 
-    bool m_show;
-    std::string m_verb = "Copying";
-    std::size_t m_shownLength = 0;  // in columns
-    std::chrono::steady_clock::time_point m_lastShown;
-    bool m_shownOnce = false;
+    bool m_bShow;
+    std::string m_strVerb = "Copying";
+    std::size_t m_nShownLength = 0;  // in columns
+    std::chrono::steady_clock::time_point m_tLastShown;
+    bool m_bShownOnce = false;
 };
 
 // "12345" as "12,345".

@@ -29,9 +29,9 @@ bool Probe(const std::string& prober, const std::string& path, AudioFacts& facts
 }  // namespace
 
 CConversion::CConversion(ConvertSetup setup)
-    : m_setup(std::move(setup)),
-      m_cache(m_setup.cacheFolder),
-      m_facts(platform::JoinPath(m_setup.cacheFolder, kFactsFileName))
+    : m_convertSetup(std::move(setup)),
+      m_convertCache(m_convertSetup.cacheFolder),
+      m_factsCache(platform::JoinPath(m_convertSetup.cacheFolder, kFactsFileName))
 {
 }
 
@@ -53,10 +53,10 @@ void CConversion::Plan(const CFileList& source, CFileList& planned, CConvertProg
         if (!WithinSampleSizes(entry.nSizeKB))
             continue;
         const std::string path = PathOf(entry);
-        Planned& file = m_plans[path];
+        Planned& file = m_mapPlans[path];
         if (file.known || file.queued || !platform::ReadFileStamp(path, file.stamp))
             continue;
-        file.known = m_facts.Find(path, file.stamp, file.facts);
+        file.known = m_factsCache.Find(path, file.stamp, file.facts);
         if (!file.known) {
             file.queued = true;
             toProbe.push_back(ToProbe{path, &file});
@@ -66,14 +66,14 @@ void CConversion::Plan(const CFileList& source, CFileList& planned, CConvertProg
         toProbe.size(), platform::ProgramsAtOnce(),
         [&](std::size_t index) {
             const ToProbe& probe = toProbe[index];
-            probe.file->known = Probe(m_setup.prober, probe.path, probe.file->facts);
+            probe.file->known = Probe(m_convertSetup.prober, probe.path, probe.file->facts);
         },
         [&](std::size_t done) {
             return progress == nullptr || progress->Probing(done, toProbe.size());
         });
     for (const ToProbe& probe : toProbe) {
         if (probe.file->known)
-            m_facts.Keep(probe.path, probe.file->stamp, probe.file->facts);
+            m_factsCache.Keep(probe.path, probe.file->stamp, probe.file->facts);
     }
 
     planned.RemoveAll();
@@ -84,12 +84,12 @@ void CConversion::Plan(const CFileList& source, CFileList& planned, CConvertProg
         const FileEntry& entry = source.GetEntry(static_cast<uint32_t>(index));
         if (!WithinSampleSizes(entry.nSizeKB))
             continue;
-        Planned& file = m_plans[PathOf(entry)];
+        Planned& file = m_mapPlans[PathOf(entry)];
         // A file the prober cannot read is planned at its own size; its
         // conversion then tells why it fails.
         if (!file.done)
             file.plan = file.known
-                            ? PlanFile(file.facts, entry.strName, entry.nSizeKB, m_setup.target)
+                            ? PlanFile(file.facts, entry.strName, entry.nSizeKB, m_convertSetup.target)
                             : FilePlan{true, entry.nSizeKB};
         planned.AddEntry(entry.strFolder, entry.strName, file.plan.sizeKB);
     }
@@ -107,8 +107,8 @@ std::vector<ConvertedFile> CConversion::Convert(const CFileList& files, CConvert
     std::vector<ToConvert> toConvert;
     for (std::size_t index = 0; index < answers.size(); ++index) {
         const std::string path = PathOf(files.GetEntry(static_cast<uint32_t>(index)));
-        const auto found = m_plans.find(path);
-        if (found == m_plans.end() || !found->second.plan.convert) {
+        const auto found = m_mapPlans.find(path);
+        if (found == m_mapPlans.end() || !found->second.plan.convert) {
             answers[index] = ConvertedFile{ConvertedFile::kAsItIs, path, std::string()};
         } else if (found->second.done) {
             answers[index] = found->second.converted;
@@ -153,17 +153,17 @@ ConvertedFile CConversion::ConvertOne(const std::string& path, Planned& file,
                                       const std::atomic<bool>* stop)
 {
     const std::string copy =
-        m_cache.CopyPath(path, platform::NameOf(path), file.stamp, m_setup.target);
-    if (m_cache.Holds(copy))
+        m_convertCache.CopyPath(path, platform::NameOf(path), file.stamp, m_convertSetup.target);
+    if (m_convertCache.Holds(copy))
         return ConvertedFile{ConvertedFile::kFromCache, copy, std::string()};
-    if (!platform::MakeFolders(m_cache.Folder()))
+    if (!platform::MakeFolders(m_convertCache.Folder()))
         return ConvertedFile{ConvertedFile::kFailed, std::string(),
-                             m_cache.Folder() + ": the cache folder cannot be made"};
+                             m_convertCache.Folder() + ": the cache folder cannot be made"};
     const std::string part = CConvertCache::PartPath(copy);
     const CFileInHand inHand(part);
     const platform::ProgramRun run = platform::RunProgram(
-        m_setup.converter, ConvertArguments(path, file.facts, m_setup.target, part), stop);
-    if (run.succeeded && m_cache.Place(copy))
+        m_convertSetup.converter, ConvertArguments(path, file.facts, m_convertSetup.target, part), stop);
+    if (run.succeeded && m_convertCache.Place(copy))
         return ConvertedFile{ConvertedFile::kConverted, copy, std::string()};
     const std::string reason = run.succeeded ? platform::LastErrorText()
                                : run.started ? LastLine(run.output)
@@ -176,14 +176,14 @@ ConvertedFile CConversion::ConvertOne(const std::string& path, Planned& file,
 
 uint32_t CConversion::PlannedKB(const std::string& path, uint32_t ownKB) const
 {
-    const auto found = m_plans.find(path);
-    return found == m_plans.end() ? ownKB : found->second.plan.sizeKB;
+    const auto found = m_mapPlans.find(path);
+    return found == m_mapPlans.end() ? ownKB : found->second.plan.sizeKB;
 }
 
 bool CConversion::Converts(const std::string& path) const
 {
-    const auto found = m_plans.find(path);
-    return found != m_plans.end() && found->second.plan.convert;
+    const auto found = m_mapPlans.find(path);
+    return found != m_mapPlans.end() && found->second.plan.convert;
 }
 
 void CConversion::Replan(CFileList& list) const
@@ -196,7 +196,7 @@ void CConversion::Replan(CFileList& list) const
 
 void CConversion::Finish()
 {
-    if (platform::MakeFolders(m_setup.cacheFolder))
-        m_facts.Save();
-    m_cache.Prune();
+    if (platform::MakeFolders(m_convertSetup.cacheFolder))
+        m_factsCache.Save();
+    m_convertCache.Prune();
 }

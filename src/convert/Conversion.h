@@ -84,9 +84,9 @@ private:
     static bool WithinSampleSizes(uint32_t sizeKB);
     ConvertedFile ConvertOne(const std::string& path, Planned& file, const std::atomic<bool>* stop);
 
-    ConvertSetup m_setup;
-    CConvertCache m_cache;
-    CFactsCache m_facts;
-    std::unordered_map<std::string, Planned> m_plans;
+    ConvertSetup m_convertSetup;
+    CConvertCache m_convertCache;
+    CFactsCache m_factsCache;
+    std::unordered_map<std::string, Planned> m_mapPlans;
     std::size_t m_nConverted = 0, m_nFromCache = 0;
 };

@@ -56,15 +56,15 @@ CFactsCache::CFactsCache(std::string file) : m_strFile(std::move(file))
     while (std::getline(lines, line)) {
         Kept kept;
         if (ReadLine(line, path, kept.stamp, kept.facts))
-            m_kept.emplace(path, kept);
+            m_mapKept.emplace(path, kept);
     }
 }
 
 bool CFactsCache::Find(const std::string& path, const platform::FileStamp& stamp,
                        AudioFacts& facts)
 {
-    const auto found = m_kept.find(path);
-    if (found == m_kept.end() || !(found->second.stamp == stamp))
+    const auto found = m_mapKept.find(path);
+    if (found == m_mapKept.end() || !(found->second.stamp == stamp))
         return false;
     found->second.used = true;
     facts = found->second.facts;
@@ -76,7 +76,7 @@ void CFactsCache::Keep(const std::string& path, const platform::FileStamp& stamp
 {
     if (path.find('\n') != std::string::npos || path.find('\r') != std::string::npos)
         return;
-    m_kept[path] = Kept{stamp, facts, true};
+    m_mapKept[path] = Kept{stamp, facts, true};
     m_bChanged = true;
 }
 
@@ -87,7 +87,7 @@ bool CFactsCache::Save()
     std::string text;
     std::size_t count = 0;
     for (const bool used : {true, false}) {
-        for (const auto& [path, kept] : m_kept) {
+        for (const auto& [path, kept] : m_mapKept) {
             if (kept.used == used && count++ < kMaxKeptFacts)
                 text += LineOf(path, kept.stamp, kept.facts);
         }

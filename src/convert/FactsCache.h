@@ -30,6 +30,6 @@ private:
         bool used = false;
     };
     std::string m_strFile;
-    std::unordered_map<std::string, Kept> m_kept;
+    std::unordered_map<std::string, Kept> m_mapKept;
     bool m_bChanged = false;
 };

@@ -1,12 +1,12 @@
 #include "output/SaveFiles.h"
 
-#include "catalogue/HistoryLine.h"
 #include "output/CopyToDest.h"
 #include "output/DestPaths.h"
 #include "output/LinkFile.h"
 #include "output/PartFile.h"
 #include "output/SaveNames.h"
 #include "output/SaveTexts.h"
+#include "platform/Clock.h"
 #include "platform/FileSystem.h"
 
 #include <optional>
@@ -70,7 +70,7 @@ int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
             }
             if (saved) {
                 if (history != nullptr)
-                    history->Record({step.strSource}, UtcNow());
+                    history->Record({step.strSource}, platform::UtcNow());
                 report.Saved(index, step.strWritten);
                 continue;
             }

@@ -46,16 +46,16 @@ std::string NumberedName(const std::string& name, int number)
 }
 
 CSaveNames::CSaveNames(std::function<bool(const std::string& name)> inUse)
-    : m_inUse(std::move(inUse))
+    : m_fnInUse(std::move(inUse))
 {
 }
 
 std::string CSaveNames::Claim(const std::string& name)
 {
     std::string claimed = name;
-    for (int number = 2; m_claimed.count(platform::FoldAsciiCase(claimed)) != 0 || m_inUse(claimed);
+    for (int number = 2; m_setClaimed.count(platform::FoldAsciiCase(claimed)) != 0 || m_fnInUse(claimed);
          ++number)
         claimed = NumberedName(name, number);
-    m_claimed.insert(platform::FoldAsciiCase(claimed));
+    m_setClaimed.insert(platform::FoldAsciiCase(claimed));
     return claimed;
 }

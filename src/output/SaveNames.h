@@ -30,6 +30,6 @@ public:
     std::string Claim(const std::string& name);
 
 private:
-    std::function<bool(const std::string&)> m_inUse;
-    std::unordered_set<std::string> m_claimed;  // A to Z folded
+    std::function<bool(const std::string&)> m_fnInUse;
+    std::unordered_set<std::string> m_setClaimed;  // A to Z folded
 };

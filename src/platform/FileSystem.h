@@ -60,9 +60,6 @@ bool ReadListedFileFacts(const std::string& path, const FolderItem& item, bool w
 // cannot be opened or is no file on disk. The caller closes it with fclose.
 std::FILE* OpenForReading(const std::string& path);
 
-// The current time in seconds since 1970.
-int32_t CurrentTime();
-
 // True when the path exists (file or folder).
 bool PathExists(const std::string& path);
 

@@ -151,11 +151,6 @@ std::FILE* OpenForReading(const std::string& path)
     return file;
 }
 
-int32_t CurrentTime()
-{
-    return static_cast<int32_t>(std::time(nullptr));
-}
-
 bool PathExists(const std::string& path)
 {
     return !path.empty() && access(path.c_str(), F_OK) == 0;

@@ -21,19 +21,19 @@ namespace {
 template <BOOL(WINAPI* Close)(HANDLE)>
 class ScopedHandle {
 public:
-    explicit ScopedHandle(HANDLE handle) : m_handle(handle) {}
+    explicit ScopedHandle(HANDLE handle) : m_hHandle(handle) {}
     ~ScopedHandle()
     {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            Close(m_handle);
+        if (m_hHandle != INVALID_HANDLE_VALUE)
+            Close(m_hHandle);
     }
     ScopedHandle(const ScopedHandle&) = delete;
     ScopedHandle& operator=(const ScopedHandle&) = delete;
-    HANDLE get() const { return m_handle; }
-    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return m_hHandle; }
+    bool valid() const { return m_hHandle != INVALID_HANDLE_VALUE; }
 
 private:
-    HANDLE m_handle;
+    HANDLE m_hHandle;
 };
 
 using FindHandle = ScopedHandle<FindClose>;
@@ -179,11 +179,6 @@ std::FILE* OpenForReading(const std::string& path)
         return nullptr;
     }
     return file;
-}
-
-int32_t CurrentTime()
-{
-    return static_cast<int32_t>(std::time(nullptr));
 }
 
 bool PathExists(const std::string& path)

@@ -5,14 +5,8 @@
 #include "platform/WholeFile.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string_view>
-#include <system_error>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace platform {
 
@@ -118,27 +112,11 @@ std::string_view Unquote(std::string_view value)
     return value;
 }
 
-// False only when the file exists but cannot be read; a missing file is empty.
-bool ReadWholeFile(const fs::path& path, std::string& text)
-{
-    text.clear();
-    std::error_code error;
-    if (!fs::exists(path, error))
-        return !error;
-    if (!fs::is_regular_file(path, error))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 // The file's text; empty when it is missing or cannot be read.
 std::string FileText(const std::string& path)
 {
     std::string text;
-    return ReadWholeFile(fs::path(path), text) ? text : std::string();
+    return ReadWholeFile(path, text) ? text : std::string();
 }
 
 // What a Windows string read with a buffer of `bufferSize` characters returns.
@@ -307,7 +285,7 @@ bool IniWriteString(const std::string& path, const std::string& section, const s
     if (!IsStorableIniEntry(section, key, value))
         return false;
     std::string text;
-    if (!ReadWholeFile(fs::path(path), text))
+    if (!ReadWholeFile(path, text))
         return false;
     const std::string updated = WithIniValue(text, section, key, value);
     if (updated == text)

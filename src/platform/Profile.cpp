@@ -1,10 +1,7 @@
 #include "platform/Profile.h"
 
-#include "platform/FileSystem.h"
 #include "platform/TextEncoding.h"
 #include "platform/WholeFile.h"
-
-#include <memory>
 
 namespace platform {
 
@@ -32,20 +29,6 @@ namespace {
 
 const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
-// The profile file's bytes, appended to `bytes`; false when it exists but cannot
-// be read. A missing file holds none.
-bool ReadProfileBytes(std::string& bytes)
-{
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenForReading(ProfilePath()),
-                                                          &std::fclose);
-    if (!file)
-        return !PathExists(ProfilePath());
-    char chunk[4096];
-    for (std::size_t count; (count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;)
-        bytes.append(chunk, count);
-    return !std::ferror(file.get());
-}
-
 // Bytes in the program's code page from a legacy file's bytes; false when they
 // need no converting. The profile functions read a file that starts with a UTF-16
 // byte order mark as UTF-16: no legacy one. A UTF-8 mark before legacy text is
@@ -65,7 +48,7 @@ bool ConvertedFromLegacy(const std::string& bytes, std::string& converted)
 bool ConvertLegacyProfile()
 {
     std::string bytes, converted;
-    if (!ReadProfileBytes(bytes))
+    if (!ReadWholeFile(ProfilePath(), bytes))
         return false;
     return !ConvertedFromLegacy(bytes, converted) || WriteWholeFile(ProfilePath(), converted);
 }
@@ -73,7 +56,7 @@ bool ConvertLegacyProfile()
 bool ConvertedLegacyProfile(std::string& converted)
 {
     std::string bytes;
-    return ReadProfileBytes(bytes) && ConvertedFromLegacy(bytes, converted);
+    return ReadWholeFile(ProfilePath(), bytes) && ConvertedFromLegacy(bytes, converted);
 }
 
 }  // namespace platform

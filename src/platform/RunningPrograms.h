@@ -17,24 +17,24 @@ public:
     {
         for (std::size_t slot = 0; slot < kRunningProgramSlots; ++slot) {
             Handle empty{};
-            if (m_slots[slot].compare_exchange_strong(empty, handle))
+            if (m_arrSlots[slot].compare_exchange_strong(empty, handle))
                 return slot;
         }
         return kRunningProgramSlots;
     }
-    void Release(std::size_t slot) { m_slots[slot] = Handle{}; }
+    void Release(std::size_t slot) { m_arrSlots[slot] = Handle{}; }
     // Calls `stop` for every program held.
     template <typename Stop>
     void StopAll(Stop stop)
     {
-        for (std::atomic<Handle>& slot : m_slots) {
+        for (std::atomic<Handle>& slot : m_arrSlots) {
             if (const Handle handle = slot.load())
                 stop(handle);
         }
     }
 
 private:
-    std::atomic<Handle> m_slots[kRunningProgramSlots]{};
+    std::atomic<Handle> m_arrSlots[kRunningProgramSlots]{};
 };
 
 }  // namespace platform

@@ -1,9 +1,12 @@
 #include "platform/WholeFile.h"
 
+#include "platform/FileSystem.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -37,6 +40,18 @@ std::FILE* OpenEmptied(const fs::path& path)
 }
 
 }  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& bytes)
+{
+    bytes.clear();
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenForReading(path), &std::fclose);
+    if (!file)
+        return !PathExists(path);
+    char chunk[65536];
+    for (std::size_t count; (count = std::fread(chunk, 1, sizeof chunk, file.get())) > 0;)
+        bytes.append(chunk, count);
+    return !std::ferror(file.get());
+}
 
 bool CanWriteFile(const std::string& path)
 {

@@ -3,10 +3,16 @@
 
 #include <string>
 
-// Writing a file whole: a crash, a full disk or a failed write never leaves half of
-// it. Every file the program writes whole (the settings, a playlist) goes through
-// WriteWholeFile.
+// Reading and writing a file whole. Every file the program reads whole (the
+// settings, the history) comes through ReadWholeFile; every file it writes whole
+// (the settings, a playlist) goes through WriteWholeFile, where a crash, a full
+// disk or a failed write never leaves half of it.
 namespace platform {
+
+// Sets `bytes` to the whole content of `path`, exactly as stored; a missing file
+// holds none. False when the file exists but cannot be read (no file on disk, no
+// access, a read error).
+bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 // True when `path` may be written: asked of the system rather than read from
 // permission bits, which tell nothing about other owners, groups, access lists

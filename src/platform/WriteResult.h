@@ -12,16 +12,16 @@ public:
     static WriteResult Failed(std::string reason)
     {
         WriteResult result;
-        result.m_failed = true;
-        result.m_reason = std::move(reason);
+        result.m_bFailed = true;
+        result.m_strReason = std::move(reason);
         return result;
     }
-    explicit operator bool() const { return !m_failed; }
-    const std::string& Reason() const { return m_reason; }
+    explicit operator bool() const { return !m_bFailed; }
+    const std::string& Reason() const { return m_strReason; }
 
 private:
-    bool m_failed = false;
-    std::string m_reason;
+    bool m_bFailed = false;
+    std::string m_strReason;
 };
 
 // The last system error of this thread (errno, or GetLastError on Windows) in

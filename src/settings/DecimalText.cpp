@@ -34,3 +34,8 @@ int DecimalPrefix(const std::string& text)
     total = std::min(total, limit);
     return static_cast<int>(negative ? -static_cast<int64_t>(total) : static_cast<int64_t>(total));
 }
+
+int NumberFromText(const std::string& text)
+{
+    return DecimalPrefix(text.substr(0, 98));
+}

@@ -13,3 +13,7 @@ bool ReadDigits(const std::string& text, std::size_t& at, uint64_t most, uint64_
 // the first other character; no digits give 0, and too large a number stops at
 // the nearest limit instead of being undefined.
 int DecimalPrefix(const std::string& text);
+
+// A number typed into a box as the C runtime's atoi reads it, of at most the
+// first 98 characters.
+int NumberFromText(const std::string& text);

@@ -3,6 +3,7 @@
 #include "platform/IniFile.h"
 #include "platform/Profile.h"
 #include "settings/DecimalText.h"
+#include "settings/SettingKeys.h"
 
 #include <functional>
 #include <string>
@@ -11,7 +12,8 @@ namespace {
 
 const char kSection[] = "General";
 
-// Where the values are read: the profile file, or its text held in memory.
+// Where the values are read: the profile file, its text held in memory, or
+// nowhere (every key at its default).
 struct ValueSource {
     std::function<std::string(const char* key, const char* fallback)> text;
     std::function<int(const char* key, int fallback)> number;
@@ -37,56 +39,56 @@ ValueSource ProfileText(const std::string& text)
             }};
 }
 
-void ReadSettings(CSettings& settings, const ValueSource& source)
+ValueSource Defaults()
 {
-    const auto size = [&](const char* key, const char* fallback) {
-        return DecimalPrefix(source.text(key, fallback));
-    };
-    settings.Start = source.text("Start", "");
-    settings.Ext = source.text("Ext", "mp3");
-    settings.Caption = source.text("Caption", "Media Memory");
-    settings.Dest1 = source.text("Dest1", "");
-    settings.Dest2 = source.text("Dest2", "");
-    settings.MaxView1 = size("MaxView1", "32600");
-    settings.MaxView2 = size("MaxView2", "32600");
-    settings.MinFileSize = size("MinFileSize", "1000");
-    settings.MaxFileSize = size("MaxFileSize", "100000");
-    settings.Accessed = source.number("Accessed", 0);
-    settings.Modified = source.number("Modified", 0);
-    settings.QuickStart = source.number("QuickStart", 1);
-    settings.BestFit = source.number("BestFit", 1);
-    settings.LicenseMessage = source.number("LicenseMessage", 1);
-    settings.Child = source.number("Child", 2);
-    settings.TopUp = source.number("TopUp", 0);
-    settings.FreshDays = source.number("FreshDays", 0);
-    settings.Convert = source.text("Convert", "");
+    return {[](const char*, const char* fallback) { return std::string(fallback); },
+            [](const char*, int fallback) { return fallback; }};
 }
 
-void WriteNumber(const char* key, int value)
+void ReadSettings(CSettings& settings, const ValueSource& source)
 {
-    platform::WriteProfileText(kSection, key, std::to_string(value));
+    for (const SettingKey& key : SettingKeys()) {
+        switch (key.read) {
+        case SettingRead::kText:
+            settings.*key.text = source.text(key.name, key.defaultText);
+            break;
+        case SettingRead::kSize:
+            settings.*key.number = DecimalPrefix(source.text(key.name, key.defaultText));
+            break;
+        case SettingRead::kNumber:
+            settings.*key.number = source.number(key.name, DecimalPrefix(key.defaultText));
+            break;
+        }
+    }
+}
+
+std::string ValueToWrite(const CSettings& settings, const SettingKey& key)
+{
+    if (key.write == SettingWrite::kAsShown)
+        return "0";
+    return key.text != nullptr ? settings.*key.text : std::to_string(settings.*key.number);
 }
 
 // A key that later versions added is written once it is used, so a file that
 // never used it stays as earlier versions wrote it.
-void WriteNumberOnceUsed(const char* key, int value)
+bool IsWritten(const SettingKey& key, const std::string& value)
 {
-    if (value != 0 || !platform::ReadProfileText(kSection, key, "").empty())
-        WriteNumber(key, value);
-}
-
-void WriteTextOnceUsed(const char* key, const std::string& value)
-{
-    if (!value.empty() || !platform::ReadProfileText(kSection, key, "").empty())
-        platform::WriteProfileText(kSection, key, value);
+    switch (key.write) {
+    case SettingWrite::kNever:
+        return false;
+    case SettingWrite::kOnceUsed:
+        return value != key.defaultText ||
+               !platform::ReadProfileText(kSection, key.name, "").empty();
+    default:
+        return true;
+    }
 }
 
 }  // namespace
 
-CSettings::CSettings(bool load)
+CSettings::CSettings()
 {
-    if (load)
-        Load();
+    ReadSettings(*this, Defaults());
 }
 
 CSettings::~CSettings() = default;
@@ -108,24 +110,11 @@ void CSettings::LoadReadOnly()
         ReadSettings(*this, ProfileFile());
 }
 
-// Caption and Child are only ever written by hand; their lines stay as they are.
 void CSettings::Save()
 {
-    platform::WriteProfileText(kSection, "Start", Start);
-    platform::WriteProfileText(kSection, "Ext", Ext);
-    platform::WriteProfileText(kSection, "Dest1", Dest1);
-    platform::WriteProfileText(kSection, "Dest2", Dest2);
-    WriteNumber("MaxView1", MaxView1);
-    WriteNumber("MaxView2", MaxView2);
-    WriteNumber("QuickStart", QuickStart);
-    WriteNumber("BestFit", BestFit);
-    // The first-run About box is shown once only.
-    WriteNumber("LicenseMessage", 0);
-    WriteNumber("Accessed", Accessed);
-    WriteNumber("Modified", Modified);
-    WriteNumber("MinFileSize", MinFileSize);
-    WriteNumber("MaxFileSize", MaxFileSize);
-    WriteNumberOnceUsed("TopUp", TopUp);
-    WriteNumberOnceUsed("FreshDays", FreshDays);
-    WriteTextOnceUsed("Convert", Convert);
+    for (const SettingKey& key : SettingKeys()) {
+        const std::string value = ValueToWrite(*this, key);
+        if (IsWritten(key, value))
+            platform::WriteProfileText(kSection, key.name, value);
+    }
 }

@@ -5,7 +5,8 @@
 // the INI file beside the program.
 class CSettings {
 public:
-    explicit CSettings(bool load);
+    // Every setting at its default (settings/SettingKeys.h).
+    CSettings();
     virtual ~CSettings();
 
     // Reads every setting, converting a legacy file for good first.
@@ -15,19 +16,26 @@ public:
     void LoadReadOnly();
     void Save();
 
+    // The values of one of the player's two memories: the internal one's
+    // (MaxView1, Dest1) or the external one's (MaxView2, Dest2).
+    int& MaxView(bool externalMem) { return externalMem ? MaxView2 : MaxView1; }
+    std::string& Dest(bool externalMem) { return externalMem ? Dest2 : Dest1; }
+    int MaxView(bool externalMem) const { return externalMem ? MaxView2 : MaxView1; }
+    const std::string& Dest(bool externalMem) const { return externalMem ? Dest2 : Dest1; }
+
     std::string Start;
     std::string Dest1;
     std::string Dest2;
-    std::string Ext = "mp3";
-    std::string Caption = "Media Memory";
-    int MaxView1 = 32600;
-    int MaxView2 = 32600;
-    int MinFileSize = 1000;
-    int MaxFileSize = 100000;
-    int QuickStart = 1;
-    int BestFit = 1;
-    int LicenseMessage = 1;
-    int Child = 2;
+    std::string Ext;
+    std::string Caption;
+    int MaxView1 = 0;
+    int MaxView2 = 0;
+    int MinFileSize = 0;
+    int MaxFileSize = 0;
+    int QuickStart = 0;
+    int BestFit = 0;
+    int LicenseMessage = 0;
+    int Child = 0;
     int Modified = 0;
     int Accessed = 0;
     int TopUp = 0;

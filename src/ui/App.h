@@ -20,9 +20,6 @@ public:
     CDialog* m_pMainWnd = nullptr;
 };
 
-// The one application object, or null where none was constructed (the tests).
-CWinApp* AppObject();
-
 // The main window's handle, or null while there is none.
 HWND AppMainWindow();
 

@@ -22,11 +22,6 @@ CWinApp::~CWinApp()
         g_pApp = nullptr;
 }
 
-CWinApp* AppObject()
-{
-    return g_pApp;
-}
-
 HWND AppMainWindow()
 {
     return (g_pApp != nullptr && g_pApp->m_pMainWnd != nullptr) ? g_pApp->m_pMainWnd->m_hWnd

@@ -2,10 +2,10 @@
 
 #include "catalogue/Sampling.h"
 #include "catalogue/SourceFilters.h"
+#include "settings/DecimalText.h"
 #include "ui/App.h"
 #include "ui/FolderPicker.h"
 #include "ui/OptionsDlg.h"
-#include "ui/ProgramFiles.h"
 #include "ui/CountText.h"
 #include "ui/ReadProgressWindow.h"
 #include "ui/StatusText.h"
@@ -154,21 +154,12 @@ void CMainDlg::OnLoadSource()
 // Dest in the settings; the other view's come back into the controls.
 void CMainDlg::OnExternalMem()
 {
-    const std::string dest = GetDlgItemText(IDC_DEST);
-    const int maxKB = NumberFromText(GetDlgItemText(IDC_MAX_KB));
-    if (g_pCurrent == m_pInternal.get()) {
-        m_pSettings->Dest1 = dest;
-        SetDlgItemText(IDC_DEST, m_pSettings->Dest2);
-        m_pSettings->MaxView1 = maxKB;
-        SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView2);
-        g_pCurrent = m_pExternal.get();
-    } else {
-        m_pSettings->Dest2 = dest;
-        SetDlgItemText(IDC_DEST, m_pSettings->Dest1);
-        m_pSettings->MaxView2 = maxKB;
-        SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView1);
-        g_pCurrent = m_pInternal.get();
-    }
+    const bool leavingExternal = g_pCurrent != m_pInternal.get();
+    m_pSettings->Dest(leavingExternal) = GetDlgItemText(IDC_DEST);
+    m_pSettings->MaxView(leavingExternal) = NumberFromText(GetDlgItemText(IDC_MAX_KB));
+    SetDlgItemText(IDC_DEST, m_pSettings->Dest(!leavingExternal));
+    SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView(!leavingExternal));
+    g_pCurrent = leavingExternal ? m_pInternal.get() : m_pExternal.get();
     RefillListView();
 }
 

@@ -1,16 +1,16 @@
 #include "ui/MainDlg.h"
 
-#include "catalogue/HistoryLine.h"
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/SourceFilters.h"
 #include "output/SaveTexts.h"
+#include "platform/Clock.h"
 #include "platform/Profile.h"
+#include "settings/DecimalText.h"
 #include "settings/IniPath.h"
 #include "settings/StartFolders.h"
 #include "shell/Shortcuts.h"
 #include "ui/FolderPicker.h"
 #include "ui/HelpPage.h"
-#include "ui/ProgramFiles.h"
 #include "ui/ReadProgressWindow.h"
 #include "ui/RowOrder.h"
 #include "ui/RowText.h"
@@ -18,7 +18,6 @@
 #include "ui/StartupDialogs.h"
 
 #include <cstdint>
-#include <ctime>
 
 CFileList* g_pCurrent = nullptr;
 
@@ -57,7 +56,7 @@ BOOL CMainDlg::OnInitDialog()
     SortRows();
 
     InitShortcuts(true);
-    SeedRandom(SeedFromTime(static_cast<uint32_t>(time(nullptr))));
+    SeedRandom(SeedFromTime(static_cast<uint32_t>(platform::UtcNow())));
 
     m_pInternal = std::make_unique<CFileList>(50, 50);
     m_pExternal = std::make_unique<CFileList>(50, 50);
@@ -66,7 +65,8 @@ BOOL CMainDlg::OnInitDialog()
     m_pSource = std::make_unique<CFileList>(500, 500);
     g_pCurrent = m_pInternal.get();
 
-    m_pSettings = std::make_unique<CSettings>(true);
+    m_pSettings = std::make_unique<CSettings>();
+    m_pSettings->Load();
     CheckDlgButton(IDC_RESAMPLE, m_pSettings->BestFit != 0);
     SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView1);
     SetDlgItemText(IDC_DEST, m_pSettings->Dest1);
@@ -105,15 +105,9 @@ void CMainDlg::OnDestroy()
 {
     if (m_pSettings) {
         m_pSettings->BestFit = IsDlgButtonChecked(IDC_RESAMPLE) ? 1 : 0;
-        const int maxKB = NumberFromText(GetDlgItemText(IDC_MAX_KB));
-        const std::string dest = GetDlgItemText(IDC_DEST);
-        if (g_pCurrent == m_pInternal.get()) {
-            m_pSettings->MaxView1 = maxKB;
-            m_pSettings->Dest1 = dest;
-        } else {
-            m_pSettings->MaxView2 = maxKB;
-            m_pSettings->Dest2 = dest;
-        }
+        const bool external = g_pCurrent != m_pInternal.get();
+        m_pSettings->MaxView(external) = NumberFromText(GetDlgItemText(IDC_MAX_KB));
+        m_pSettings->Dest(external) = GetDlgItemText(IDC_DEST);
         m_pSettings->Save();
     }
     g_pCurrent = nullptr;
@@ -395,14 +389,14 @@ void CMainDlg::ReadRecentSaves()
     m_recentSaves.Clear();
     if (m_pSettings->FreshDays <= 0)
         return;
-    if (!m_pHistory->ReadRecent(m_pSettings->FreshDays, UtcNow(), m_recentSaves))
+    if (!m_pHistory->ReadRecent(m_pSettings->FreshDays, platform::UtcNow(), m_recentSaves))
         TellHistoryFailure(kCannotReadHistory);
     ShowSourceCount();
 }
 
 void CMainDlg::RecordSaves(const std::vector<std::string>& paths)
 {
-    if (!m_pHistory->Record(paths, UtcNow()))
+    if (!m_pHistory->Record(paths, platform::UtcNow()))
         TellHistoryFailure(kCannotWriteHistory);
 }
 

@@ -1,7 +1,5 @@
 #include "ui/ProgramFiles.h"
 
-#include "settings/DecimalText.h"
-
 namespace {
 
 std::string::size_type FileNameStart(const std::string& path)
@@ -22,9 +20,4 @@ std::string ApplicationName(const std::string& exePath)
 std::string HelpPagePath(const std::string& exePath)
 {
     return exePath.substr(0, FileNameStart(exePath)) + "Tarrowby.html";
-}
-
-int NumberFromText(const std::string& text)
-{
-    return DecimalPrefix(text.substr(0, 98));
 }

@@ -39,7 +39,7 @@ private:
     };
 
     int m_nCancel = 0;
-    CWindow m_window;
+    CWindow m_wndProgress;
     bool m_bShown = false;
     bool m_bServed = false;
     HCURSOR m_hWaitCursor = nullptr;

@@ -10,7 +10,7 @@ const std::chrono::milliseconds kShowAfter(333);
 
 }  // namespace
 
-CPacedReadProgress::CPacedReadProgress() : m_start(Clock::now()), m_nextRefresh(0)
+CPacedReadProgress::CPacedReadProgress() : m_tStart(Clock::now()), m_tNextRefresh(0)
 {
 }
 
@@ -21,10 +21,10 @@ bool CPacedReadProgress::KeepReading(const std::string& source, int admitted)
     if (++m_nEntriesUnclocked < kEntriesPerClockReading)
         return true;
     m_nEntriesUnclocked = 0;
-    const Clock::duration elapsed = Clock::now() - m_start;
-    if (elapsed < m_nextRefresh)
+    const Clock::duration elapsed = Clock::now() - m_tStart;
+    if (elapsed < m_tNextRefresh)
         return true;
-    m_nextRefresh = elapsed + kRefreshInterval;
+    m_tNextRefresh = elapsed + kRefreshInterval;
     m_bStopped = !Refresh(source, admitted, elapsed >= kShowAfter);
     return !m_bStopped;
 }

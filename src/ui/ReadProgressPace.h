@@ -23,8 +23,8 @@ protected:
 
 private:
     using Clock = std::chrono::steady_clock;
-    Clock::time_point m_start;
-    Clock::duration m_nextRefresh;  // since m_start
+    Clock::time_point m_tStart;
+    Clock::duration m_tNextRefresh;  // since m_tStart
     int m_nEntriesUnclocked = 0;
     bool m_bStopped = false;
 };

@@ -15,7 +15,7 @@ protected:
     bool Refresh(const std::string& source, int admitted, bool show) override;
 
 private:
-    const CFileList& m_list;
+    const CFileList& m_rList;
     const int m_nCountBefore;
-    CProgressWindow m_window;
+    CProgressWindow m_progressWindow;
 };

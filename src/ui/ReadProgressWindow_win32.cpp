@@ -4,7 +4,7 @@
 #include "ui/resource.h"
 
 CReadProgressWindow::CReadProgressWindow(const CFileList& list)
-    : m_list(list), m_nCountBefore(list.GetCount()), m_window(IDD_READ_PROGRESS)
+    : m_rList(list), m_nCountBefore(list.GetCount()), m_progressWindow(IDD_READ_PROGRESS)
 {
 }
 
@@ -13,8 +13,8 @@ CReadProgressWindow::CReadProgressWindow(const CFileList& list)
 bool CReadProgressWindow::Refresh(const std::string& source, int, bool show)
 {
     if (show)
-        m_window.Show();
-    m_window.SetText(IDC_READ_SOURCE, source);
-    m_window.SetText(IDC_READ_COUNT, FileCountText(m_list.GetCount() - m_nCountBefore));
-    return m_window.Serve();
+        m_progressWindow.Show();
+    m_progressWindow.SetText(IDC_READ_SOURCE, source);
+    m_progressWindow.SetText(IDC_READ_COUNT, FileCountText(m_rList.GetCount() - m_nCountBefore));
+    return m_progressWindow.Serve();
 }

@@ -43,7 +43,7 @@ void CMainDlg::SaveToDest(BOOL links)
         tally = progress.Tally();
     }
     ShowStatus(SaveOutcomeText(tally, links != FALSE, destFolder));
-    if (!m_pHistory->FirstFailure())
+    if (!m_pHistory->RecordsResult())
         TellHistoryFailure(kCannotWriteHistory);
     ReadRecentSaves();
 }

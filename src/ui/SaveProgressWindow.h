@@ -14,9 +14,9 @@ public:
     void NotSaved(const SaveFailure& failure) override;
     void Saved(int index, const std::string& destPath) override;
 
-    const SaveTally& Tally() const { return m_tally; }
+    const SaveTally& Tally() const { return m_saveTally; }
 
 private:
-    CProgressWindow m_window;
-    SaveTally m_tally;
+    CProgressWindow m_progressWindow;
+    SaveTally m_saveTally;
 };

@@ -1,5 +1,6 @@
 #include "catalogue/HistoryLine.h"
 #include "catalogue/SaveHistory.h"
+#include "platform/Clock.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ TEST(SaveHistoryPosix, TwoProcessesRecordingAtOnceLoseNoLine)
             (void)read(gate[0], &ignored, 1);
             CSaveHistory history(path);
             for (int i = 0; i < kLines; ++i) {
-                if (!history.Record({who + std::to_string(i) + ".mp3"}, UtcNow()))
+                if (!history.Record({who + std::to_string(i) + ".mp3"}, platform::UtcNow()))
                     _exit(1);
             }
             _exit(0);

@@ -204,12 +204,12 @@ TEST(SaveHistory, AHistoryThatIsNoFileFailsWithoutHarm)
     CSaveHistory history(folder);
     CRecentSaves recent;
     EXPECT_FALSE(history.ReadRecent(30, kNow, recent));
-    EXPECT_TRUE(history.FirstFailure());
+    EXPECT_TRUE(history.RecordsResult());
     const platform::WriteResult failed = history.Record({"/m/a.mp3"}, kNow);
     EXPECT_FALSE(failed);
     EXPECT_NE("", failed.Reason());
     EXPECT_TRUE(history.Record({}, kNow));  // the first failure stays
-    EXPECT_EQ(failed.Reason(), history.FirstFailure().Reason());
+    EXPECT_EQ(failed.Reason(), history.RecordsResult().Reason());
     CSaveHistory nowhere(fixtures::JoinPath(temp.Join("missing"), "t.history"));
     EXPECT_TRUE(nowhere.ReadRecent(30, kNow, recent));
     EXPECT_FALSE(nowhere.Record({"/m/a.mp3"}, kNow));

@@ -356,7 +356,7 @@ TEST(ApplySourceFilters, PutsTheSettingsOnAListAndOptionsLeaveTheDayFilters)
         ASSERT_TRUE(SetFileTimes(temp.Join(file.first), 3 * kDay, 3 * kDay));
     }
     ASSERT_TRUE(CreateSizedFile(temp.Join("new.mp3"), 2000000));
-    CSettings settings(false);
+    CSettings settings;
     settings.MinFileSize = 1000;
     settings.MaxFileSize = 5000;
     settings.Ext = "mp3";

@@ -29,12 +29,12 @@ TEST(ParseCapacity, SizesInTheUnitsPeopleHave)
         std::string problem;
         EXPECT_TRUE(ParseCapacity(size.text, capacity, problem)) << size.text << ": " << problem;
         EXPECT_EQ(size.bytes, capacity.bytes) << size.text;
-        EXPECT_FALSE(capacity.free) << size.text;
+        EXPECT_FALSE(capacity.isFreeSpace) << size.text;
     }
     Capacity free;
     std::string problem;
     EXPECT_TRUE(ParseCapacity("Free", free, problem));
-    EXPECT_TRUE(free.free);
+    EXPECT_TRUE(free.isFreeSpace);
     EXPECT_EQ(4294967295u, CapacityKB(4294967295999));
     EXPECT_EQ(4294967295u, CapacityKB(UINT64_MAX));
     // A thousandth, and at least sixteen allocation units, stay free.

@@ -36,6 +36,13 @@ const char kFreshFile[] =
     "MinFileSize=1000\r\n"
     "MaxFileSize=100000\r\n";
 
+CSettings Loaded()
+{
+    CSettings settings;
+    settings.Load();
+    return settings;
+}
+
 class SettingsTest : public ::testing::Test {
 protected:
     // Each test writes its own file: Windows caches the profile files it has read.
@@ -60,7 +67,7 @@ protected:
 TEST_F(SettingsTest, WithoutAFileEveryFieldHasItsDefault)
 {
     const std::string ini = UseFile("Tarrowby.ini");
-    CSettings settings(true);
+    CSettings settings = Loaded();
     EXPECT_EQ("", settings.Start);
     EXPECT_EQ("", settings.Dest1);
     EXPECT_EQ("", settings.Dest2);
@@ -84,14 +91,14 @@ TEST_F(SettingsTest, WithoutAFileEveryFieldHasItsDefault)
 TEST_F(SettingsTest, AFreshSaveWritesThirteenKeysInOrder)
 {
     const std::string ini = UseFile("Tarrowby.ini");
-    CSettings(true).Save();
+    Loaded().Save();
     EXPECT_EQ(kFreshFile, ReadBytes(ini));
 }
 
 TEST_F(SettingsTest, TopUpFreshDaysAndConvertAreWrittenOnceTheyWereEverSet)
 {
     const std::string ini = UseFile("Tarrowby.ini");
-    CSettings settings(true);
+    CSettings settings = Loaded();
     EXPECT_EQ("", settings.Convert);
     settings.Convert = "mp3:192";
     settings.Save();
@@ -99,7 +106,7 @@ TEST_F(SettingsTest, TopUpFreshDaysAndConvertAreWrittenOnceTheyWereEverSet)
     settings.Convert.clear();
     settings.Save();
     EXPECT_EQ(std::string(kFreshFile) + "Convert=\r\n", ReadBytes(ini));
-    EXPECT_EQ("", CSettings(true).Convert);
+    EXPECT_EQ("", Loaded().Convert);
     std::filesystem::remove(ini);
     settings.FreshDays = 30;
     settings.Save();
@@ -118,7 +125,7 @@ TEST_F(SettingsTest, HandWrittenCaptionAndChildAreReadButNeverWritten)
     const std::string ini = UseFileWith("Tarrowby.ini",
                                         "[General]\r\nCaption=My Player\r\nStart=C:\\Music\r\n"
                                         "LicenseMessage=1\r\nChild=0\r\n");
-    CSettings settings(true);
+    CSettings settings = Loaded();
     EXPECT_EQ("My Player", settings.Caption);
     EXPECT_EQ(0, settings.Child);
     EXPECT_EQ(1, settings.LicenseMessage);
@@ -138,7 +145,7 @@ TEST_F(SettingsTest, SizeKeysAreReadAsTextAndConvertedLikeAtoi)
 {
     UseFileWith("sizes.ini",
                 "[General]\r\nMaxView1=abc\r\nMaxView2=123abc\r\nMinFileSize=-5\r\nMaxFileSize=\r\n");
-    CSettings settings(true);
+    CSettings settings = Loaded();
     EXPECT_EQ(0, settings.MaxView1);
     EXPECT_EQ(123, settings.MaxView2);
     EXPECT_EQ(-5, settings.MinFileSize);
@@ -158,7 +165,7 @@ TEST_F(SettingsTest, FlagAndDayKeysUseTheIntegerRead)
     UseFileWith("flags.ini", "[general]\r\nquickstart=0\r\nBestFit=\r\nAccessed=30\r\n"
                              "Modified=-2\r\nCHILD=1\r\nLicenseMessage=7days\r\nfreshdays=45\r\n"
                              "TopUp=1\r\n");
-    CSettings settings(true);
+    CSettings settings = Loaded();
     EXPECT_EQ(45, settings.FreshDays);
     EXPECT_EQ(0, settings.QuickStart);
     EXPECT_EQ(1, settings.BestFit);
@@ -179,19 +186,19 @@ TEST_F(SettingsTest, AStartLongerThan4095CharactersIsCut)
 {
     const std::string folders = "C:\\Music+," + std::string(5000, 'x');
     UseFileWith("long.ini", "[General]\r\nStart=" + folders + "\r\n");
-    EXPECT_EQ(folders.substr(0, 4095), CSettings(true).Start);
+    EXPECT_EQ(folders.substr(0, 4095), Loaded().Start);
     // Characters, not bytes: "a" and 4094 of the 5000 three-byte "日".
     std::string nichi;
     for (int i = 0; i < 5000; ++i)
         nichi += "\xE6\x97\xA5";
     UseFileWith("long-utf8.ini", "[General]\r\nStart=a" + nichi + "\r\n");
-    EXPECT_EQ("a" + nichi.substr(0, 3 * 4094), CSettings(true).Start);
+    EXPECT_EQ("a" + nichi.substr(0, 3 * 4094), Loaded().Start);
 }
 
 TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
 {
     UseFile("roundtrip.ini");
-    CSettings saved(false);
+    CSettings saved;
     saved.Start = "C:\\Music+,D:\\Rock and Roll";
     saved.Dest1 = "";
     saved.Dest2 = "E:\\Rio";
@@ -210,7 +217,7 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     saved.Convert = "aac:160";
     saved.Save();
 
-    CSettings loaded(true);
+    CSettings loaded = Loaded();
     EXPECT_EQ(saved.Start, loaded.Start);
     EXPECT_EQ("", loaded.Dest1);
     EXPECT_EQ("E:\\Rio", loaded.Dest2);
@@ -237,7 +244,7 @@ TEST_F(SettingsTest, ALegacyFileReadsUnchangedAndIsWrittenBackAsUtf8)
     const std::string ini = UseFileWith(
         "legacy.ini", "[General]\r\nStart=d:\\h\xF6rb\xFC" "cher+,C:\\Caf\xE9\r\nCaption=Medi\xE4\r\n"
                       "Child=1\r\n; \x80 \xA7\r\nDest1=E:\\Rio\r\n");
-    CSettings settings(true);
+    CSettings settings = Loaded();
     EXPECT_EQ("d:\\h\xC3\xB6rb\xC3\xBC" "cher+,C:\\Caf\xC3\xA9", settings.Start);
     EXPECT_EQ("Medi\xC3\xA4", settings.Caption);
     EXPECT_EQ(1, settings.Child);
@@ -249,7 +256,7 @@ TEST_F(SettingsTest, ALegacyFileReadsUnchangedAndIsWrittenBackAsUtf8)
               "BestFit=1\r\nLicenseMessage=0\r\nAccessed=0\r\nModified=0\r\nMinFileSize=1000\r\n"
               "MaxFileSize=100000\r\n",
               ReadBytes(ini));
-    EXPECT_EQ(settings.Start, CSettings(true).Start);
+    EXPECT_EQ(settings.Start, Loaded().Start);
 
     // A byte order mark before legacy text stays as it is; what follows is
     // converted, in memory only for a reader that never writes the file.
@@ -257,7 +264,7 @@ TEST_F(SettingsTest, ALegacyFileReadsUnchangedAndIsWrittenBackAsUtf8)
     const std::string marked = head + "\xE9\r\n";
     const std::string markedIni = UseFileWith("marked.ini", marked);
     for (const bool readOnly : {true, false}) {
-        CSettings loaded(false);
+        CSettings loaded;
         readOnly ? loaded.LoadReadOnly() : loaded.Load();
         EXPECT_EQ("/m", loaded.Start) << readOnly;
         EXPECT_EQ(5000, loaded.MaxView1) << readOnly;
@@ -268,6 +275,6 @@ TEST_F(SettingsTest, ALegacyFileReadsUnchangedAndIsWrittenBackAsUtf8)
     // A file in UTF-16 is not valid UTF-8 either, yet no legacy one.
     const std::string utf16("\xFF\xFE[\0G\0]\0\r\0\n\0", 12);
     const std::string wide = UseFileWith("utf16.ini", utf16);
-    CSettings ignored(true);
+    CSettings ignored = Loaded();
     EXPECT_EQ(utf16, ReadBytes(wide));
 }

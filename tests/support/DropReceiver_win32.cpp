@@ -55,14 +55,14 @@ bool RegisterReceiverClass()
 DropReceiver::DropReceiver(const std::string& caption, int children)
 {
     EXPECT_TRUE(RegisterReceiverClass());
-    m_window = CreateWindowExA(WS_EX_ACCEPTFILES, kReceiverClass, caption.c_str(),
+    m_hWnd = CreateWindowExA(WS_EX_ACCEPTFILES, kReceiverClass, caption.c_str(),
                                WS_OVERLAPPEDWINDOW, 120, 90, 420, 260, NULL, NULL,
                                GetModuleHandleA(NULL), NULL);
-    EXPECT_TRUE(m_window != NULL);
+    EXPECT_TRUE(m_hWnd != NULL);
     for (int i = 0; i < children; ++i) {
         HWND child = CreateWindowExA(WS_EX_ACCEPTFILES, kReceiverClass, "",
                                      WS_CHILD | WS_VISIBLE, 20 + 180 * i, 30, 160, 120,
-                                     m_window, NULL, GetModuleHandleA(NULL), NULL);
+                                     m_hWnd, NULL, GetModuleHandleA(NULL), NULL);
         EXPECT_TRUE(child != NULL);
         m_children.push_back(child);
     }
@@ -71,7 +71,7 @@ DropReceiver::DropReceiver(const std::string& caption, int children)
 
 DropReceiver::~DropReceiver()
 {
-    DestroyWindow(m_window);
+    DestroyWindow(m_hWnd);
     g_drops.clear();
 }
 

@@ -29,11 +29,11 @@ public:
     DropReceiver(const DropReceiver&) = delete;
     DropReceiver& operator=(const DropReceiver&) = delete;
 
-    HWND Window() const { return m_window; }
+    HWND Window() const { return m_hWnd; }
     HWND Child(int i) const { return m_children.at(static_cast<size_t>(i)); }
 
 private:
-    HWND m_window = NULL;
+    HWND m_hWnd = NULL;
     std::vector<HWND> m_children;
 };
 
