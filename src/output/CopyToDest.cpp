@@ -31,8 +31,11 @@ platform::WriteResult CopyToDest(const std::string& source, const std::string& d
         return platform::WriteResult::Failed("it is the source file itself");
     const std::string part = PartFilePath(dest);
 
+    // A source whose size and time cannot be read is not copied: no copy of it
+    // could be told whole.
     platform::FileStamp before, after;
-    const bool stamped = platform::ReadFileStamp(source, before);
+    if (!platform::ReadFileStamp(source, before))
+        return platform::FailedWithLastError();
     const CFileInHand inHand(part);
     // What an interrupted save of this name left is replaced.
     platform::RemoveFile(part);
@@ -43,7 +46,9 @@ platform::WriteResult CopyToDest(const std::string& source, const std::string& d
         platform::RemoveFile(part);
         result = CopyOnce(copy, source, part, noRoom);
     }
-    if (result && !(stamped && platform::ReadFileStamp(source, after) && after == before))
+    if (result && !platform::ReadFileStamp(source, after))
+        result = platform::FailedWithLastError();
+    else if (result && !(after == before))
         result = platform::WriteResult::Failed(kChangedWhileCopying);
     if (result && !platform::MoveFileOver(part, dest))
         result = platform::FailedWithLastError();

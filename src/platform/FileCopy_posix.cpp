@@ -1,5 +1,7 @@
 #include "platform/FileCopy.h"
 
+#include "platform/FileTimes_posix.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,7 +43,7 @@ bool CopyOpenFile(int from, const struct stat& status, const std::string& dest)
     const int to = open(dest.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (to < 0)
         return false;
-    const timespec times[2] = {status.st_atim, status.st_mtim};
+    const timespec times[2] = {AccessTime(status), WriteTime(status)};
     const bool copied = CopyContents(from, to) && fchmod(to, status.st_mode & 07777) == 0 &&
                         futimens(to, times) == 0;
     const int error = errno;
@@ -92,8 +94,9 @@ bool ReadFileStamp(const std::string& path, FileStamp& stamp)
     if (stat(path.c_str(), &status) != 0)
         return false;
     stamp.size = static_cast<uint64_t>(status.st_size);
-    stamp.writtenHigh = status.st_mtim.tv_sec;
-    stamp.writtenLow = status.st_mtim.tv_nsec;
+    const timespec written = WriteTime(status);
+    stamp.writtenHigh = written.tv_sec;
+    stamp.writtenLow = written.tv_nsec;
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/FileIdentity.h"
+#include "platform/FileTimes_posix.h"
 #include "platform/LocalTime.h"
 
 #include <dirent.h>
@@ -70,8 +71,8 @@ void DescribeListedEntry(int folderFd, uid_t user, const dirent& entry, FolderIt
                        ((status.st_uid == user && (status.st_mode & S_IRUSR)) ||
                         faccessat(folderFd, entry.d_name, R_OK, AT_EACCESS) == 0);
     item.size = static_cast<uint64_t>(status.st_size);
-    item.accessStamp = status.st_atim.tv_sec;
-    item.writeStamp = status.st_mtim.tv_sec;
+    item.accessStamp = AccessTime(status).tv_sec;
+    item.writeStamp = WriteTime(status).tv_sec;
 }
 
 int32_t LocalSeconds(std::time_t seconds)
@@ -118,8 +119,8 @@ bool ReadFileFacts(const std::string& path, bool withTimes, FileFacts& facts)
         return false;
     facts.size = static_cast<uint64_t>(status.st_size);
     if (withTimes) {
-        facts.accessSeconds = LocalSeconds(status.st_atim.tv_sec);
-        facts.writeSeconds = LocalSeconds(status.st_mtim.tv_sec);
+        facts.accessSeconds = LocalSeconds(AccessTime(status).tv_sec);
+        facts.writeSeconds = LocalSeconds(WriteTime(status).tv_sec);
     }
     return true;
 }

@@ -57,6 +57,20 @@ bool CopyThenRetimeSource(const std::string& source, const std::string& dest)
     return copied;
 }
 
+// Copies after which the source's size and time cannot be read, and a copier
+// that needs no source.
+bool CopyThenRemoveSource(const std::string& source, const std::string& dest)
+{
+    const bool copied = platform::CopyFileTo(source, dest);
+    platform::RemoveFile(source);
+    return copied;
+}
+
+bool WriteWithoutSource(const std::string&, const std::string& dest)
+{
+    return fixtures::WriteBytes(dest, "made up");
+}
+
 // A card with room for one copy of the file: none while the older one is there.
 std::string g_olderCopy;
 bool CopyWithRoomForOne(const std::string& source, const std::string& dest)
@@ -92,6 +106,22 @@ TEST_F(CopyToDestTest, ASourceChangedWhileCopiedIsNotSavedAndTheOlderCopyStays)
         EXPECT_EQ(kChangedWhileCopying, result.Reason());
         EXPECT_EQ("saved before", ReadBytes(dest));
         EXPECT_EQ((Names{"copy.mp3", "song.mp3"}), Contents(folder.Path()));
+    }
+}
+
+TEST_F(CopyToDestTest, ASourceWhoseStampCannotBeReadIsNotSavedAndSaysWhy)
+{
+    const struct {
+        std::string source;
+        FileCopier copier;
+    } cases[] = {{folder.Join("missing.mp3"), WriteWithoutSource}, {source, CopyThenRemoveSource}};
+    for (const auto& c : cases) {
+        const platform::WriteResult result = CopyToDest(c.source, dest, c.copier);
+        EXPECT_FALSE(result) << c.source;
+        EXPECT_NE("", result.Reason()) << c.source;
+        EXPECT_NE(kChangedWhileCopying, result.Reason()) << c.source;
+        EXPECT_EQ("saved before", ReadBytes(dest));
+        EXPECT_EQ(0u, Contents(folder.Path()).count(".copy.mp3.tarrowby-part"));
     }
 }
 
