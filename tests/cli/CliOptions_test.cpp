@@ -40,6 +40,10 @@ TEST(ParseCommandLine, NothingAfterEqualsIsAnEmptyValueNeverTheNextArgument)
             EXPECT_EQ(std::vector<std::string>{"keep.mp3"}, glued.options.sources) << option;
         }
     }
+    // A flag takes no value: "=" after it adds no empty argument either.
+    const Parsed flag = Parse({"--quiet=", "keep.mp3"});
+    ASSERT_EQ(ParseOutcome::kRun, flag.outcome) << flag.error;
+    EXPECT_EQ(std::vector<std::string>{"keep.mp3"}, flag.options.sources);
 }
 
 TEST(ParseCommandLine, AShortFlagFollowedByADashIsNoOption)

@@ -20,7 +20,7 @@ TEST(ConvertTarget, ReadsFormatAndBitrateAsTypedAndRefusesTheRest)
         const char* read;  // as ConvertTargetText gives it back; null: refused
     } rows[] = {
         {"mp3", "mp3:192"},      {"mp3:128k", "mp3:128"}, {"MP3:128K", "mp3:128"},
-        {"mp3:320", "mp3:320"},  {"aac", "aac:160"},      {"aac:96k", "aac:96"},
+        {"mp3:320", "mp3:320"},  {"mp3:112", "mp3:112"}, {"aac", "aac:160"},      {"aac:96k", "aac:96"},
         {"opus", "opus:128"},    {"Opus:6", "opus:6"},    {"opus:510k", "opus:510"},
         {"flac", nullptr},       {"", nullptr},           {":128", nullptr},
         {"mp3:", nullptr},       {"mp3:k", nullptr},      {"mp3:12x", nullptr},
