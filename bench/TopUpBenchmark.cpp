@@ -122,12 +122,11 @@ bool ReportFill(bool resample)
     return met;
 }
 
-bool ReportCost(int capacityKB)
+// Times a Resample draw with and without the top-up over `seeds` seeds, in turn.
+void TimeDraws(Lists& lists, int capacityKB, uint32_t seeds, std::vector<double>& without,
+               std::vector<double>& with)
 {
-    Lists lists;
-    FillLibrary(lists.source, kCostSourceFiles, 11);
-    std::vector<double> without, with;
-    for (uint32_t seed = 1; seed <= kSeeds; ++seed) {
+    for (uint32_t seed = 1; seed <= seeds; ++seed) {
         for (bool topUp : {false, true}) {
             lists.sample.RemoveAll();
             SeedRandom(seed);
@@ -136,6 +135,14 @@ bool ReportCost(int capacityKB)
             }));
         }
     }
+}
+
+bool ReportCost(int capacityKB)
+{
+    Lists lists;
+    FillLibrary(lists.source, kCostSourceFiles, 11);
+    std::vector<double> without, with;
+    TimeDraws(lists, capacityKB, kSeeds, without, with);
     const double extra = Median(with) - Median(without);
     std::printf("top-up cost, Resample, 100,000-file source, %d KB: %.1f ms median against "
                 "%.1f ms without, %.1f ms more (target < %.0f ms) %s\n",
@@ -150,15 +157,7 @@ bool ReportAllFit()
     FillLibrary(lists.source, kAllFitFiles, 13);
     const int capacityKB = static_cast<int>(lists.source.GetTotalKB()) + 1;
     std::vector<double> without, with;
-    for (uint32_t seed = 1; seed <= kAllFitSeeds; ++seed) {
-        for (bool topUp : {false, true}) {
-            lists.sample.RemoveAll();
-            SeedRandom(seed);
-            (topUp ? with : without).push_back(MillisecondsOf([&] {
-                DrawSample(lists.Sample(), capacityKB, true, FillRules{topUp, 0});
-            }));
-        }
-    }
+    TimeDraws(lists, capacityKB, kAllFitSeeds, without, with);
     const double extra = Median(with) - Median(without);
     std::printf("top-up cost, Resample, 20,000 files that all fit: %.1f ms median against %.1f ms "
                 "without, %.1f ms more (target < %.0f ms) %s\n",
