@@ -1,6 +1,8 @@
 // The file seam on Windows: the ANSI file functions, called as the program always
 // has, so shares, locks and attributes behave as users expect. The program's code
-// page is UTF-8, so they carry any name.
+// page is UTF-8, so they carry any name. Files to read are opened through the
+// wide function, the name turned to UTF-16 here: the same open, but under Wine the
+// narrow one made a folder tree's read take about three times as long.
 #include "platform/FileSystem.h"
 
 #include "platform/DeviceNames.h"
@@ -42,8 +44,8 @@ using FileHandle = ScopedHandle<CloseHandle>;
 // Opens an existing file for reading, shared with other readers.
 HANDLE OpenToRead(const std::string& path)
 {
-    return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(WideFromNarrow(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 int32_t LocalSeconds(const FILETIME& stored)
