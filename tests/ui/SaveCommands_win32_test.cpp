@@ -2,14 +2,19 @@
 // shortcuts, through the main dialog's buttons, with real files.
 #include "MainDlgHarness.h"
 
+#include "convert/AudioFacts.h"
+#include "platform/RunProgram.h"
+#include "support/DropReceiver_win32.h"
 #include "ui/MainDlg.h"
 
 #include <gtest/gtest.h>
 
 #include <objbase.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -99,6 +104,47 @@ ShortcutFile LoadShortcut(const std::string& path)
     }
     link->Release();
     return shortcut;
+}
+
+bool RunFfmpeg(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), {"-nostdin", "-v", "error", "-y"});
+    return platform::RunProgram(platform::FindProgram("ffmpeg"), arguments).succeeded;
+}
+
+// The files in `folder` and its subfolders whose names end in `ending`.
+std::vector<std::string> FilesEndingIn(const std::string& folder, const std::string& ending)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() >= ending.size() && name.compare(name.size() - ending.size(), ending.size(), ending) == 0)
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool EncoderRunning()
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 process{};
+    process.dwSize = sizeof process;
+    bool running = false;
+    for (BOOL more = Process32First(snapshot, &process); more && !running;
+         more = Process32Next(snapshot, &process))
+        running = _stricmp(process.szExeFile, "ffmpeg.exe") == 0;
+    CloseHandle(snapshot);
+    return running;
+}
+
+AudioFacts Probe(const std::string& path)
+{
+    AudioFacts facts;
+    ReadProbeOutput(platform::RunProgram(platform::FindProgram("ffprobe"), ProbeArguments(path)).output,
+                    facts);
+    return facts;
 }
 
 }  // namespace
@@ -464,4 +510,89 @@ TEST(SaveCommands, AHistoryThatCannotBeWrittenIsToldOnceAndTheSaveGoesOn)
               MessageTexts(harness.prompts));
     EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
     EXPECT_TRUE(Exists(out + "\\a.lnk"));
+}
+
+// With converting on, the files go to Dest and to the drop as MP3s converted
+// into the cache first; the history records the originals. Escape while a file
+// is converted ends its encoder at once, and nothing half written is left.
+TEST(SaveCommands, ConvertedCopiesAreMp3sAtTheTargetAndEscapeLeavesNothingHalfWritten)
+{
+    if (platform::FindProgram("ffmpeg").empty() || platform::FindProgram("ffprobe").empty())
+        GTEST_SKIP() << "no ffmpeg on PATH";
+    MainDlgHarness harness;
+    const std::string music = harness.folder.Join("Music");
+    ASSERT_TRUE(fixtures::MakeFolder(music));
+    std::vector<std::string> originals;
+    for (const char* name : {"a", "b", "c"}) {
+        originals.push_back(music + "\\" + name + ".flac");
+        ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "anoisesrc=c=white:r=44100:d=10", "-ac", "2",
+                               originals.back()}));
+    }
+    // Long enough to be still converting when Escape comes.
+    originals.push_back(music + "\\long.flac");
+    ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "sine=f=440:r=44100:d=300", "-ac", "2",
+                           originals.back()}));
+    const std::string unreadable = harness.MakeFile("Music\\unreadable.flac", 1100);
+    const std::string out = harness.folder.Join("Out");
+    ASSERT_TRUE(fixtures::MakeFolder(out));
+    const std::string cache = harness.folder.Join("AppData\\Tarrowby\\Cache");
+    ASSERT_TRUE(SetEnvironmentVariableA("LOCALAPPDATA", harness.folder.Join("AppData").c_str()));
+    const std::string caption = "Memory " + std::to_string(GetCurrentProcessId());
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=" + music, "MaxView1=100000",
+                      "Convert=mp3:128", "Caption=" + caption, "Child=0"});
+    harness.prompts.folderAnswers = {out, out};
+    harness.prompts.messageAnswers = {IDOK, IDOK};
+    harness.driver.Expect(kProgressCaption, [&](HWND window) {
+        for (int wait = 0; wait < 1200 && (FilesEndingIn(cache, ".mp3").size() < 3 ||
+                                           FilesEndingIn(cache, ".part").empty());
+             ++wait)
+            Sleep(50);
+        EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3"}), FilesEndingIn(cache, ".mp3"));
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    ExpectProgressWindows(harness, 2);
+    fixtures::DropReceiver memory(caption, 0);
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SAMPLE);
+        ASSERT_EQ(5u, ColumnTexts(dialog, 0).size());
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ("Stopped while converting (3 converted, 0 from the cache): nothing copied",
+                  ItemText(dialog, IDC_STATUS));
+        EXPECT_FALSE(EncoderRunning());
+        EXPECT_EQ(std::vector<std::string>{}, FilesEndingIn(cache, ".part"));
+        EXPECT_EQ(3u, FilesEndingIn(cache, ".mp3").size());  // the long one was not finished
+        EXPECT_EQ(std::vector<std::string>{}, FilesEndingIn(out, ""));
+        EXPECT_EQ(std::vector<std::string>{}, harness.HistoryPaths());
+
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ("1 of 5 files not saved: 4 files (1 converted, 3 from the cache) copied to " +
+                      out + "\\",
+                  ItemText(dialog, IDC_STATUS));
+        std::vector<std::string> recorded = harness.HistoryPaths();
+        std::sort(recorded.begin(), recorded.end());
+        EXPECT_EQ(originals, recorded);
+
+        fixtures::ForgetDrops();
+        ClickButton(dialog, IDC_DROP_ON_RIO);
+        fixtures::DeliverPostedMessages();
+        const std::vector<fixtures::ReceivedDrop> drops = fixtures::DropsReceivedBy(memory.Window());
+        ASSERT_EQ(1u, drops.size());
+        ASSERT_EQ(4u, drops[0].paths.size());
+        for (const std::string& path : drops[0].paths)
+            EXPECT_EQ(0u, path.find(cache + "\\")) << path;
+        EXPECT_EQ("4 files (0 converted, 4 from the cache) dropped", ItemText(dialog, IDC_STATUS));
+        ClickButton(dialog, IDCANCEL);
+    });
+    SetEnvironmentVariableA("LOCALAPPDATA", nullptr);
+    const std::string failure = "Save failed: " + unreadable + ": cannot be converted (ffmpeg: ";
+    const std::vector<std::string> messages = MessageTexts(harness.prompts);
+    ASSERT_EQ(2u, messages.size());
+    for (const std::string& message : messages)
+        EXPECT_EQ(failure, message.substr(0, failure.size()));
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3", "long.mp3"}), FilesEndingIn(out, ""));
+    for (const std::string& name : FilesEndingIn(out, "")) {
+        const AudioFacts facts = Probe(out + "\\" + name);
+        EXPECT_EQ("mp3", facts.codec) << name;
+        EXPECT_EQ(128000u, facts.bitRate) << name;
+    }
 }
