@@ -242,6 +242,7 @@ const Line kRows[] = {
     {IDD_OPTIONS, {"Include only if modified in last", IDC_OPT_MODIFIED, "days"}},
     {IDD_OPTIONS, {"Omit if accessed within last", IDC_OPT_ACCESSED, {"days", 2}}},
     {IDD_OPTIONS, {"Leave out files saved within the last", IDC_OPT_FRESH, {"days", 3}}},
+    {IDD_OPTIONS, {IDC_OPT_CONVERT, IDC_OPT_CONVERT_FORMAT, IDC_OPT_CONVERT_KBPS}},
     {IDD_OPTIONS, {IDOK, IDCANCEL}},
     {IDD_QUICKSTART, {IDC_SHOW_AT_START, IDOK}},
 };
