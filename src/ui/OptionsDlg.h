@@ -25,6 +25,8 @@ private:
     // The bitrate list for the chosen format, with `kbps` selected where the
     // format takes it, else the format's own default.
     void FillBitrates(uint32_t kbps);
+    // Sets the box "Convert to" level with the lists beside it.
+    void LevelConvertBox();
     // The lists take part only while converting is ticked, and can be had.
     void EnableConvertRow();
     // The target the row shows, as the settings keep it; empty when off.

@@ -65,6 +65,7 @@ BOOL COptionsDlg::OnInitDialog()
             SendDlgItemMessage(IDC_OPT_CONVERT_FORMAT, CB_SETCURSEL, i);
     }
     FillBitrates(target.kbps);
+    LevelConvertBox();
     SetDlgItemText(IDC_OPT_CONVERT_NEEDS, m_strConvertNeeds);
     EnableConvertRow();
     m_strConvertShown = ConvertRowText();
@@ -106,6 +107,23 @@ void COptionsDlg::FillBitrates(uint32_t kbps)
         if (rate == kbps)
             SendDlgItemMessage(IDC_OPT_CONVERT_KBPS, CB_SETCURSEL, static_cast<WPARAM>(item));
     }
+}
+
+// A drop-down list draws its text in its middle, at a height its font sets, not
+// the dialog units; the check box, whose text stands in its own middle, moves to
+// the same middle at every scaling.
+void COptionsDlg::LevelConvertBox()
+{
+    HWND box = GetDlgItem(IDC_OPT_CONVERT);
+    RECT boxPlace = {};
+    RECT listPlace = {};
+    if (!GetWindowRect(box, &boxPlace) ||
+        !GetWindowRect(GetDlgItem(IDC_OPT_CONVERT_FORMAT), &listPlace))
+        return;
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&boxPlace), 2);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&listPlace), 2);
+    const int top = (listPlace.top + listPlace.bottom - (boxPlace.bottom - boxPlace.top)) / 2;
+    SetWindowPos(box, nullptr, boxPlace.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void COptionsDlg::EnableConvertRow()
