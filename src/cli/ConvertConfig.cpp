@@ -1,12 +1,12 @@
 #include "cli/ConvertConfig.h"
 
+#include "convert/ConvertTarget.h"
 #include "platform/FileSystem.h"
 #include "platform/RunProgram.h"
 #include "platform/StateFolder.h"
 
 #include <algorithm>
 
-const char kConvertedExtensions[] = "mp3,flac,m4a,aac,ogg,oga,opus,wav,aiff,aif,wma";
 
 namespace {
 
