@@ -14,10 +14,10 @@ namespace {
 // Sets an environment variable for the life of the object (unset for nullopt).
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, std::optional<std::string> value) : m_name(name)
+    ScopedEnv(const char* name, std::optional<std::string> value) : m_pszName(name)
     {
         if (const char* old = std::getenv(name))
-            m_old = old;
+            m_strOld = old;
         if (value)
             setenv(name, value->c_str(), 1);
         else
@@ -25,15 +25,15 @@ public:
     }
     ~ScopedEnv()
     {
-        if (m_old)
-            setenv(m_name, m_old->c_str(), 1);
+        if (m_strOld)
+            setenv(m_pszName, m_strOld->c_str(), 1);
         else
-            unsetenv(m_name);
+            unsetenv(m_pszName);
     }
 
 private:
-    const char* m_name;
-    std::optional<std::string> m_old;
+    const char* m_pszName;
+    std::optional<std::string> m_strOld;
 };
 
 TEST(StateFolderPosix, TheBaseDirectoryRulesPickTheFolder)

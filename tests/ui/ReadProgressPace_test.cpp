@@ -8,7 +8,7 @@ namespace {
 // Records each refresh and answers with `keepReading`.
 class RecordingProgress : public CPacedReadProgress {
 public:
-    explicit RecordingProgress(bool keepReading) : m_keepReading(keepReading) {}
+    explicit RecordingProgress(bool keepReading) : m_bKeepReading(keepReading) {}
     std::vector<int> refreshed;
     bool shown = false;
 
@@ -17,11 +17,11 @@ protected:
     {
         refreshed.push_back(admitted);
         shown = shown || show;
-        return m_keepReading;
+        return m_bKeepReading;
     }
 
 private:
-    bool m_keepReading;
+    bool m_bKeepReading;
 };
 
 }  // namespace
