@@ -4,7 +4,7 @@
 // Usage: tarrowby_progress_bench TREE
 #include "BenchClock.h"
 #include "ScanTree.h"
-#include "ui/CountText.h"
+#include "catalogue/CountText.h"
 #include "ui/ReadProgressPace.h"
 
 #include <cstdio>

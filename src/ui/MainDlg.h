@@ -7,6 +7,7 @@
 // of src/output/.
 #include "catalogue/AddSource.h"
 #include "catalogue/FileList.h"
+#include "catalogue/HistoryFailure.h"
 #include "catalogue/ReadProgress.h"
 #include "catalogue/RecentSaves.h"
 #include "catalogue/SaveHistory.h"
@@ -100,8 +101,6 @@ private:
     void ReadRecentSaves();
     // Records the files of a drop; a save records its files itself.
     void RecordSaves(const std::vector<std::string>& paths);
-    // Tells once per run that the history cannot be read or written.
-    void TellHistoryFailure(const char* prefix);
 
     // Saving the sample and the commands on single files.
     // The destination folder from the Dest field, or picked when it is empty;
@@ -143,7 +142,7 @@ private:
     std::unique_ptr<CSaveHistory> m_pHistory;
     CSourcesRead m_sourcesRead;
     CRecentSaves m_recentSaves;
-    bool m_bHistoryFailureTold = false;
+    CHistoryFailure m_historyFailure;
     // The row the list view shows as selected, -1 for none.
     int m_nSel = -1;
 };
