@@ -82,10 +82,7 @@ BOOL CMainDlg::OnInitDialog()
         ReadStartFolders();
     m_pHistory = std::make_unique<CSaveHistory>(HistoryPathForSettings(platform::ProfilePath()));
     ReadRecentSaves();
-
-    ShowSourceCount();
-    ShowSampleTotals();
-    UpdateButtons();
+    ShowListState();
 
     if (m_pSettings->LicenseMessage != 0)
         CAboutDlg().DoModal();

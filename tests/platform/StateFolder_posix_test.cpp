@@ -70,4 +70,18 @@ TEST(AppendFilePosix, APipeInTheFilesPlaceIsRefusedAtOnce)
     EXPECT_FALSE(platform::AppendLines(pipe, {"x\n"}));
 }
 
+// Every program that shares the history takes turns through its lock file,
+// whoever made it: one it could not open would leave it writing unguarded.
+TEST(AppendFilePosix, TheLockFileOpensForEveryUser)
+{
+    fixtures::TempFolder temp;
+    const mode_t before = umask(0);
+    const bool appended = static_cast<bool>(platform::AppendLines(temp.Join("h"), {"x\n"}));
+    umask(before);
+    ASSERT_TRUE(appended);
+    struct stat status;
+    ASSERT_EQ(0, stat(temp.Join("h.lock").c_str(), &status));
+    EXPECT_EQ(0666u, status.st_mode & 07777);
+}
+
 }  // namespace
