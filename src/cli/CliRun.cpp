@@ -3,13 +3,13 @@
 #include "catalogue/CountText.h"
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/Sampling.h"
-#include "cli/ConvertFill.h"
 #include "cli/ManagedFolder.h"
 #include "cli/ProgramInfo.h"
 #include "cli/RunConfig.h"
 #include "cli/RunHistory.h"
 #include "cli/SampleText.h"
 #include "cli/Sources.h"
+#include "convert/ConvertFill.h"
 #include "cli/TerminalProgress.h"
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
@@ -285,7 +285,10 @@ int RunCli(const CliOptions& options)
                FillRules{config.topUp, config.allocationUnit});
     const bool copiesConverted = conversion && HasCopy(config);
     if (copiesConverted) {
-        conversion->Fit(lists.source, draw, config, progress);
+        conversion->Fit(lists.source, draw,
+                        FillTarget{config.maxKB, config.resample,
+                                   FillRules{config.topUp, config.allocationUnit}},
+                        progress);
         progress.Clear();
     }
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <iterator>
 
+const char kConvertedExtensions[] = "mp3,flac,m4a,aac,ogg,oga,opus,wav,aiff,aif,wma";
+
 namespace {
 
 struct FormatRow {
