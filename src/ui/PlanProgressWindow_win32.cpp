@@ -1,6 +1,6 @@
 #include "ui/PlanProgressWindow.h"
 
-#include "ui/CountText.h"
+#include "catalogue/CountText.h"
 #include "ui/ReadProgressPace.h"
 #include "ui/resource.h"
 
