@@ -312,7 +312,7 @@ TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
                   JoinPath(m_strMusic, "b.wav") + ": Is a directory\n",
               run.err);
     // The rest are saved whole, and no temporary file is left behind.
-    EXPECT_EQ((std::set<std::string> {"a.mp3", "b.wav", "old.mp3"}), FolderContents(m_strDest));
+    EXPECT_EQ((std::set<std::string>{"a.mp3", "b.wav", "old.mp3"}), FolderContents(m_strDest));
     EXPECT_EQ((std::set<std::string>{"a.mp3", "b.wav", "old.mp3"}), FolderContents(links));
     struct stat copied;
     ASSERT_EQ(0, stat(JoinPath(m_strDest, "a.mp3").c_str(), &copied));
@@ -327,11 +327,11 @@ TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
     const std::string a = JoinPath(m_strMusic, "a.mp3"), old = JoinPath(m_strMusic, "old.mp3");
     Names recorded = HistoryPaths(m_tempFolder.Join("state/tarrowby/history"));
     std::sort(recorded.begin(), recorded.end());
-    EXPECT_EQ((Names {a, JoinPath(m_strMusic, "b.wav"), old}), recorded);
+    EXPECT_EQ((Names{a, JoinPath(m_strMusic, "b.wav"), old}), recorded);
     RunInProcess({m_strMusic, "--ext", "", "--resample", "--max-kb", "999999", "--copy-to",
                   m_strDest, "--m3u", m_tempFolder.Join("copies.m3u"), "--history",
                   m_tempFolder.Join("copies.history")});
-    EXPECT_EQ((Names {a, old}), HistoryPaths(m_tempFolder.Join("copies.history")));
+    EXPECT_EQ((Names{a, old}), HistoryPaths(m_tempFolder.Join("copies.history")));
 
     // The written playlist is a source like any other; saving files onto
     // themselves is refused, file by file; links saved before are replaced.
@@ -527,7 +527,7 @@ TEST_F(CliTree, StoppedWhileCopyingItLeavesNothingBehind)
         const int status = StopWhileCopying(args, m_strDest, "long.mp3", signal);
         // Ended by the signal itself, as a shell expects (status 130 or 143).
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
-        EXPECT_EQ(std::set<std::string> {}, FolderContents(m_strDest)) << signal;
+        EXPECT_EQ(std::set<std::string>{}, FolderContents(m_strDest)) << signal;
     }
 
     // A fill of a managed folder stopped midway has listed what it saved, so
@@ -536,10 +536,10 @@ TEST_F(CliTree, StoppedWhileCopyingItLeavesNothingBehind)
     std::vector<std::string> replace = args;
     replace.push_back("--replace");
     StopWhileCopying(replace, m_strDest, "long.mp3", SIGINT);
-    EXPECT_EQ((std::set<std::string> {"Tarrowby.m3u8", "first.mp3"}), FolderContents(m_strDest));
+    EXPECT_EQ((std::set<std::string>{"Tarrowby.m3u8", "first.mp3"}), FolderContents(m_strDest));
     EXPECT_EQ(
         0, RunInProcess({m_strMusic, "--ext", "wav", "--replace", "--copy-to", m_strDest}).status);
-    EXPECT_EQ((std::set<std::string> {"Tarrowby.m3u8", "b.wav"}), FolderContents(m_strDest));
+    EXPECT_EQ((std::set<std::string>{"Tarrowby.m3u8", "b.wav"}), FolderContents(m_strDest));
 }
 
 // Runs a shell command line; its exit status, or -1.
@@ -710,7 +710,7 @@ TEST_F(CliTree, TheHistoryLivesBesideTheSettingsElseInTheStateFolder)
         RunInProcess({"--settings", ini, "--resample", "--m3u", m_tempFolder.Join("out.m3u")});
     ASSERT_EQ(0, saved.status) << saved.err;
     EXPECT_EQ(
-        (Names {JoinPath(m_strMusic, "a.mp3"), JoinPath(JoinPath(m_strMusic, "sub"), "c.mp3")}),
+        (Names{JoinPath(m_strMusic, "a.mp3"), JoinPath(JoinPath(m_strMusic, "sub"), "c.mp3")}),
         HistoryPaths(beside));
 
     // FreshDays of the settings leaves them out; --fresh overrides it.
@@ -723,7 +723,7 @@ TEST_F(CliTree, TheHistoryLivesBesideTheSettingsElseInTheStateFolder)
     const ProgramRun plain =
         RunInProcess({m_strMusic, "--resample", "--max-kb", "999999", "--copy-to", m_strDest});
     ASSERT_EQ(0, plain.status) << plain.err;
-    EXPECT_EQ((Names {JoinPath(m_strMusic, "a.mp3"), JoinPath(m_strMusic, "old.mp3")}), [&] {
+    EXPECT_EQ((Names{JoinPath(m_strMusic, "a.mp3"), JoinPath(m_strMusic, "old.mp3")}), [&] {
         Names paths = HistoryPaths(m_tempFolder.Join("state/tarrowby/history"));
         std::sort(paths.begin(), paths.end());
         return paths;
@@ -740,7 +740,7 @@ TEST_F(CliTree, AHistoryThatCannotBeUsedIsToldOnceAndNeverStopsASave)
     EXPECT_EQ("tarrowby-cli: Cannot read the history of saves: " + m_tempFolder.Join("my.history") +
                   "\n2 files, 5002 KB for internal mem, seed 1 (0 saved recently)\n",
               run.err);
-    EXPECT_EQ((std::set<std::string> {"a.mp3", "c.mp3"}), FolderContents(m_strDest));
+    EXPECT_EQ((std::set<std::string>{"a.mp3", "c.mp3"}), FolderContents(m_strDest));
 
     ASSERT_TRUE(WriteBytes(m_tempFolder.Join("fifo.ini"), ReadAll(m_tempFolder.Join("my.ini"))));
     ASSERT_EQ(0, mkfifo(m_tempFolder.Join("fifo.history").c_str(), 0600));
@@ -871,7 +871,7 @@ TEST_F(CardFill, ANameEndingInADotIsSavedAsACardTakesIt)
     const ProgramRun run =
         RunInProcess({odd, "--copy-to", m_strCard, "--m3u", m_tempFolder.Join("card.m3u")});
     EXPECT_EQ(0, run.status) << run.err;
-    EXPECT_EQ((std::set<std::string> {"Interlude_"}), FolderContents(m_strCard));
+    EXPECT_EQ((std::set<std::string>{"Interlude_"}), FolderContents(m_strCard));
     EXPECT_EQ("#EXTM3U\ncard/Interlude_\n", ReadAll(m_tempFolder.Join("card.m3u")));
     // A playlist elsewhere lists the whole path.
     ASSERT_EQ(0,
