@@ -68,10 +68,12 @@ TEST_F(CliConvert, FillsACardWithMp3sCopyingThoseAtTheBitrateAndConvertingTheRes
     for (int track = 1; track <= 4; ++track)
         ASSERT_TRUE(
             MakeSound(JoinPath(m_strLib, "f" + std::to_string(track) + ".flac"), 8 + track, ""));
-    for (const char* name : {"m128a", "m128b"})
-        ASSERT_TRUE(MakeSound(JoinPath(m_strLib, std::string(name) + ".mp3"), 70, "-b:a 128k"));
-    for (const char* name : {"m320a", "m320b"})
-        ASSERT_TRUE(MakeSound(JoinPath(m_strLib, std::string(name) + ".mp3"), 30, "-b:a 320k"));
+    // Each "b" is its "a" again under another name: one encoding serves both.
+    ASSERT_TRUE(MakeSound(JoinPath(m_strLib, "m128a.mp3"), 70, "-b:a 128k"));
+    ASSERT_TRUE(MakeSound(JoinPath(m_strLib, "m320a.mp3"), 30, "-b:a 320k"));
+    for (const char* kind : {"m128", "m320"})
+        fs::copy_file(JoinPath(m_strLib, kind + std::string("a.mp3")),
+                      JoinPath(m_strLib, kind + std::string("b.mp3")));
 
     const ProgramRun first = RunInProcess(Fill({"--top-up", "--capacity", "3M", "--no-resample"}));
     ASSERT_EQ(0, first.status) << first.err;
