@@ -10,7 +10,10 @@
 #include "catalogue/ReadProgress.h"
 #include "catalogue/RecentSaves.h"
 #include "catalogue/SaveHistory.h"
+#include "catalogue/SourceFilters.h"
 #include "catalogue/SourcesRead.h"
+#include "convert/ConvertFill.h"
+#include "convert/ConvertTools.h"
 #include "settings/Settings.h"
 #include "ui/Dialog.h"
 #include "ui/WindowDpi.h"
@@ -68,6 +71,14 @@ protected:
 private:
     // Start-up.
     void ReadStartFolders();
+
+    // Converting: on while the settings' Convert names a target and ffmpeg,
+    // ffprobe and a cache folder were found. Made at start-up and again when
+    // the Options change it.
+    void MakeConvertFill();
+    // The settings' filters, with the common audio formats admitted while
+    // converting is on.
+    SourceFilters FiltersNow() const;
     LRESULT OnQuickStart();
 
     // Scaling: the window's icons, and its size and list when the window moves
@@ -144,6 +155,9 @@ private:
     CSourcesRead m_sourcesRead;
     CRecentSaves m_recentSaves;
     bool m_bHistoryFailureTold = false;
+    ConvertTools m_convertTools;
+    // Set while the files are converted on their way to the player.
+    std::unique_ptr<CConvertFill> m_pConvertFill;
     // The row the list view shows as selected, -1 for none.
     int m_nSel = -1;
 };

@@ -226,11 +226,13 @@ void CMainDlg::OnSample()
 // at once.
 void CMainDlg::OnOptions()
 {
+    const std::string convertBefore = m_pSettings->Convert;
     COptionsDlg options(m_pSettings.get(), nullptr);
     if (options.DoModal() != IDOK)
         return;
-    ApplySourceFilters(*m_pSource, SourceFiltersOf(*m_pSettings),
-                       FilterChange::kSizesAndExtensions);
+    if (m_pSettings->Convert != convertBefore)
+        MakeConvertFill();
+    ApplySourceFilters(*m_pSource, FiltersNow(), FilterChange::kSizesAndExtensions);
     ReadRecentSaves();
     ShowSourceCount();
 }

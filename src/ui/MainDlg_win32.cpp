@@ -18,6 +18,7 @@
 #include "ui/StartupDialogs.h"
 
 #include <cstdint>
+#include <optional>
 
 CFileList* g_pCurrent = nullptr;
 
@@ -71,7 +72,9 @@ BOOL CMainDlg::OnInitDialog()
     SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView1);
     SetDlgItemText(IDC_DEST, m_pSettings->Dest1);
 
-    ApplySourceFilters(*m_pSource, SourceFiltersOf(*m_pSettings));
+    m_convertTools = FindConvertTools();
+    MakeConvertFill();
+    ApplySourceFilters(*m_pSource, FiltersNow());
     if (!m_pSettings->Start.empty())
         ReadStartFolders();
     m_pHistory = std::make_unique<CSaveHistory>(HistoryPathForSettings(platform::ProfilePath()));
@@ -101,6 +104,23 @@ void CMainDlg::ReadStartFolders()
     }
 }
 
+void CMainDlg::MakeConvertFill()
+{
+    // The one going keeps what it learnt for the next one.
+    m_pConvertFill.reset();
+    const std::optional<ConvertSetup> setup = ConvertSetupFor(m_pSettings->Convert, m_convertTools);
+    if (setup)
+        m_pConvertFill = std::make_unique<CConvertFill>(*setup);
+}
+
+SourceFilters CMainDlg::FiltersNow() const
+{
+    SourceFilters filters = SourceFiltersOf(*m_pSettings);
+    if (m_pConvertFill)
+        AdmitConvertedFormats(filters);
+    return filters;
+}
+
 void CMainDlg::OnDestroy()
 {
     if (m_pSettings) {
@@ -118,6 +138,7 @@ void CMainDlg::OnDestroy()
     m_pSource.reset();
     m_pSettings.reset();
     m_pHistory.reset();
+    m_pConvertFill.reset();
     InitShortcuts(false);
     CDialog::OnDestroy();
 }

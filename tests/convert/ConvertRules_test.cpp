@@ -1,9 +1,11 @@
 // The conversion's rules, over tables: targets as typed, the prober's answers,
-// which files are copied as they are, the planned sizes, and leaving out.
+// which files are copied as they are, the planned sizes, leaving out, and when
+// converting is on at all.
 #include "catalogue/FileList.h"
 #include "convert/AudioFacts.h"
 #include "convert/ConvertArguments.h"
 #include "convert/ConvertTarget.h"
+#include "convert/ConvertTools.h"
 #include "convert/FilePlan.h"
 #include "convert/LeaveOut.h"
 
@@ -209,6 +211,45 @@ TEST(LeaveOut, TakesTheSmallestFileThatIsEnoughElseTheLargest)
             kept.push_back(sample.GetSizeKB(static_cast<uint32_t>(index)));
         EXPECT_EQ(row.kept, kept) << row.capacity;
         EXPECT_EQ(row.sizes.size() - row.kept.size(), static_cast<std::size_t>(leftOut));
+    }
+}
+
+TEST(ConvertTools, ConvertOnlyWithATargetBothProgramsAndACache)
+{
+    const ConvertTools found{"/bin/ffmpeg", "/bin/ffprobe", "/cache"};
+    const struct {
+        const char* target;
+        ConvertTools tools;
+        bool on;
+    } rows[] = {
+        {"aac:160", found, true},
+        {"", found, false},
+        {"wav", found, false},
+        {"mp3:100", found, false},
+        {"mp3", {"", "/bin/ffprobe", "/cache"}, false},
+        {"mp3", {"/bin/ffmpeg", "", "/cache"}, false},
+        {"mp3", {"/bin/ffmpeg", "/bin/ffprobe", ""}, false},
+    };
+    for (const auto& row : rows) {
+        const std::optional<ConvertSetup> setup = ConvertSetupFor(row.target, row.tools);
+        ASSERT_EQ(row.on, setup.has_value()) << row.target;
+        if (!setup)
+            continue;
+        EXPECT_EQ("aac:160", ConvertTargetText(setup->target));
+        EXPECT_EQ("/bin/ffmpeg", setup->converter);
+        EXPECT_EQ("/bin/ffprobe", setup->prober);
+        EXPECT_EQ("/cache", setup->cacheFolder);
+    }
+}
+
+TEST(ConvertTools, TheDefaultExtensionsAdmitTheCommonAudioFormats)
+{
+    for (const char* chosen : {"mp3", "mp3,flac", "", "wav"}) {
+        SourceFilters filters;
+        filters.strExtensions = chosen;
+        AdmitConvertedFormats(filters);
+        EXPECT_EQ(std::string(chosen) == "mp3" ? kConvertedExtensions : chosen,
+                  filters.strExtensions);
     }
 }
 
