@@ -2,6 +2,8 @@
 // while reading, copies and shortcuts written.
 #include "RunProgram.h"
 #include "catalogue/HistoryLine.h"
+#include "convert/AudioFacts.h"
+#include "platform/RunProgram.h"
 #include "shell/Shortcuts.h"
 #include "support/TestFiles.h"
 
@@ -10,6 +12,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -147,6 +150,57 @@ TEST_F(CliOnWindows, StandardInputAndSingleFilesGiveAUtf8PlaylistWithTheSystemsL
     const ProgramRun device = RunCli({music, "--m3u", "NUL"});
     EXPECT_EQ(2, device.status);
     EXPECT_NE(std::string::npos, device.err.find(": is not a regular file")) << device.err;
+}
+
+// `seconds` of noise, as hard to pack as music, made by the Windows ffmpeg.
+bool MakeSound(const std::string& path, int seconds, const std::vector<std::string>& codec)
+{
+    std::vector<std::string> arguments{"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                                       "anoisesrc=c=white:r=44100:d=" + std::to_string(seconds),
+                                       "-ac", "2", "-metadata", "title=Harbour Lights"};
+    arguments.insert(arguments.end(), codec.begin(), codec.end());
+    arguments.push_back(path);
+    return platform::RunProgram(platform::FindProgram("ffmpeg"), arguments).succeeded;
+}
+
+AudioFacts ProbedFacts(const std::string& path)
+{
+    AudioFacts facts;
+    ReadProbeOutput(
+        platform::RunProgram(platform::FindProgram("ffprobe"), ProbeArguments(path)).output, facts);
+    return facts;
+}
+
+TEST_F(CliOnWindows, ConvertsWithTheWindowsFfmpegWhatIsNoMp3AtTheBitrateIntoItsCache)
+{
+    if (platform::FindProgram("ffmpeg").empty() || platform::FindProgram("ffprobe").empty())
+        GTEST_SKIP() << "no Windows ffmpeg on PATH (scripts/setup puts it in build/ffmpeg-win)";
+    const std::string music = temp.Join("music"), card = temp.Join("card");
+    ASSERT_TRUE(MakeFolder(music) && MakeFolder(card));
+    ASSERT_TRUE(MakeSound(JoinPath(music, "a.flac"), 9, {}));
+    ASSERT_TRUE(MakeSound(JoinPath(music, "b.mp3"), 70, {"-c:a", "libmp3lame", "-b:a", "128k"}));
+    ASSERT_TRUE(MakeSound(JoinPath(music, "c.mp3"), 30, {"-c:a", "libmp3lame", "-b:a", "320k"}));
+
+    const ProgramRun run =
+        RunCli({"--convert", "mp3:128k", "--max-kb", "99999", "--copy-to", card, music, "--seed", "3"});
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_NE(std::string::npos, run.err.find(", seed 3 (2 converted, 0 from the cache)\r\n"))
+        << run.err;
+    EXPECT_EQ(3, LineCount(run.out)) << run.out;
+    EXPECT_EQ(ReadText(JoinPath(music, "b.mp3")), ReadText(JoinPath(card, "b.mp3")));
+    for (const auto& [name, seconds] : {std::pair<const char*, int>{"a.mp3", 9}, {"c.mp3", 30}}) {
+        const AudioFacts facts = ProbedFacts(JoinPath(card, name));
+        EXPECT_EQ("mp3", facts.codec) << name;
+        EXPECT_EQ(128000u, facts.bitRate) << name;
+        EXPECT_NEAR(seconds * 1000, facts.milliseconds, 100) << name;
+    }
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(card))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3"}), names);
+    // The copies stay in the user's own cache for the next fill.
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(temp.Join("Tarrowby\\Cache").c_str()));
 }
 
 }  // namespace
