@@ -7,6 +7,7 @@
 // of src/output/.
 #include "catalogue/AddSource.h"
 #include "catalogue/FileList.h"
+#include "catalogue/HistoryFailure.h"
 #include "catalogue/ReadProgress.h"
 #include "catalogue/RecentSaves.h"
 #include "catalogue/SaveHistory.h"
@@ -111,8 +112,6 @@ private:
     void ReadRecentSaves();
     // Records the files of a drop; a save records its files itself.
     void RecordSaves(const std::vector<std::string>& paths);
-    // Tells once per run that the history cannot be read or written.
-    void TellHistoryFailure(const char* prefix);
 
     // Saving the sample and the commands on single files.
     // The destination folder from the Dest field, or picked when it is empty;
@@ -154,7 +153,7 @@ private:
     std::unique_ptr<CSaveHistory> m_pHistory;
     CSourcesRead m_sourcesRead;
     CRecentSaves m_recentSaves;
-    bool m_bHistoryFailureTold = false;
+    CHistoryFailure m_historyFailure;
     ConvertTools m_convertTools;
     // Set while the files are converted on their way to the player.
     std::unique_ptr<CConvertFill> m_pConvertFill;

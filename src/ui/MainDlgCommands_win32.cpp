@@ -1,12 +1,12 @@
 #include "ui/MainDlg.h"
 
+#include "catalogue/CountText.h"
 #include "catalogue/Sampling.h"
 #include "catalogue/SourceFilters.h"
 #include "settings/DecimalText.h"
 #include "ui/App.h"
 #include "ui/FolderPicker.h"
 #include "ui/OptionsDlg.h"
-#include "ui/CountText.h"
 #include "ui/ReadProgressWindow.h"
 #include "ui/StatusText.h"
 #include "ui/UserPrompts.h"
@@ -85,7 +85,8 @@ void CMainDlg::ShowSourceCount()
 void CMainDlg::ShowSampleTotals()
 {
     SetDlgItemText(IDC_SAMPLE_TOTALS, SampleLineText(g_pCurrent->GetCount(), g_pCurrent->GetTotalKB(),
-                                                     IsDlgButtonChecked(IDC_EXTERNAL_MEM)));
+                                                     IsDlgButtonChecked(IDC_EXTERNAL_MEM),
+                                                     Digits::kGrouped));
 }
 
 void CMainDlg::ShowSourceChange()
