@@ -103,8 +103,7 @@ void CMainDlg::SaveToDest(BOOL links)
         }
     }
     ShowStatus(SaveOutcomeText(tally, links != FALSE, destFolder));
-    if (!m_pHistory->RecordsResult())
-        TellHistoryFailure(kCannotWriteHistory);
+    m_historyFailure.AfterWrite(m_pHistory->RecordsResult(), m_pHistory->Path());
     ReadRecentSaves();
 }
 

@@ -29,6 +29,7 @@ TEST(ConvertTarget, ReadsFormatAndBitrateAsTypedAndRefusesTheRest)
         {"mp3:100", nullptr},    {"mp3:352", nullptr},    {"mp3:-128", nullptr},
         {"aac:31", nullptr},     {"aac:321", nullptr},    {"opus:5", nullptr},
         {"opus:511", nullptr},   {"mp3:128:1", nullptr},  {"mp3:99999", nullptr},
+        {"mp3:4294967424", nullptr},  // wraps round to 128 in 32 bits
     };
     for (const auto& row : rows) {
         ConvertTarget target;

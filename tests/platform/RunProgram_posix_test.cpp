@@ -1,0 +1,58 @@
+#include "platform/RunProgram.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace {
+
+TEST(RunProgram, TellsHowTheProgramEndedAndWhatItWrote)
+{
+    const std::atomic<bool> go{false}, stop{true};
+    const struct {
+        const char* script;
+        const std::atomic<bool>* stop;
+        bool started, succeeded, stopped;
+        const char* output;
+    } rows[] = {
+        {"echo out; echo err >&2; read line || echo no input", &go, true, true, false,
+         "out\nerr\nno input\n"},
+        {"echo failing; exit 3", nullptr, true, false, false, "failing\n"},
+        {"kill -KILL $$", nullptr, true, false, true, ""},
+        {"echo never", &stop, false, false, true, ""},
+    };
+    for (const auto& row : rows) {
+        const platform::ProgramRun run = platform::RunProgram("/bin/sh", {"-c", row.script}, row.stop);
+        EXPECT_EQ(row.started, run.started) << row.script;
+        EXPECT_EQ(row.succeeded, run.succeeded) << row.script;
+        EXPECT_EQ(row.stopped, run.stopped) << row.script;
+        EXPECT_EQ(row.output, run.output) << row.script;
+    }
+}
+
+TEST(FindProgram, AnEmptyFolderOnThePathIsTheCurrentOne)
+{
+    fixtures::TempFolder temp;
+    ASSERT_TRUE(fixtures::WriteBytes(temp.Join("tool"), "#!/bin/sh\n"));
+    ASSERT_TRUE(fixtures::WriteBytes(temp.Join("plain"), "not a program"));
+    ASSERT_EQ(0, chmod(temp.Join("tool").c_str(), 0700));
+    char* here = getcwd(nullptr, 0);
+    const std::string path = std::getenv("PATH");
+    ASSERT_EQ(0, chdir(temp.Path().c_str()));
+    setenv("PATH", "/nowhere::/bin", 1);
+    const std::string tool = platform::FindProgram("tool");
+    const std::string plain = platform::FindProgram("plain");
+    const std::string shell = platform::FindProgram("sh");
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(0, chdir(here));
+    std::free(here);
+    EXPECT_EQ("./tool", tool);
+    EXPECT_EQ("", plain);
+    EXPECT_EQ("/bin/sh", shell);
+}
+
+}  // namespace
