@@ -43,11 +43,15 @@ CopySources CMainDlg::ConvertShownList(CSaveProgressWindow& progress, bool inRow
     target.rules = FillRules{fits && m_pSettings->TopUp != 0, 0};
     if (target.rules.topUp)
         ReadRecentSaves();
-    const std::vector<bool> leftOut = MarkRecentlySaved(*m_pSource, m_recentSaves);
+    // The top-up draws by the planned sizes, as Sample does; the source keeps
+    // the files' own, also when it is the list shown.
+    CFileList planned = *m_pSource;
+    const std::vector<bool> leftOut = MarkRecentlySaved(planned, m_recentSaves);
     const CFileList& other = g_pCurrent == m_pInternal.get() ? *m_pExternal : *m_pInternal;
-    SampleLists lists = {*m_pSource, *g_pCurrent, other, *m_pTrial, *m_pBest};
+    SampleLists lists = {planned, IsSourceShown() ? planned : *g_pCurrent, other, *m_pTrial,
+                         *m_pBest};
     lists.leftOut = &leftOut;
-    m_pConvertFill->Fit(*m_pSource, lists, target, progress, progress.StopFlag());
+    m_pConvertFill->Fit(planned, lists, target, progress, progress.StopFlag());
     RefillListView(m_nSel);
     tally.nConverted = static_cast<int>(m_pConvertFill->ConvertedCount() - convertedBefore);
     tally.nFromCache = static_cast<int>(m_pConvertFill->FromCacheCount() - fromCacheBefore);
