@@ -129,6 +129,7 @@ TEST_F(Conversion, PlansConvertsWithTagsAndCoverAndReusesTheCache)
         EXPECT_EQ(ConvertedFile::kConverted, files[2].outcome) << files[2].reason;
         EXPECT_EQ("a.mp3", fs::path(files[0].path).filename().string());
         EXPECT_EQ(2u, conversion.ConvertedCount());
+        EXPECT_EQ(2u, progress.converted);
 
         // The plan was close, and never short by more than the encoder's rounding.
         const uint32_t realA = OwnKB(files[0].path);
