@@ -80,6 +80,9 @@ private:
     // The settings' filters, with the common audio formats admitted while
     // converting is on.
     SourceFilters FiltersNow() const;
+    // Both samples at the sizes their files take on the player now: after the
+    // Options changed what files are converted to, or turned converting off.
+    void ResizeSamples();
     LRESULT OnQuickStart();
 
     // Scaling: the window's icons, and its size and list when the window moves
