@@ -1,5 +1,6 @@
 #include "cli/CliRun.h"
 
+#include "catalogue/CountText.h"
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/Sampling.h"
 #include "cli/ManagedFolder.h"
@@ -301,9 +302,11 @@ int RunCli(const CliOptions& options)
         return kExitDone;
     }
     std::string status =
-        SampleTotalsText(sample, config.externalMem) + ", seed " + std::to_string(config.seed);
+        SampleLineText(sample.GetCount(), sample.GetTotalKB(), config.externalMem, Digits::kPlain) +
+        ", seed " + std::to_string(config.seed);
     if (config.freshDays > 0)
-        status += " (" + GroupedNumber(lists.savedRecently) + " saved recently)";
+        status +=
+            " " + SavedRecentlyText(lists.source.GetCount(), lists.savedRecently, Digits::kPlain);
     if (copiesConverted)
         status += " (" + conversion->CountsText() + ")";
     std::fprintf(stderr, "%s\n", status.c_str());

@@ -14,8 +14,6 @@
 
 namespace {
 
-const char kFactsFileName[] = "durations";
-
 std::string PathOf(const FileEntry& entry)
 {
     return platform::JoinPath(entry.strFolder, entry.strName);
@@ -63,16 +61,21 @@ void CConversion::Plan(const CFileList& source, CFileList& planned, CConvertProg
             toProbe.push_back(ToProbe{path, &file});
         }
     }
+    std::vector<char> probed(toProbe.size(), 0);
     RunEach(
         toProbe.size(), platform::ProgramsAtOnce(),
         [&](std::size_t index) {
             const ToProbe& probe = toProbe[index];
             probe.file->known = Probe(m_convertSetup.prober, probe.path, probe.file->facts);
+            probed[index] = 1;
         },
         [&](std::size_t done) {
             return progress == nullptr || progress->Probing(done, toProbe.size());
         });
-    for (const ToProbe& probe : toProbe) {
+    for (std::size_t index = 0; index < toProbe.size(); ++index) {
+        const ToProbe& probe = toProbe[index];
+        // A probe the stop skipped is due at the next plan.
+        probe.file->queued = probed[index] != 0;
         if (probe.file->known)
             m_factsCache.Keep(probe.path, probe.file->stamp, probe.file->facts);
     }

@@ -49,6 +49,11 @@ void CConvertFill::Fit(CFileList& source, SampleLists draw, const FillTarget& ta
     }
 }
 
+void CConvertFill::Replan(CFileList& list) const
+{
+    m_conversion.Replan(list);
+}
+
 std::vector<bool> CConvertFill::ConvertedEntries(const CFileList& sample) const
 {
     std::vector<bool> converted;

@@ -46,6 +46,10 @@ public:
     void Fit(CFileList& source, SampleLists draw, const FillTarget& target,
              CConvertProgress& progress, const std::atomic<bool>* stop = nullptr);
 
+    // Sets each entry of `list` to the KB it takes on the player, as planned or,
+    // once converted, as its copy takes; a file never planned keeps its KB.
+    void Replan(CFileList& list) const;
+
     // Whether each entry of `sample`, by index, is converted.
     std::vector<bool> ConvertedEntries(const CFileList& sample) const;
 

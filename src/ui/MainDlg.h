@@ -7,6 +7,7 @@
 // of src/output/.
 #include "catalogue/AddSource.h"
 #include "catalogue/FileList.h"
+#include "catalogue/HistoryFailure.h"
 #include "catalogue/ReadProgress.h"
 #include "catalogue/RecentSaves.h"
 #include "catalogue/SaveHistory.h"
@@ -79,6 +80,9 @@ private:
     // The settings' filters, with the common audio formats admitted while
     // converting is on.
     SourceFilters FiltersNow() const;
+    // Both samples at the sizes their files take on the player now: after the
+    // Options changed what files are converted to, or turned converting off.
+    void ResizeSamples();
     LRESULT OnQuickStart();
 
     // Scaling: the window's icons, and its size and list when the window moves
@@ -111,8 +115,6 @@ private:
     void ReadRecentSaves();
     // Records the files of a drop; a save records its files itself.
     void RecordSaves(const std::vector<std::string>& paths);
-    // Tells once per run that the history cannot be read or written.
-    void TellHistoryFailure(const char* prefix);
 
     // Saving the sample and the commands on single files.
     // The destination folder from the Dest field, or picked when it is empty;
@@ -154,7 +156,7 @@ private:
     std::unique_ptr<CSaveHistory> m_pHistory;
     CSourcesRead m_sourcesRead;
     CRecentSaves m_recentSaves;
-    bool m_bHistoryFailureTold = false;
+    CHistoryFailure m_historyFailure;
     ConvertTools m_convertTools;
     // Set while the files are converted on their way to the player.
     std::unique_ptr<CConvertFill> m_pConvertFill;

@@ -2,7 +2,6 @@
 
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/SourceFilters.h"
-#include "output/SaveTexts.h"
 #include "platform/Clock.h"
 #include "platform/Profile.h"
 #include "settings/DecimalText.h"
@@ -33,9 +32,16 @@ int CALLBACK CompareRows(LPARAM itemData1, LPARAM itemData2, LPARAM)
                                  : 0;
 }
 
+// The window names no reason: the path is what the user can act on.
+void ShowHistoryFailure(const char* prefix, const std::string& path, const std::string&)
+{
+    ShowPathMessage(prefix, path, 0);
+}
+
 }  // namespace
 
-CMainDlg::CMainDlg(CDialog* parent) : CDialog(IDD_MAIN, parent)
+CMainDlg::CMainDlg(CDialog* parent)
+    : CDialog(IDD_MAIN, parent), m_historyFailure(ShowHistoryFailure)
 {
 }
 
@@ -79,10 +85,7 @@ BOOL CMainDlg::OnInitDialog()
         ReadStartFolders();
     m_pHistory = std::make_unique<CSaveHistory>(HistoryPathForSettings(platform::ProfilePath()));
     ReadRecentSaves();
-
-    ShowSourceCount();
-    ShowSampleTotals();
-    UpdateButtons();
+    ShowListState();
 
     if (m_pSettings->LicenseMessage != 0)
         CAboutDlg().DoModal();
@@ -410,25 +413,15 @@ void CMainDlg::ReadRecentSaves()
     m_recentSaves.Clear();
     if (m_pSettings->FreshDays <= 0)
         return;
-    if (!m_pHistory->ReadRecent(m_pSettings->FreshDays, platform::UtcNow(), m_recentSaves))
-        TellHistoryFailure(kCannotReadHistory);
+    m_historyFailure.AfterRead(
+        m_pHistory->ReadRecent(m_pSettings->FreshDays, platform::UtcNow(), m_recentSaves),
+        m_pHistory->Path());
     ShowSourceCount();
 }
 
 void CMainDlg::RecordSaves(const std::vector<std::string>& paths)
 {
-    if (!m_pHistory->Record(paths, platform::UtcNow()))
-        TellHistoryFailure(kCannotWriteHistory);
-}
-
-// A history that cannot be used never stops a command; saying so at every
-// save would only be in the way.
-void CMainDlg::TellHistoryFailure(const char* prefix)
-{
-    if (m_bHistoryFailureTold)
-        return;
-    m_bHistoryFailureTold = true;
-    ShowPathMessage(prefix, m_pHistory->Path(), 0);
+    m_historyFailure.AfterWrite(m_pHistory->Record(paths, platform::UtcNow()), m_pHistory->Path());
 }
 
 int CMainDlg::GetRowIndex(int row) const

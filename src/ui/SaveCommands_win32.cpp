@@ -43,8 +43,7 @@ void CMainDlg::SaveToDest(BOOL links)
         tally = progress.Tally();
     }
     ShowStatus(SaveOutcomeText(tally, links != FALSE, destFolder));
-    if (!m_pHistory->RecordsResult())
-        TellHistoryFailure(kCannotWriteHistory);
+    m_historyFailure.AfterWrite(m_pHistory->RecordsResult(), m_pHistory->Path());
     ReadRecentSaves();
 }
 

@@ -1,6 +1,6 @@
 #include "ui/SaveProgressWindow.h"
 
-#include "ui/CountText.h"
+#include "catalogue/CountText.h"
 #include "ui/FolderPicker.h"
 #include "ui/resource.h"
 

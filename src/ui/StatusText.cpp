@@ -1,6 +1,6 @@
 #include "ui/StatusText.h"
 
-#include "ui/CountText.h"
+#include "catalogue/CountText.h"
 
 std::string SaveOutcomeText(const SaveTally& tally, bool links, const std::string& folder)
 {

@@ -62,11 +62,11 @@ int PartFilesIn(const std::string& folder)
 
 class CountingProgress : public CConvertProgress {
 public:
-    bool keepGoing = true;
+    bool keepGoing = true, keepProbing = true;
     bool Probing(std::size_t, std::size_t count) override
     {
         probed = count;
-        return true;
+        return keepProbing;
     }
     bool Converting(std::size_t done, std::size_t, std::size_t cached) override
     {
@@ -186,6 +186,24 @@ TEST_F(Conversion, AFileTheConverterCannotReadFailsWithItsLastLineAndLeavesNothi
     conversion.Plan(source, planned, nullptr);
     EXPECT_EQ(ConvertedFile::kStopped, conversion.Convert(planned, nullptr, &stop)[2].outcome);
     EXPECT_EQ(0, PartFilesIn(setup.cacheFolder));
+}
+
+TEST_F(Conversion, AProbeTheStopSkippedIsMadeAtTheNextPlan)
+{
+    ASSERT_TRUE(MakeSound(temp.Join("0.flac"), 9, {}));
+    const int count = static_cast<int>(platform::ProgramsAtOnce()) + 1;
+    for (int index = 1; index < count; ++index)
+        fs::copy_file(temp.Join("0.flac"), temp.Join(std::to_string(index) + ".flac"));
+    for (int index = 0; index < count; ++index)
+        Add(std::to_string(index) + ".flac");
+    CConversion conversion(setup);
+    CountingProgress stopping;
+    stopping.keepProbing = false;
+    conversion.Plan(source, planned, &stopping);
+    conversion.Plan(source, planned, nullptr);
+    ASSERT_EQ(count, planned.GetCount());
+    for (uint32_t index = 0; index < static_cast<uint32_t>(count); ++index)
+        EXPECT_LT(planned.GetSizeKB(index), source.GetSizeKB(index) / 2) << index;
 }
 
 TEST_F(Conversion, WhenTheProgressSaysStopTheShortestFilesAreTheOnesNotBegun)
