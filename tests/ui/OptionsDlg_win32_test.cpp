@@ -187,7 +187,7 @@ TEST(OptionsDlg, ConvertToIsKeptOnceUsedAndSampleDrawsByThePlannedSizes)
     const uint32_t plannedKB = PlanFile(facts, "a.flac", 3001, {AudioFormat::kAac, 160}).sizeKB;
     ASSERT_LT(3 * plannedKB, 4000u);
     harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "MaxView1=4000", "BestFit=0"});
-    harness.prompts.folderAnswers = {harness.folder.Join("Lib")};
+    harness.prompts.folderAnswers = {harness.folder.Join("Lib"), harness.folder.Join("Lib2")};
     harness.Run([&](HWND dialog) {
         harness.driver.Expect(kOptionsCaption, [](HWND options) {
             EXPECT_EQ("", ItemText(options, IDC_OPT_CONVERT_NEEDS));
@@ -213,6 +213,14 @@ TEST(OptionsDlg, ConvertToIsKeptOnceUsedAndSampleDrawsByThePlannedSizes)
         EXPECT_EQ("Source has 3 files", ItemText(dialog, IDC_SOURCE_COUNT));
         ClickButton(dialog, IDC_SAMPLE);
         EXPECT_EQ(std::vector<std::string>(3, SizeCellText(plannedKB)), ColumnTexts(dialog, 1));
+
+        // A file not read before is read first; Escape there leaves the sample.
+        harness.MakeFile("Lib2\\new.flac", 1500);
+        ClickButton(dialog, IDC_ADD_FOLDER);
+        PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+        ClickButton(dialog, IDC_SAMPLE);
+        EXPECT_EQ("Stopped: the sample is as it was.", ItemText(dialog, IDC_STATUS));
+        EXPECT_EQ(3u, ColumnTexts(dialog, 1).size());
         ClickButton(dialog, IDCANCEL);
     });
     EXPECT_NE(std::string::npos, harness.ReadIni().find("\nConvert=aac:160\n"));
