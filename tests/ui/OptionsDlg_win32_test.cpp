@@ -34,12 +34,10 @@ struct ScopedVariable {
 
 void Choose(HWND options, int id, const char* text)
 {
-    HWND list = GetDlgItem(options, id);
-    const LRESULT item = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                      reinterpret_cast<LPARAM>(text));
-    ASSERT_GE(item, 0) << text;
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-    SendMessageA(options, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SendDlgItemMessageA(options, id, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(text));
+    SendMessageA(options, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(options, id)));
 }
 }  // namespace
 
