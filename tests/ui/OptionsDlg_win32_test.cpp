@@ -14,17 +14,11 @@
 namespace {
 const char kOptionsCaption[] = "Options Applied to Setting Source Files";
 
-std::string Variable(const char* name)
-{
-    std::string value(32767, '\0');
-    value.resize(GetEnvironmentVariableA(name, &value[0], 32767));
-    return value;
-}
-
 // An environment variable of this process, set until the object goes.
 struct ScopedVariable {
-    ScopedVariable(const char* name, const std::string& value) : pName(name), strOld(Variable(name))
+    ScopedVariable(const char* name, const std::string& value) : pName(name), strOld(32767, '\0')
     {
+        strOld.resize(GetEnvironmentVariableA(name, &strOld[0], 32767));
         EXPECT_TRUE(SetEnvironmentVariableA(name, value.c_str()));
     }
     ~ScopedVariable() { SetEnvironmentVariableA(pName, strOld.empty() ? nullptr : strOld.c_str()); }
@@ -65,7 +59,6 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
             EXPECT_EQ("0", ItemText(options, IDC_OPT_FRESH));
             // No ffmpeg here: the row cannot be ticked and says what it needs.
             EXPECT_FALSE(IsItemEnabled(options, IDC_OPT_CONVERT));
-            EXPECT_FALSE(IsItemEnabled(options, IDC_OPT_CONVERT_FORMAT));
             EXPECT_EQ("Needs ffmpeg.exe and ffprobe.exe beside Tarrowby.exe or on PATH",
                       ItemText(options, IDC_OPT_CONVERT_NEEDS));
             // Only the two text fields scroll sideways as typing passes their end.
@@ -159,7 +152,7 @@ TEST(OptionsDlg, ConvertToIsKeptOnceUsedAndSampleDrawsByThePlannedSizes)
     ASSERT_TRUE(fixtures::MakeFolder(tools));
     for (const char* program : {"\\ffmpeg.exe", "\\ffprobe.exe"})
         ASSERT_TRUE(fixtures::WriteBytes(tools + program, ""));
-    const ScopedVariable path("PATH", tools + ";" + Variable("PATH"));
+    const ScopedVariable path("PATH", tools);
     const ScopedVariable local("LOCALAPPDATA", harness.folder.Join("Local"));
 
     const std::string cache = harness.folder.Join("Local\\Tarrowby\\Cache");
