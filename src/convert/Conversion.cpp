@@ -9,6 +9,7 @@
 #include "platform/StateFolder.h"
 #include "platform/WriteResult.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -120,6 +121,11 @@ std::vector<ConvertedFile> CConversion::Convert(const CFileList& files, CConvert
             toConvert.push_back(ToConvert{index, path, &found->second});
         }
     }
+    // The longest first, so that no long conversion begun last keeps one core
+    // busy while the others wait; the answers keep the order of `files`.
+    std::stable_sort(toConvert.begin(), toConvert.end(), [](const ToConvert& a, const ToConvert& b) {
+        return a.file->facts.milliseconds > b.file->facts.milliseconds;
+    });
     std::atomic<std::size_t> fromCache{0};
     RunEach(
         toConvert.size(), platform::ProgramsAtOnce(),

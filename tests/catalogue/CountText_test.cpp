@@ -22,6 +22,7 @@ TEST(CountText, TheSourceLineCountsFilesSavedRecentlyOnlyForAFreshDraw)
     EXPECT_EQ("Source has 12,345 files (1,234 saved recently)", SourceCountText(12345, 1234));
     EXPECT_EQ("Source has 1 file (0 saved recently)", SourceCountText(1, 0));
     EXPECT_EQ("Source has 2 files (all saved recently)", SourceCountText(2, 2));
+    EXPECT_EQ("Source has 1 file (all saved recently)", SourceCountText(1, 1));
     EXPECT_EQ("Source has 0 files (0 saved recently)", SourceCountText(0, 0));
     // The command line writes its numbers plain, as in the rest of its lines.
     EXPECT_EQ("(1234 saved recently)", SavedRecentlyText(12345, 1234, Digits::kPlain));

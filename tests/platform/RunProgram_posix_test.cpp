@@ -1,4 +1,5 @@
 #include "platform/RunProgram.h"
+#include "platform/RunningPrograms.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,9 @@ TEST(RunProgram, TellsHowTheProgramEndedAndWhatItWrote)
         EXPECT_EQ(row.stopped, run.stopped) << row.script;
         EXPECT_EQ(row.output, run.output) << row.script;
     }
+    // Each run gives its slot back: more runs than slots all run.
+    for (std::size_t count = 0; count <= platform::kRunningProgramSlots; ++count)
+        ASSERT_TRUE(platform::RunProgram("/bin/sh", {"-c", ":"}).succeeded) << count;
 }
 
 TEST(FindProgram, AnEmptyFolderOnThePathIsTheCurrentOne)
