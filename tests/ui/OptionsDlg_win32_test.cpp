@@ -6,6 +6,7 @@
 #include "convert/FilePlan.h"
 #include "platform/FileCopy.h"
 #include "platform/NameCompare.h"
+#include "platform/StateFolder.h"
 #include "ui/MainDlg.h"
 #include "ui/RowText.h"
 
