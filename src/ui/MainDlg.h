@@ -156,6 +156,9 @@ private:
     void OnListKeyDown(NMLVKEYDOWN* key);
 
     bool IsSourceShown() const { return g_pCurrent == m_pSource.get(); }
+    // The internal memory's sample is shown; otherwise the external one's, or
+    // the source, whose Max KB and Dest are the external view's.
+    bool IsInternalShown() const { return g_pCurrent == m_pInternal.get(); }
 
     UniqueIcon m_hIcon;
     UniqueIcon m_hSmallIcon;

@@ -435,8 +435,9 @@ TEST(SaveCommands, EscapeStopsTheSaveAfterTheFileInHand)
         HWND window = last ? FindWindowA(kDialogClass, kMainCaption)
                            : FindWindowA(kDialogClass, kProgressCaption);
         ASSERT_TRUE(window != NULL);
-        if (!last)
+        if (!last) {
             EXPECT_EQ("1 of 3 files", ItemText(window, IDC_COPY_COUNT));
+        }
         PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     };
     ExpectProgressWindows(harness, 2);
