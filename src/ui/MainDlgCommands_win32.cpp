@@ -227,6 +227,8 @@ void CMainDlg::OnSample()
             ShowStatus("Stopped: the sample is as it was.");
             return;
         }
+        // Files of the sample read only now take their planned size too.
+        m_pConvertFill->Replan(*g_pCurrent);
     } else {
         // Converting may have opened the sample's sizes; a file of its own size
         // keeps to them.
@@ -269,7 +271,7 @@ void CMainDlg::OnOptions()
     ShowSourceCount();
 }
 
-// A stop leaves the files not read yet at their own size; the next Sample reads
+// A stop leaves the files not read yet at their own size, until a Sample reads
 // them.
 void CMainDlg::ResizeSamples()
 {
