@@ -44,6 +44,9 @@ void CMainDlg::OnDropOnRio()
             ShowStatus(DropOutcomeText(0, *converted));
             return;
         }
+        // Each file that could not be converted was told; nothing is left to drop.
+        if (sources.originals.empty())
+            return;
         for (uint32_t index = 0; index < sources.originals.size(); ++index)
             paths.push_back(FullPath(sources.files.GetFolder(index), sources.files.GetName(index)));
         originals = sources.originals;
