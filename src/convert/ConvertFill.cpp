@@ -80,7 +80,7 @@ CopySources CConvertFill::ForCopy(const CFileList& sample, const std::vector<uin
         const std::string original = FullPath(ordered.GetFolder(index), ordered.GetName(index));
         const ConvertedFile& file = files[index];
         if (file.outcome == ConvertedFile::kFailed || file.outcome == ConvertedFile::kStopped) {
-            report.NotSaved(SaveFailure{SaveFailure::kNotWritten, original,
+            report.NotSaved(SaveFailure{SaveFailure::kNotConverted, original,
                                         "cannot be converted (ffmpeg: " + file.reason + ")"});
             ++notConverted;
             continue;

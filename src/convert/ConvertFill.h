@@ -62,6 +62,9 @@ public:
 
     // "5 converted, 2 from the cache".
     std::string CountsText() const;
+    // How many files the conversions converted so far, and took from the cache.
+    std::size_t ConvertedCount() const { return m_conversion.ConvertedCount(); }
+    std::size_t FromCacheCount() const { return m_conversion.FromCacheCount(); }
 
 private:
     CConversion m_conversion;

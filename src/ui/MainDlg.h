@@ -17,6 +17,7 @@
 #include "convert/ConvertTools.h"
 #include "settings/Settings.h"
 #include "ui/Dialog.h"
+#include "ui/StatusText.h"
 #include "ui/WindowDpi.h"
 #include "ui/resource.h"
 
@@ -37,6 +38,8 @@ constexpr UINT WM_FIT_LIST = WM_USER + 101;
 // The list the list view shows and the sample commands act on: the internal
 // sample, the external sample, or (after LoadSource) the source itself.
 extern CFileList* g_pCurrent;
+
+class CSaveProgressWindow;
 
 class CMainDlg : public CDialog {
 public:
@@ -123,6 +126,16 @@ private:
     // Copies the shown list's files into the destination folder, or writes
     // shortcuts to them there when `links` is TRUE.
     void SaveToDest(BOOL links);
+    // The indexes in g_pCurrent of the files the rows show, top to bottom.
+    std::vector<uint32_t> RowOrder() const;
+    // With converting on: converts the shown list's files into the cache,
+    // leaving out files while they take more than Max KB and, with TopUp,
+    // drawing into the room left; the list then shows what is saved. Returns
+    // the files to save, in list order or with `inRowOrder` in the rows' order,
+    // each file that cannot be converted told to `progress`; none once the user
+    // stopped. `tally` tells what the conversions did.
+    CopySources ConvertShownList(CSaveProgressWindow& progress, bool inRowOrder,
+                                 ConvertTally& tally);
     void OnCopyToDest();
     void OnLinksToDest();
     void OnBrowseDest();
@@ -143,6 +156,9 @@ private:
     void OnListKeyDown(NMLVKEYDOWN* key);
 
     bool IsSourceShown() const { return g_pCurrent == m_pSource.get(); }
+    // The internal memory's sample is shown; otherwise the external one's, or
+    // the source, whose Max KB and Dest are the external view's.
+    bool IsInternalShown() const { return g_pCurrent == m_pInternal.get(); }
 
     UniqueIcon m_hIcon;
     UniqueIcon m_hSmallIcon;

@@ -157,7 +157,7 @@ void CMainDlg::OnLoadSource()
 // Dest in the settings; the other view's come back into the controls.
 void CMainDlg::OnExternalMem()
 {
-    const bool leavingExternal = g_pCurrent != m_pInternal.get();
+    const bool leavingExternal = !IsInternalShown();
     m_pSettings->Dest(leavingExternal) = GetDlgItemText(IDC_DEST);
     m_pSettings->MaxView(leavingExternal) = NumberFromText(GetDlgItemText(IDC_MAX_KB));
     SetDlgItemText(IDC_DEST, m_pSettings->Dest(!leavingExternal));
@@ -227,6 +227,8 @@ void CMainDlg::OnSample()
             ShowStatus("Stopped: the sample is as it was.");
             return;
         }
+        // Files of the sample read only now take their planned size too.
+        m_pConvertFill->Replan(*g_pCurrent);
     } else {
         // Converting may have opened the sample's sizes; a file of its own size
         // keeps to them.
@@ -235,7 +237,7 @@ void CMainDlg::OnSample()
     }
     CFileList& source = m_pConvertFill ? planned : *m_pSource;
     const std::vector<bool> leftOut = MarkRecentlySaved(source, m_recentSaves);
-    CFileList& other = g_pCurrent == m_pInternal.get() ? *m_pExternal : *m_pInternal;
+    CFileList& other = IsInternalShown() ? *m_pExternal : *m_pInternal;
     SampleLists lists = {source, *g_pCurrent, other, *m_pTrial, *m_pBest};
     lists.leftOut = &leftOut;
     const FillRules fill{m_pSettings->TopUp != 0, 0};
@@ -269,7 +271,7 @@ void CMainDlg::OnOptions()
     ShowSourceCount();
 }
 
-// A stop leaves the files not read yet at their own size; the next Sample reads
+// A stop leaves the files not read yet at their own size, until a Sample reads
 // them.
 void CMainDlg::ResizeSamples()
 {

@@ -128,7 +128,7 @@ void CMainDlg::OnDestroy()
 {
     if (m_pSettings) {
         m_pSettings->BestFit = IsDlgButtonChecked(IDC_RESAMPLE) ? 1 : 0;
-        const bool external = g_pCurrent != m_pInternal.get();
+        const bool external = !IsInternalShown();
         m_pSettings->MaxView(external) = NumberFromText(GetDlgItemText(IDC_MAX_KB));
         m_pSettings->Dest(external) = GetDlgItemText(IDC_DEST);
         m_pSettings->Save();

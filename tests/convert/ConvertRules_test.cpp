@@ -218,41 +218,18 @@ TEST(LeaveOut, TakesTheSmallestFileThatIsEnoughElseTheLargest)
 
 TEST(ConvertTools, ConvertOnlyWithATargetBothProgramsAndACache)
 {
-    const ConvertTools found{"/bin/ffmpeg", "/bin/ffprobe", "/cache"};
-    const struct {
-        const char* target;
-        ConvertTools tools;
-        bool on;
-    } rows[] = {
-        {"aac:160", found, true},
-        {"", found, false},
-        {"wav", found, false},
-        {"mp3:100", found, false},
-        {"mp3", {"", "/bin/ffprobe", "/cache"}, false},
-        {"mp3", {"/bin/ffmpeg", "", "/cache"}, false},
-        {"mp3", {"/bin/ffmpeg", "/bin/ffprobe", ""}, false},
-    };
-    for (const auto& row : rows) {
-        const std::optional<ConvertSetup> setup = ConvertSetupFor(row.target, row.tools);
-        ASSERT_EQ(row.on, setup.has_value()) << row.target;
-        if (!setup)
-            continue;
-        EXPECT_EQ("aac:160", ConvertTargetText(setup->target));
-        EXPECT_EQ("/bin/ffmpeg", setup->converter);
-        EXPECT_EQ("/bin/ffprobe", setup->prober);
-        EXPECT_EQ("/cache", setup->cacheFolder);
-    }
-}
-
-TEST(ConvertTools, TheDefaultExtensionsAdmitTheCommonAudioFormats)
-{
-    for (const char* chosen : {"mp3", "mp3,flac", "", "wav"}) {
-        SourceFilters filters;
-        filters.strExtensions = chosen;
-        AdmitConvertedFormats(filters);
-        EXPECT_EQ(std::string(chosen) == "mp3" ? kConvertedExtensions : chosen,
-                  filters.strExtensions);
-    }
+    const std::optional<ConvertSetup> on =
+        ConvertSetupFor("aac:160", {"/bin/ffmpeg", "/bin/ffprobe", "/cache"});
+    ASSERT_TRUE(on);
+    EXPECT_EQ("aac:160 /bin/ffmpeg /bin/ffprobe /cache", ConvertTargetText(on->target) + " " +
+                                                             on->converter + " " + on->prober +
+                                                             " " + on->cacheFolder);
+    for (const ConvertTools& lacking : {ConvertTools{"", "/bin/ffprobe", "/cache"},
+                                        ConvertTools{"/bin/ffmpeg", "", "/cache"},
+                                        ConvertTools{"/bin/ffmpeg", "/bin/ffprobe", ""}})
+        EXPECT_FALSE(ConvertSetupFor("mp3", lacking));
+    for (const char* off : {"", "wav", "mp3:100"})
+        EXPECT_FALSE(ConvertSetupFor(off, {"/bin/ffmpeg", "/bin/ffprobe", "/cache"})) << off;
 }
 
 }  // namespace

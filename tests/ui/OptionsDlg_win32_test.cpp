@@ -6,6 +6,7 @@
 #include "convert/FilePlan.h"
 #include "platform/FileCopy.h"
 #include "platform/NameCompare.h"
+#include "platform/StateFolder.h"
 #include "ui/MainDlg.h"
 #include "ui/RowText.h"
 
@@ -14,33 +15,24 @@
 namespace {
 const char kOptionsCaption[] = "Options Applied to Setting Source Files";
 
-// An environment variable of this process, set for as long as the object lives.
-class CScopedVariable {
-public:
-    CScopedVariable(const char* name, const std::string& value) : m_pName(name)
+// An environment variable of this process, set until the object goes.
+struct ScopedVariable {
+    ScopedVariable(const char* name, const std::string& value) : pName(name), strOld(32767, '\0')
     {
-        char old[4096] = {};
-        const DWORD length = GetEnvironmentVariableA(name, old, sizeof(old));
-        m_bHad = length > 0 && length < sizeof(old);
-        m_strOld.assign(old, m_bHad ? length : 0);
+        strOld.resize(GetEnvironmentVariableA(name, &strOld[0], 32767));
         EXPECT_TRUE(SetEnvironmentVariableA(name, value.c_str()));
     }
-    ~CScopedVariable() { SetEnvironmentVariableA(m_pName, m_bHad ? m_strOld.c_str() : nullptr); }
-
-private:
-    const char* m_pName;
-    bool m_bHad = false;
-    std::string m_strOld;
+    ~ScopedVariable() { SetEnvironmentVariableA(pName, strOld.empty() ? nullptr : strOld.c_str()); }
+    const char* pName;
+    std::string strOld;
 };
 
 void Choose(HWND options, int id, const char* text)
 {
-    HWND list = GetDlgItem(options, id);
-    const LRESULT item = SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                      reinterpret_cast<LPARAM>(text));
-    ASSERT_GE(item, 0) << text;
-    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-    SendMessageA(options, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SendDlgItemMessageA(options, id, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(text));
+    SendMessageA(options, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(options, id)));
 }
 }  // namespace
 
@@ -68,7 +60,6 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
             EXPECT_EQ("0", ItemText(options, IDC_OPT_FRESH));
             // No ffmpeg here: the row cannot be ticked and says what it needs.
             EXPECT_FALSE(IsItemEnabled(options, IDC_OPT_CONVERT));
-            EXPECT_FALSE(IsItemEnabled(options, IDC_OPT_CONVERT_FORMAT));
             EXPECT_EQ("Needs ffmpeg.exe and ffprobe.exe beside Tarrowby.exe or on PATH",
                       ItemText(options, IDC_OPT_CONVERT_NEEDS));
             // Only the two text fields scroll sideways as typing passes their end.
@@ -158,47 +149,35 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
 TEST(OptionsDlg, ConvertToIsKeptOnceUsedAndSampleDrawsByThePlannedSizes)
 {
     MainDlgHarness harness;
-    ASSERT_TRUE(fixtures::MakeFolder(harness.folder.Join("Tools")));
-    for (const char* program : {"Tools\\ffmpeg.exe", "Tools\\ffprobe.exe"})
-        ASSERT_TRUE(fixtures::WriteBytes(harness.folder.Join(program), ""));
-    char path[4096] = {};
-    GetEnvironmentVariableA("PATH", path, sizeof(path));
-    const CScopedVariable programs("PATH", harness.folder.Join("Tools") + ";" + path);
-    const CScopedVariable local("LOCALAPPDATA", harness.folder.Join("Local"));
+    const std::string tools = harness.folder.Join("Tools");
+    ASSERT_TRUE(fixtures::MakeFolder(tools));
+    for (const char* program : {"\\ffmpeg.exe", "\\ffprobe.exe"})
+        ASSERT_TRUE(fixtures::WriteBytes(tools + program, ""));
+    const ScopedVariable path("PATH", tools);
+    const ScopedVariable local("LOCALAPPDATA", harness.folder.Join("Local"));
 
     const std::string cache = harness.folder.Join("Local\\Tarrowby\\Cache");
-    ASSERT_TRUE(fixtures::MakeFolder(harness.folder.Join("Local")));
-    ASSERT_TRUE(fixtures::MakeFolder(harness.folder.Join("Local\\Tarrowby")));
-    ASSERT_TRUE(fixtures::MakeFolder(cache));
+    ASSERT_TRUE(platform::MakeFolders(cache));
     AudioFacts facts;
     facts.codec = facts.container = "flac";
-    facts.bitRate = 900000;
     facts.milliseconds = 60000;
-    {
-        CFactsCache known(cache + "\\" + kFactsFileName);
-        for (const char* name : {"Lib\\a.flac", "Lib\\b.flac", "Lib\\c.flac"}) {
-            const std::string file = harness.MakeFile(name, 3001);
-            platform::FileStamp stamp;
-            ASSERT_TRUE(platform::ReadFileStamp(file, stamp));
-            known.Keep(file, stamp, facts);
-        }
-        ASSERT_TRUE(known.Save());
+    CFactsCache known(cache + "\\" + kFactsFileName);
+    for (const char* name : {"Lib\\a.flac", "Lib\\b.flac", "Lib\\c.flac"}) {
+        const std::string file = harness.MakeFile(name, 3001);
+        platform::FileStamp stamp;
+        ASSERT_TRUE(platform::ReadFileStamp(file, stamp));
+        known.Keep(file, stamp, facts);
     }
+    ASSERT_TRUE(known.Save());
     const uint32_t plannedKB = PlanFile(facts, "a.flac", 3001, {AudioFormat::kAac, 160}).sizeKB;
     ASSERT_LT(3 * plannedKB, 4000u);
     harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "MaxView1=4000", "BestFit=0"});
-    harness.prompts.folderAnswers = {harness.folder.Join("Lib")};
+    harness.prompts.folderAnswers = {harness.folder.Join("Lib"), harness.folder.Join("Lib2")};
     harness.Run([&](HWND dialog) {
         harness.driver.Expect(kOptionsCaption, [](HWND options) {
             EXPECT_EQ("", ItemText(options, IDC_OPT_CONVERT_NEEDS));
-            EXPECT_TRUE(IsItemEnabled(options, IDC_OPT_CONVERT));
             EXPECT_FALSE(IsItemEnabled(options, IDC_OPT_CONVERT_KBPS));
-            EXPECT_EQ("MP3", ItemText(options, IDC_OPT_CONVERT_FORMAT));
             EXPECT_EQ("192 kbit/s", ItemText(options, IDC_OPT_CONVERT_KBPS));
-            PostMessageA(options, WM_COMMAND, IDOK, 0);
-        });
-        ClickButton(dialog, IDC_OPTIONS);
-        harness.driver.Expect(kOptionsCaption, [](HWND options) {
             ToggleCheckBox(options, IDC_OPT_CONVERT);
             EXPECT_TRUE(IsItemEnabled(options, IDC_OPT_CONVERT_KBPS));
             Choose(options, IDC_OPT_CONVERT_FORMAT, "AAC");
@@ -213,6 +192,14 @@ TEST(OptionsDlg, ConvertToIsKeptOnceUsedAndSampleDrawsByThePlannedSizes)
         EXPECT_EQ("Source has 3 files", ItemText(dialog, IDC_SOURCE_COUNT));
         ClickButton(dialog, IDC_SAMPLE);
         EXPECT_EQ(std::vector<std::string>(3, SizeCellText(plannedKB)), ColumnTexts(dialog, 1));
+
+        // A file not read before is read first; Escape there leaves the sample.
+        harness.MakeFile("Lib2\\new.flac", 1500);
+        ClickButton(dialog, IDC_ADD_FOLDER);
+        PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+        ClickButton(dialog, IDC_SAMPLE);
+        EXPECT_EQ("Stopped: the sample is as it was.", ItemText(dialog, IDC_STATUS));
+        EXPECT_EQ(3u, ColumnTexts(dialog, 1).size());
         ClickButton(dialog, IDCANCEL);
     });
     EXPECT_NE(std::string::npos, harness.ReadIni().find("\nConvert=aac:160\n"));

@@ -2,14 +2,19 @@
 // shortcuts, through the main dialog's buttons, with real files.
 #include "MainDlgHarness.h"
 
+#include "convert/AudioFacts.h"
+#include "platform/RunProgram.h"
+#include "support/DropReceiver_win32.h"
 #include "ui/MainDlg.h"
 
 #include <gtest/gtest.h>
 
 #include <objbase.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -99,6 +104,76 @@ ShortcutFile LoadShortcut(const std::string& path)
     }
     link->Release();
     return shortcut;
+}
+
+// Puts the folder of the Windows ffmpeg that the build names first on PATH, as
+// long as it lives; false when the build names none.
+class FfmpegOnPath {
+public:
+    FfmpegOnPath()
+    {
+        char folder[MAX_PATH] = {}, path[8192] = {};
+        if (GetEnvironmentVariableA("TARROWBY_FFMPEG_FOLDER", folder, MAX_PATH) == 0)
+            return;
+        m_bHadPath = GetEnvironmentVariableA("PATH", path, sizeof path) > 0;
+        m_strPath = path;
+        m_bOn = SetEnvironmentVariableA("PATH", (std::string(folder) + ";" + m_strPath).c_str()) &&
+                !platform::FindProgram("ffmpeg").empty() && !platform::FindProgram("ffprobe").empty();
+    }
+    ~FfmpegOnPath() { SetEnvironmentVariableA("PATH", m_bHadPath ? m_strPath.c_str() : nullptr); }
+    explicit operator bool() const { return m_bOn; }
+
+private:
+    bool m_bOn = false, m_bHadPath = false;
+    std::string m_strPath;
+};
+
+bool RunFfmpeg(std::vector<std::string> arguments)
+{
+    arguments.insert(arguments.begin(), {"-nostdin", "-v", "error", "-y"});
+    return platform::RunProgram(platform::FindProgram("ffmpeg"), arguments).succeeded;
+}
+
+// The files in `folder` and its subfolders whose names end in `ending`.
+std::vector<std::string> FilesEndingIn(const std::string& folder, const std::string& ending)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() >= ending.size() && name.compare(name.size() - ending.size(), ending.size(), ending) == 0)
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool EncoderRunning()
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 process{};
+    process.dwSize = sizeof process;
+    bool running = false;
+    for (BOOL more = Process32First(snapshot, &process); more && !running;
+         more = Process32Next(snapshot, &process))
+        running = _stricmp(process.szExeFile, "ffmpeg.exe") == 0;
+    CloseHandle(snapshot);
+    return running;
+}
+
+// Paths as Windows compares them.
+std::string Folded(std::string path)
+{
+    CharLowerA(&path[0]);
+    return path;
+}
+
+AudioFacts Probe(const std::string& path)
+{
+    AudioFacts facts;
+    ReadProbeOutput(platform::RunProgram(platform::FindProgram("ffprobe"), ProbeArguments(path)).output,
+                    facts);
+    return facts;
 }
 
 }  // namespace
@@ -360,8 +435,9 @@ TEST(SaveCommands, EscapeStopsTheSaveAfterTheFileInHand)
         HWND window = last ? FindWindowA(kDialogClass, kMainCaption)
                            : FindWindowA(kDialogClass, kProgressCaption);
         ASSERT_TRUE(window != NULL);
-        if (!last)
+        if (!last) {
             EXPECT_EQ("1 of 3 files", ItemText(window, IDC_COPY_COUNT));
+        }
         PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     };
     ExpectProgressWindows(harness, 2);
@@ -464,4 +540,98 @@ TEST(SaveCommands, AHistoryThatCannotBeWrittenIsToldOnceAndTheSaveGoesOn)
               MessageTexts(harness.prompts));
     EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
     EXPECT_TRUE(Exists(out + "\\a.lnk"));
+}
+
+// With converting on, the files go to Dest and to the drop as MP3s converted
+// into the cache first; the history records the originals. Escape while a file
+// is converted ends its encoder at once, and nothing half written is left.
+TEST(SaveCommands, ConvertedCopiesAreMp3sAtTheTargetAndEscapeLeavesNothingHalfWritten)
+{
+    const FfmpegOnPath ffmpeg;
+    if (!ffmpeg)
+        GTEST_SKIP() << "no Windows ffmpeg (scripts/setup installs it)";
+    // The long file is converted first, the short ones meanwhile beside it.
+    if (platform::ProgramsAtOnce() < 2)
+        GTEST_SKIP() << "one conversion at a time";
+    MainDlgHarness harness;
+    const std::string music = harness.folder.Join("Music");
+    ASSERT_TRUE(fixtures::MakeFolder(music));
+    std::vector<std::string> originals;  // folded, as the history is compared
+    for (const char* name : {"a", "b", "c"}) {
+        originals.push_back(Folded(music + "\\" + name + ".flac"));
+        ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "anoisesrc=c=white:r=44100:d=10", "-ac", "2",
+                               originals.back()}));
+    }
+    // Long enough to be still converting when Escape comes.
+    originals.push_back(Folded(music + "\\long.flac"));
+    ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "sine=f=440:r=44100:d=300", "-ac", "2",
+                           originals.back()}));
+    const std::string unreadable = harness.MakeFile("Music\\unreadable.flac", 1100);
+    const std::string out = harness.folder.Join("Out");
+    ASSERT_TRUE(fixtures::MakeFolder(out));
+    const std::string cache = harness.folder.Join("AppData\\Tarrowby\\Cache");
+    ASSERT_TRUE(SetEnvironmentVariableA("LOCALAPPDATA", harness.folder.Join("AppData").c_str()));
+    const std::string caption = "Memory " + std::to_string(GetCurrentProcessId());
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=" + music, "MaxView1=100000",
+                      "Convert=mp3:128", "Caption=" + caption, "Child=0"});
+    harness.prompts.folderAnswers = {out, out};
+    harness.prompts.messageAnswers = {IDOK, IDOK};
+    harness.driver.Expect(kProgressCaption, [&](HWND window) {
+        for (int wait = 0; wait < 1200 && (FilesEndingIn(cache, ".mp3").size() < 3 ||
+                                           FilesEndingIn(cache, ".part").empty());
+             ++wait)
+            Sleep(50);
+        EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3"}), FilesEndingIn(cache, ".mp3"));
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    ExpectProgressWindows(harness, 2);
+    harness.driver.Expect("Reading ...", [](HWND) {});  // the lengths, at Sample
+    fixtures::DropReceiver memory(caption, 0);
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SAMPLE);
+        EXPECT_EQ(5u, ColumnTexts(dialog, 0).size());
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ("Stopped while converting (3 converted, 0 from the cache): nothing copied",
+                  ItemText(dialog, IDC_STATUS));
+        EXPECT_FALSE(EncoderRunning());
+        EXPECT_EQ(std::vector<std::string>{}, FilesEndingIn(cache, ".part"));
+        EXPECT_EQ(3u, FilesEndingIn(cache, ".mp3").size());  // the long one was not finished
+        EXPECT_EQ(std::vector<std::string>{}, FilesEndingIn(out, ""));
+        EXPECT_EQ(std::vector<std::string>{}, harness.HistoryPaths());
+
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ("1 of 5 files not saved: 4 files (1 converted, 3 from the cache) copied to " +
+                      out + "\\",
+                  ItemText(dialog, IDC_STATUS));
+        std::vector<std::string> recorded;
+        for (const std::string& path : harness.HistoryPaths())
+            recorded.push_back(Folded(path));
+        std::sort(recorded.begin(), recorded.end());
+        EXPECT_EQ(originals, recorded);
+
+        fixtures::ForgetDrops();
+        ClickButton(dialog, IDC_DROP_ON_RIO);
+        fixtures::DeliverPostedMessages();
+        const std::vector<fixtures::ReceivedDrop> drops = fixtures::DropsReceivedBy(memory.Window());
+        EXPECT_EQ(1u, drops.size());
+        for (const fixtures::ReceivedDrop& drop : drops) {
+            EXPECT_EQ(4u, drop.paths.size());
+            for (const std::string& path : drop.paths)
+                EXPECT_EQ(0u, path.find(cache + "\\")) << path;
+        }
+        EXPECT_EQ("4 files (0 converted, 4 from the cache) dropped", ItemText(dialog, IDC_STATUS));
+        ClickButton(dialog, IDCANCEL);
+    });
+    SetEnvironmentVariableA("LOCALAPPDATA", nullptr);
+    const std::string failure = Folded("Save failed: " + unreadable + ": cannot be converted (ffmpeg: ");
+    const std::vector<std::string> messages = MessageTexts(harness.prompts);
+    ASSERT_EQ(2u, messages.size());
+    for (const std::string& message : messages)
+        EXPECT_EQ(failure, Folded(message.substr(0, failure.size()))) << message;
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3", "long.mp3"}), FilesEndingIn(out, ""));
+    for (const std::string& name : FilesEndingIn(out, "")) {
+        const AudioFacts facts = Probe(out + "\\" + name);
+        EXPECT_EQ("mp3", facts.codec) << name;
+        EXPECT_EQ(128000u, facts.bitRate) << name;
+    }
 }
