@@ -524,7 +524,8 @@ TEST_F(CliTree, FailuresToWriteAreNeverSuccess)
     EXPECT_EQ("old\n", ReadAll(m3u));  // nothing saved after that
 
     // A card that fills up: each save that fails says why, the playlist that
-    // was there stays as it was, and nothing half-written is left.
+    // was there stays as it was, and nothing half-written is left. A playlist
+    // alone that cannot be written fails its run too.
     if (Shell("unshare -rm true 2>/dev/null") != 0)
         GTEST_SKIP() << "no private mounts here: the full card is not tried";
     const std::string card = m_tempFolder.Join("card");
@@ -534,8 +535,9 @@ TEST_F(CliTree, FailuresToWriteAreNeverSuccess)
               Shell("unshare -rm sh -c 'mount -t tmpfs -o size=256k tarrowby " + card +
                     " && printf old >" + onCard + " && (head -c 1000000 /dev/zero >" +
                     JoinPath(card, "fill") + "; " + cli + "--copy-to " + card + " --m3u " + onCard +
-                    " >/dev/null 2>" + err + "; s=$?; ls -a " + card + " >" +
-                    m_tempFolder.Join("left") + "; cat " + onCard + " >" +
+                    " >/dev/null 2>" + err + "; s=$?; " + cli + "--m3u " + onCard +
+                    " >/dev/null 2>&1; echo $? >" + m_tempFolder.Join("alone") + "; ls -a " +
+                    card + " >" + m_tempFolder.Join("left") + "; cat " + onCard + " >" +
                     m_tempFolder.Join("kept") + "; exit $s)' 2>/dev/null"));
     for (const std::string& path :
          {JoinPath(m_strMusic, "a.mp3"), JoinPath(m_strMusic, "old.mp3"), onCard})
@@ -544,6 +546,7 @@ TEST_F(CliTree, FailuresToWriteAreNeverSuccess)
             << ReadAll(err);
     EXPECT_EQ(".\n..\nfill\nx.m3u\n", ReadAll(m_tempFolder.Join("left")));
     EXPECT_EQ("old", ReadAll(m_tempFolder.Join("kept")));
+    EXPECT_EQ("1\n", ReadAll(m_tempFolder.Join("alone")));
 }
 
 TEST_F(CliTree, PlaylistsFromWindowsStandardInputAndLinesThatNamedNoFile)

@@ -1,13 +1,7 @@
 #include "platform/RunProgram.h"
 #include "platform/RunningPrograms.h"
-#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -36,27 +30,6 @@ TEST(RunProgram, TellsHowTheProgramEndedAndWhatItWrote)
     // Each run gives its slot back: more runs than slots all run.
     for (std::size_t count = 0; count <= platform::kRunningProgramSlots; ++count)
         ASSERT_TRUE(platform::RunProgram("/bin/sh", {"-c", ":"}).succeeded) << count;
-}
-
-TEST(FindProgram, AnEmptyFolderOnThePathIsTheCurrentOne)
-{
-    fixtures::TempFolder temp;
-    ASSERT_TRUE(fixtures::WriteBytes(temp.Join("tool"), "#!/bin/sh\n"));
-    ASSERT_TRUE(fixtures::WriteBytes(temp.Join("plain"), "not a program"));
-    ASSERT_EQ(0, chmod(temp.Join("tool").c_str(), 0700));
-    char* here = getcwd(nullptr, 0);
-    const std::string path = std::getenv("PATH");
-    ASSERT_EQ(0, chdir(temp.Path().c_str()));
-    setenv("PATH", "/nowhere::/bin", 1);
-    const std::string tool = platform::FindProgram("tool");
-    const std::string plain = platform::FindProgram("plain");
-    const std::string shell = platform::FindProgram("sh");
-    setenv("PATH", path.c_str(), 1);
-    EXPECT_EQ(0, chdir(here));
-    std::free(here);
-    EXPECT_EQ("./tool", tool);
-    EXPECT_EQ("", plain);
-    EXPECT_EQ("/bin/sh", shell);
 }
 
 }  // namespace
