@@ -41,8 +41,11 @@ bool CSaveProgressWindow::Probing(std::size_t done, std::size_t count)
                           FilesOfText(static_cast<int>(done), static_cast<int>(count)) + " read");
 }
 
+// Files converted before need no window.
 bool CSaveProgressWindow::Converting(std::size_t done, std::size_t count, std::size_t fromCache)
 {
+    if (count == 0)
+        return !m_bStop;
     return ShowConverting("Converting " + FileCountText(static_cast<int>(count)),
                           FilesOfText(static_cast<int>(done), static_cast<int>(count)) + " done, " +
                               GroupedCount(static_cast<int>(fromCache)) + " from the cache");

@@ -522,7 +522,7 @@ TEST(SaveCommands, ConvertedCopiesAreMp3sAtTheTargetAndEscapeLeavesNothingHalfWr
             Sleep(50);
         PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     });
-    ExpectProgressWindows(harness, 2);
+    ExpectProgressWindows(harness, 1);  // the drop has nothing left to convert
     fixtures::DropReceiver memory(caption, 0);
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_SAMPLE);
