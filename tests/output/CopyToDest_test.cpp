@@ -1,8 +1,6 @@
 #include "output/CopyToDest.h"
 
 #include "output/PartFile.h"
-#include "output/SaveFiles.h"
-#include "platform/Clock.h"
 #include "platform/FileCopy.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -151,29 +149,6 @@ TEST_F(CopyToDestTest, WhatAnInterruptedSaveLeftIsReusedOrRemoved)
     EXPECT_EQ((Names{"copy.mp3", "song.mp3", "keep.tarrowby-part", ".keep.part", ".part4711-0",
                      ".kept.tarrowby-part"}),
               Contents(folder.Path()));
-}
-
-// A converted copy is saved under its own name and recorded as the original it
-// stands for, which is what a fresh draw passes over.
-TEST_F(CopyToDestTest, ASaveRecordsEachCopyAsTheFileItStandsFor)
-{
-    struct : CSaveReport {
-        bool Saving(int, int, const std::string&) override { return true; }
-        void NotSaved(const SaveFailure&) override { ADD_FAILURE(); }
-    } report;
-    CFileList copies(2, 2);
-    copies.SetMinKB(0);
-    copies.AddEntry(folder.Path(), "song.mp3", 1);
-    const std::string card = folder.Join("card");
-    ASSERT_TRUE(fixtures::MakeFolder(card));
-    CSaveHistory history(folder.Join("history"));
-    const std::vector<std::string> originals{folder.Join("song.flac")};
-    EXPECT_EQ(0, SaveFiles(copies, card + platform::kPathSeparator, false, report, &history, &originals));
-    EXPECT_EQ("new bytes", ReadBytes(JoinPath(card, "song.mp3")));
-    CRecentSaves recent;
-    ASSERT_TRUE(history.ReadRecent(1, platform::UtcNow(), recent));
-    EXPECT_TRUE(recent.Holds(originals[0]));
-    EXPECT_FALSE(recent.Holds(source));
 }
 
 TEST(PartFile, IsNamedForItsFileWithinTheLimits)

@@ -34,10 +34,8 @@ TEST(StatusText, ASaveTellsWhatItSavedWhereAndWhatIsLeft)
         EXPECT_EQ(row.text, SaveOutcomeText(row.tally, row.links, "D:\\Card"));
 }
 
-TEST(StatusText, ADropOfConvertedFilesTellsWhatWasConverted)
+TEST(StatusText, ADropStoppedWhileConvertingDropsNothing)
 {
-    EXPECT_EQ("12 files (5 converted, 7 from the cache) dropped",
-              DropOutcomeText(12, ConvertTally{5, 7, 0, false}));
     EXPECT_EQ("Stopped while converting (3 converted, 1 from the cache): nothing dropped",
               DropOutcomeText(0, ConvertTally{3, 1, 0, true}));
 }
