@@ -394,6 +394,7 @@ TEST_F(CliTree, BadInputStopsBeforeAnythingIsWritten)
         {{m_strMusic, "--settings", m_tempFolder.Join("gone.ini")}, 2,
          missing + ": does not exist"},
         {{m_strMusic, "--settings", ""}, 2, "--settings: an empty argument names no file"},
+        {{m_strMusic, "--settings", m_strDest}, 2, m_strDest + ": settings file cannot be read"},
         {{m_strMusic, "--copy-to", missing}, 2, "Cannot access folder: " + missing + "/"},
         {{"--settings", m_tempFolder.Join("my.ini"), "--copy-to"}, 2,
          "--copy-to: no folder given, and the settings name no Dest folder"},
