@@ -4,7 +4,7 @@
 // Usage: tarrowby_progress_bench TREE
 #include "BenchClock.h"
 #include "ScanTree.h"
-#include "ui/CountText.h"
+#include "catalogue/CountText.h"
 #include "ui/ReadProgressPace.h"
 
 #include <cstdio>
@@ -22,13 +22,13 @@ public:
 protected:
     bool Refresh(const std::string& source, int admitted, bool) override
     {
-        m_shown = source + "\n" + FileCountText(admitted);
+        m_strShown = source + "\n" + FileCountText(admitted);
         ++refreshes;
         return true;
     }
 
 private:
-    std::string m_shown;
+    std::string m_strShown;
 };
 
 }  // namespace

@@ -58,37 +58,38 @@ public:
     {
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
-        m_ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                              folder.empty() ? nullptr : folder.c_str(), &startup, &m_process) != 0;
+        m_bOk = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.empty() ? nullptr : folder.c_str(), &startup,
+                               &m_processInfo) != 0;
     }
     ~Started()
     {
-        if (!m_ok)
+        if (!m_bOk)
             return;
-        if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0 &&
-            TerminateProcess(m_process.hProcess, 1))
-            WaitForSingleObject(m_process.hProcess, kPatienceMs);
-        CloseHandle(m_process.hThread);
-        CloseHandle(m_process.hProcess);
+        if (WaitForSingleObject(m_processInfo.hProcess, 0) != WAIT_OBJECT_0 &&
+            TerminateProcess(m_processInfo.hProcess, 1))
+            WaitForSingleObject(m_processInfo.hProcess, kPatienceMs);
+        CloseHandle(m_processInfo.hThread);
+        CloseHandle(m_processInfo.hProcess);
     }
     Started(const Started&) = delete;
     Started& operator=(const Started&) = delete;
 
-    bool Ok() const { return m_ok; }
-    DWORD Id() const { return m_process.dwProcessId; }
+    bool Ok() const { return m_bOk; }
+    DWORD Id() const { return m_processInfo.dwProcessId; }
     bool Ended(DWORD waitMs) const
     {
-        return WaitForSingleObject(m_process.hProcess, waitMs) == WAIT_OBJECT_0;
+        return WaitForSingleObject(m_processInfo.hProcess, waitMs) == WAIT_OBJECT_0;
     }
     DWORD ExitCode() const
     {
         DWORD code = 1;
-        return GetExitCodeProcess(m_process.hProcess, &code) ? code : 1;
+        return GetExitCodeProcess(m_processInfo.hProcess, &code) ? code : 1;
     }
 
 private:
-    PROCESS_INFORMATION m_process = {};
-    bool m_ok = false;
+    PROCESS_INFORMATION m_processInfo = {};
+    bool m_bOk = false;
 };
 
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)

@@ -6,7 +6,6 @@
 #include "catalogue/SpaceTaken.h"
 #include "catalogue/TopUp.h"
 
-#include <cstdio>
 #include <optional>
 
 namespace {
@@ -108,13 +107,4 @@ bool DrawSample(SampleLists lists, int maxKB, bool resample, FillRules fill)
     }
     lists.current.CopyFrom(lists.best);
     return true;
-}
-
-std::string SampleTotalsText(const CFileList& sample, bool externalMem)
-{
-    char text[100];
-    std::snprintf(text, sizeof(text), "%d files, %u KB for %s", sample.GetCount(),
-                  static_cast<unsigned>(sample.GetTotalKB()),
-                  externalMem ? "external mem" : "internal mem");
-    return text;
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include "catalogue/FileList.h"
 
-#include <string>
 #include <vector>
 
 // The lists one sampling works on: it draws from `source` into `current` (the
@@ -33,7 +32,3 @@ struct FillRules {
 // attempts is kept. False when nothing was done (sample full, source empty, or
 // every source file saved recently), in which case the caller refreshes nothing.
 bool DrawSample(SampleLists lists, int maxKB, bool resample, FillRules fill = FillRules());
-
-// The status line of a sample: "7 files, 32781 KB for internal mem", or "external
-// mem" for the external memory's.
-std::string SampleTotalsText(const CFileList& sample, bool externalMem);

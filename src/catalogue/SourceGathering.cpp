@@ -71,7 +71,7 @@ public:
         // hold one separator; the same for a folder shortcut's target. "/" is "".
         if (!folder.empty() && folder.back() == platform::kPathSeparator)
             folder.pop_back();
-        if (!m_scannedKeys.insert(ScanKey(folder)).second)
+        if (!m_setScannedKeys.insert(ScanKey(folder)).second)
             return;
         const std::size_t folderLength = platform::PathLength(folder);
         platform::ListFolder(folder, [&](const platform::FolderItem& item) {
@@ -112,7 +112,7 @@ private:
     CReadProgress* m_pProgress;
     int m_nCountBefore;
     bool m_bStopped = false;
-    std::unordered_set<std::string> m_scannedKeys;
+    std::unordered_set<std::string> m_setScannedKeys;
 };
 
 int CFileList::AddFile(const std::string& path)

@@ -1,8 +1,8 @@
 #include "cli/CliRun.h"
 
+#include "catalogue/CountText.h"
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/Sampling.h"
-#include "cli/ConvertFill.h"
 #include "cli/ManagedFolder.h"
 #include "cli/ProgramInfo.h"
 #include "cli/RunConfig.h"
@@ -10,6 +10,7 @@
 #include "cli/SampleText.h"
 #include "cli/Sources.h"
 #include "cli/TerminalProgress.h"
+#include "convert/ConvertFill.h"
 #include "output/SaveFiles.h"
 #include "output/SaveTexts.h"
 #include "platform/FileCopy.h"
@@ -284,7 +285,10 @@ int RunCli(const CliOptions& options)
                FillRules{config.topUp, config.allocationUnit});
     const bool copiesConverted = conversion && HasCopy(config);
     if (copiesConverted) {
-        conversion->Fit(lists.source, draw, config, progress);
+        conversion->Fit(lists.source, draw,
+                        FillTarget{config.maxKB, config.resample,
+                                   FillRules{config.topUp, config.allocationUnit}},
+                        progress);
         progress.Clear();
     }
 
@@ -298,9 +302,11 @@ int RunCli(const CliOptions& options)
         return kExitDone;
     }
     std::string status =
-        SampleTotalsText(sample, config.externalMem) + ", seed " + std::to_string(config.seed);
+        SampleLineText(sample.GetCount(), sample.GetTotalKB(), config.externalMem, Digits::kPlain) +
+        ", seed " + std::to_string(config.seed);
     if (config.freshDays > 0)
-        status += " (" + GroupedNumber(lists.savedRecently) + " saved recently)";
+        status +=
+            " " + SavedRecentlyText(lists.source.GetCount(), lists.savedRecently, Digits::kPlain);
     if (copiesConverted)
         status += " (" + conversion->CountsText() + ")";
     std::fprintf(stderr, "%s\n", status.c_str());

@@ -1,16 +1,13 @@
 #include "cli/ConvertConfig.h"
 
+#include "convert/ConvertTarget.h"
+#include "convert/ConvertTools.h"
 #include "platform/FileSystem.h"
-#include "platform/RunProgram.h"
-#include "platform/StateFolder.h"
 
 #include <algorithm>
 
-const char kConvertedExtensions[] = "mp3,flac,m4a,aac,ogg,oga,opus,wav,aiff,aif,wma";
 
 namespace {
-
-const char kDefaultExtensions[] = "mp3";
 
 bool OnlyLinks(const RunConfig& config)
 {
@@ -30,10 +27,9 @@ void FindConvertFacts(const CliOptions& options, RunFacts& facts)
     if (TargetText(options, facts).empty())
         return;
     ConvertFacts& convert = facts.convert;
-    convert.converter = platform::FindProgram("ffmpeg");
-    convert.prober = platform::FindProgram("ffprobe");
-    convert.cacheFolder = options.cacheFolder ? platform::AbsolutePath(*options.cacheFolder)
-                                              : platform::ProgramCacheFolder();
+    static_cast<ConvertTools&>(convert) = FindConvertTools();
+    if (options.cacheFolder)
+        convert.cacheFolder = platform::AbsolutePath(*options.cacheFolder);
     if (!convert.cacheFolder.empty())
         convert.cacheKind = platform::KindOfPath(convert.cacheFolder);
 }
@@ -50,7 +46,7 @@ bool ResolveConvert(const CliOptions& options, const RunFacts& facts, RunConfig&
         return false;
     }
     const ConvertFacts& found = facts.convert;
-    if (found.converter.empty() || found.prober.empty()) {
+    if (!HasConverters(found)) {
         problem = "--convert: converting needs ffmpeg and ffprobe, and they were not found "
                   "(put them on PATH, on Windows also beside tarrowby-cli.exe; or copy the "
                   "files as they are with --no-convert)";
@@ -68,8 +64,8 @@ bool ResolveConvert(const CliOptions& options, const RunFacts& facts, RunConfig&
     setup.converter = found.converter;
     setup.prober = found.prober;
     setup.cacheFolder = found.cacheFolder;
-    if (!options.extensions && config.filters.strExtensions == kDefaultExtensions)
-        config.filters.strExtensions = kConvertedExtensions;
+    if (!options.extensions)
+        AdmitConvertedFormats(config.filters);
     config.convert = setup;
     return true;
 }

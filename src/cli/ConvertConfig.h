@@ -5,9 +5,6 @@
 
 #include <string>
 
-// The extensions admitted when files are converted and none were given.
-extern const char kConvertedExtensions[];
-
 // Looks up ffmpeg, ffprobe and the cache folder when --convert, else the
 // settings' Convert, asks for a conversion.
 void FindConvertFacts(const CliOptions& options, RunFacts& facts);

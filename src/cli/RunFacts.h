@@ -1,6 +1,7 @@
 #pragma once
 #include "cli/CliOptions.h"
 #include "cli/Sources.h"
+#include "convert/ConvertTools.h"
 #include "platform/DiskSpace.h"
 #include "platform/FileSystem.h"
 #include "settings/Settings.h"
@@ -44,10 +45,9 @@ struct FileToWrite {
     bool isSource = false;  // the same file as a playlist or single file the run reads
 };
 
-// What converting needs, looked up when --convert or the settings ask for it.
-struct ConvertFacts {
-    std::string converter, prober;  // ffmpeg and ffprobe; empty when not found
-    std::string cacheFolder;        // absolute; empty when nothing names one
+// What converting needs, looked up when --convert or the settings ask for it;
+// the cache folder is absolute, --cache over the program's own.
+struct ConvertFacts : ConvertTools {
     platform::PathKind cacheKind = platform::PathKind::kMissing;
 };
 

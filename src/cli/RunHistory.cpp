@@ -2,7 +2,6 @@
 
 #include "cli/ProgramInfo.h"
 #include "cli/TerminalProgress.h"
-#include "output/SaveTexts.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/StateFolder.h"
@@ -10,6 +9,20 @@
 
 #include <algorithm>
 #include <cstdio>
+
+namespace {
+
+void PrintHistoryFailure(const char* prefix, const std::string& path, const std::string& reason)
+{
+    std::string line = MessageLine(prefix, path);
+    if (path.empty())
+        line = "the history of saves has no place: no home folder is set; --history FILE names one";
+    else if (!reason.empty())
+        line += ": " + reason;
+    std::fprintf(stderr, "%s: %s\n", kProgramName, line.c_str());
+}
+
+}  // namespace
 
 std::string HistoryLocation(const std::string& historyFile, const std::string& settingsFile,
                             const std::string& stateFolder)
@@ -21,15 +34,19 @@ std::string HistoryLocation(const std::string& historyFile, const std::string& s
     return stateFolder.empty() ? std::string() : platform::JoinPath(stateFolder, "history");
 }
 
-CRunHistory::CRunHistory(const std::string& path) : m_saveHistory(path)
+CRunHistory::CRunHistory(const std::string& path)
+    : m_saveHistory(path), m_historyFailure(PrintHistoryFailure)
 {
 }
 
 std::vector<bool> CRunHistory::LeaveOut(const CFileList& source, int days, int& count)
 {
     CRecentSaves recent;
-    if (days > 0 && (m_saveHistory.Path().empty() || !m_saveHistory.ReadRecent(days, platform::UtcNow(), recent)))
-        Tell(kCannotReadHistory, "");
+    if (days > 0) {
+        const bool read = !m_saveHistory.Path().empty() &&
+                          m_saveHistory.ReadRecent(days, platform::UtcNow(), recent);
+        m_historyFailure.AfterRead(read, m_saveHistory.Path());
+    }
     const std::vector<bool> marks = MarkRecentlySaved(source, recent);
     count = static_cast<int>(std::count(marks.begin(), marks.end(), true));
     return marks;
@@ -50,20 +67,5 @@ void CRunHistory::RecordSaved(const std::vector<std::string>& paths)
 
 void CRunHistory::TellFailedRecords()
 {
-    const platform::WriteResult& failure = m_saveHistory.RecordsResult();
-    if (!failure)
-        Tell(kCannotWriteHistory, failure.Reason());
-}
-
-void CRunHistory::Tell(const char* prefix, const std::string& reason)
-{
-    if (m_bTold)
-        return;
-    m_bTold = true;
-    std::string line = MessageLine(prefix, m_saveHistory.Path());
-    if (m_saveHistory.Path().empty())
-        line = "the history of saves has no place: no home folder is set; --history FILE names one";
-    else if (!reason.empty())
-        line += ": " + reason;
-    std::fprintf(stderr, "%s: %s\n", kProgramName, line.c_str());
+    m_historyFailure.AfterWrite(m_saveHistory.RecordsResult(), m_saveHistory.Path());
 }

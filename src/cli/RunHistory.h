@@ -1,5 +1,6 @@
 #pragma once
 #include "catalogue/FileList.h"
+#include "catalogue/HistoryFailure.h"
 #include "catalogue/SaveHistory.h"
 
 #include <set>
@@ -31,9 +32,7 @@ public:
     void TellFailedRecords();
 
 private:
-    void Tell(const char* prefix, const std::string& reason);
-
     CSaveHistory m_saveHistory;
+    CHistoryFailure m_historyFailure;
     std::set<std::string> m_setRecorded;
-    bool m_bTold = false;
 };

@@ -1,5 +1,6 @@
 #include "cli/TerminalProgress.h"
 
+#include "catalogue/CountText.h"
 #include "cli/TerminalText.h"
 #include "platform/Console.h"
 #include "platform/Paths.h"
@@ -21,14 +22,6 @@ std::size_t LineWidth()
 }
 
 }  // namespace
-
-std::string GroupedNumber(long long number)
-{
-    std::string digits = std::to_string(number < 0 ? -number : number);
-    for (std::string::size_type at = digits.size(); at > 3; at -= 3)
-        digits.insert(at - 3, ",");
-    return number < 0 ? "-" + digits : digits;
-}
 
 std::string MessageLine(const char* prefix, const std::string& path)
 {
@@ -83,7 +76,7 @@ bool CTerminalProgress::KeepReading(const std::string& source, int admitted)
 {
     // Called for every entry of a large tree: the line is made only when shown.
     if (Due(false))
-        Show(FitLine("Reading ", source, "  " + GroupedNumber(admitted) + " files", LineWidth()));
+        Show(FitLine("Reading ", source, "  " + GroupedCount(admitted) + " files", LineWidth()));
     return true;
 }
 
@@ -108,8 +101,7 @@ void CTerminalProgress::NotSaved(const SaveFailure& failure)
 bool CTerminalProgress::Probing(std::size_t done, std::size_t count)
 {
     if (Due(done == 0))
-        Show("Reading lengths " + GroupedNumber(static_cast<long long>(done)) + "/" +
-             GroupedNumber(static_cast<long long>(count)));
+        Show("Reading lengths " + GroupedDigits(done) + "/" + GroupedDigits(count));
     return true;
 }
 

@@ -38,9 +38,6 @@ private:
     bool m_bShownOnce = false;
 };
 
-// "12345" as "12,345".
-std::string GroupedNumber(long long number);
-
 // A message text of the window ("Save failed: ", "Destination and source
 // same:\r") followed by its path, as one line.
 std::string MessageLine(const char* prefix, const std::string& path);

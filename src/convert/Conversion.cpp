@@ -9,11 +9,10 @@
 #include "platform/StateFolder.h"
 #include "platform/WriteResult.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
-
-const char kFactsFileName[] = "durations";
 
 std::string PathOf(const FileEntry& entry)
 {
@@ -62,16 +61,21 @@ void CConversion::Plan(const CFileList& source, CFileList& planned, CConvertProg
             toProbe.push_back(ToProbe{path, &file});
         }
     }
+    std::vector<char> probed(toProbe.size(), 0);
     RunEach(
         toProbe.size(), platform::ProgramsAtOnce(),
         [&](std::size_t index) {
             const ToProbe& probe = toProbe[index];
             probe.file->known = Probe(m_convertSetup.prober, probe.path, probe.file->facts);
+            probed[index] = 1;
         },
         [&](std::size_t done) {
             return progress == nullptr || progress->Probing(done, toProbe.size());
         });
-    for (const ToProbe& probe : toProbe) {
+    for (std::size_t index = 0; index < toProbe.size(); ++index) {
+        const ToProbe& probe = toProbe[index];
+        // A probe the stop skipped is due at the next plan.
+        probe.file->queued = probed[index] != 0;
         if (probe.file->known)
             m_factsCache.Keep(probe.path, probe.file->stamp, probe.file->facts);
     }
@@ -117,6 +121,11 @@ std::vector<ConvertedFile> CConversion::Convert(const CFileList& files, CConvert
             toConvert.push_back(ToConvert{index, path, &found->second});
         }
     }
+    // The longest first, so that no long conversion begun last keeps one core
+    // busy while the others wait; the answers keep the order of `files`.
+    std::stable_sort(toConvert.begin(), toConvert.end(), [](const ToConvert& a, const ToConvert& b) {
+        return a.file->facts.milliseconds > b.file->facts.milliseconds;
+    });
     std::atomic<std::size_t> fromCache{0};
     RunEach(
         toConvert.size(), platform::ProgramsAtOnce(),

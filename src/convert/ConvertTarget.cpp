@@ -1,9 +1,12 @@
 #include "convert/ConvertTarget.h"
 
 #include "platform/NameCompare.h"
+#include "settings/DecimalText.h"
 
 #include <algorithm>
 #include <iterator>
+
+const char kConvertedExtensions[] = "mp3,flac,m4a,aac,ogg,oga,opus,wav,aiff,aif,wma";
 
 namespace {
 
@@ -34,14 +37,12 @@ bool ReadKbps(std::string text, uint32_t& kbps)
 {
     if (!text.empty() && (text.back() == 'k' || text.back() == 'K'))
         text.pop_back();
-    if (text.empty() || text.size() > 4)
+    std::size_t at = 0;
+    uint64_t value = 0;
+    int digits = 0;
+    if (!ReadDigits(text, at, 9999, value, digits) || at != text.size())
         return false;
-    kbps = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        kbps = kbps * 10 + static_cast<uint32_t>(c - '0');
-    }
+    kbps = static_cast<uint32_t>(value);
     return true;
 }
 

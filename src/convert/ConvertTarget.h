@@ -24,3 +24,7 @@ bool ParseConvertTarget(const std::string& text, ConvertTarget& target, std::str
 
 // The target as ParseConvertTarget reads it back: "mp3:128".
 std::string ConvertTargetText(const ConvertTarget& target);
+
+// The extensions admitted when files are converted and the user named none:
+// the common audio formats ffmpeg reads.
+extern const char kConvertedExtensions[];

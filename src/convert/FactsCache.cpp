@@ -1,10 +1,7 @@
 #include "convert/FactsCache.h"
 
-#include "platform/FileSystem.h"
 #include "platform/WholeFile.h"
 
-#include <cstdio>
-#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -42,15 +39,9 @@ bool ReadLine(const std::string& line, std::string& path, platform::FileStamp& s
 
 CFactsCache::CFactsCache(std::string file) : m_strFile(std::move(file))
 {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(platform::OpenForReading(m_strFile),
-                                                       std::fclose);
-    if (!in)
-        return;
     std::string text;
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0)
-        text.append(buffer, got);
+    if (!platform::ReadWholeFile(m_strFile, text))
+        return;
     std::istringstream lines(text);
     std::string line, path;
     while (std::getline(lines, line)) {

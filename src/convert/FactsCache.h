@@ -9,6 +9,9 @@
 // folder, so that each file is probed once for as long as it stays the same
 // (same path, size and last write). At most kMaxKeptFacts are kept: those of
 // this run first.
+// The name of that file in the cache folder.
+constexpr char kFactsFileName[] = "durations";
+
 class CFactsCache {
 public:
     static const std::size_t kMaxKeptFacts = 200000;

@@ -36,7 +36,8 @@ platform::WriteResult WriteOne(const SaveStep& step, const std::string& name, bo
 }  // namespace
 
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
-              CSaveReport& report, CSaveHistory* history)
+              CSaveReport& report, CSaveHistory* history,
+              const std::vector<std::string>* recordedAs)
 {
     RemoveLeftoverPartFiles(destFolder);
     CSaveNames names([&](const std::string& written) {
@@ -70,7 +71,8 @@ int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
             }
             if (saved) {
                 if (history != nullptr)
-                    history->Record({step.strSource}, platform::UtcNow());
+                    history->Record({recordedAs != nullptr ? recordedAs->at(entry) : step.strSource},
+                                    platform::UtcNow());
                 report.Saved(index, step.strWritten);
                 continue;
             }

@@ -3,6 +3,7 @@
 #include "catalogue/SaveHistory.h"
 
 #include <string>
+#include <vector>
 
 // Why one entry of a save was not saved: what failed, the path it names, and
 // the system's reason where the system refused (empty where the program itself
@@ -12,7 +13,8 @@ struct SaveFailure {
     enum What {
         kSameAsSource,  // the destination is the file itself
         kTooLong,       // the destination path would pass the path limit
-        kNotWritten     // the copy or link could not be written
+        kNotWritten,    // the copy or link could not be written
+        kNotConverted   // the source could not be converted; the reason is the converter's
     };
     What what = kNotWritten;
     std::string path;  // the destination for kSameAsSource, else the source file
@@ -51,8 +53,10 @@ bool ReachDestFolder(const std::string& text, std::string& folder);
 // the rest are saved. Each file gets a name of its own in this save (a numbered
 // one where another took it), and where the destination refuses a name, the
 // name a card takes (CardSafeName). Each file saved is recorded in `history`
-// (when given) at once, so an interrupted save keeps its record. The count is
-// read at every step, as the window serves messages between files. Returns the
-// number not saved.
+// (when given) at once, so an interrupted save keeps its record: as the path
+// `recordedAs` gives for its index (the original of a converted copy), else as
+// itself. The count is read at every step, as the window serves messages between
+// files. Returns the number not saved.
 int SaveFiles(const CFileList& list, const std::string& destFolder, bool links,
-              CSaveReport& report, CSaveHistory* history);
+              CSaveReport& report, CSaveHistory* history,
+              const std::vector<std::string>* recordedAs = nullptr);

@@ -8,7 +8,5 @@ constexpr char kCopyTo[] = "Copy to:\r";
 constexpr char kDestSameAsSource[] = "Destination and source same:\r";
 constexpr char kSaveFailed[] = "Save failed: ";
 constexpr char kDeleteAllFilesIn[] = "Delete all files in\r";
-constexpr char kCannotReadHistory[] = "Cannot read the history of saves:\r";
-constexpr char kCannotWriteHistory[] = "Cannot write the history of saves:\r";
 constexpr char kCannotFindRioWindow[] =
     "Cannot find Rio memory Window.\rPlease start Rio Manager and select Mem";

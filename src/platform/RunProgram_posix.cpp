@@ -33,6 +33,53 @@ bool OpenPipe(int ends[2])
     return pipe2(ends, O_CLOEXEC) == 0;
 }
 
+// What a child starts with: its standard input empty, `output` as its standard
+// output and error, `childMask` as its signal mask. Released however the
+// start went.
+class CSpawnSetup {
+public:
+    CSpawnSetup(int output, const sigset_t& childMask)
+        : m_bActions(posix_spawn_file_actions_init(&m_actions) == 0),
+          m_bAttributes(posix_spawnattr_init(&m_attributes) == 0)
+    {
+        if (!m_bActions || !m_bAttributes) {
+            m_nError = ENOMEM;
+            return;
+        }
+        const int steps[] = {
+            posix_spawn_file_actions_addopen(&m_actions, 0, "/dev/null", O_RDONLY, 0),
+            posix_spawn_file_actions_adddup2(&m_actions, output, 1),
+            posix_spawn_file_actions_adddup2(&m_actions, output, 2),
+            posix_spawnattr_setflags(&m_attributes, POSIX_SPAWN_SETSIGMASK),
+            posix_spawnattr_setsigmask(&m_attributes, &childMask),
+        };
+        for (const int error : steps) {
+            if (m_nError == 0)
+                m_nError = error;
+        }
+    }
+    ~CSpawnSetup()
+    {
+        if (m_bActions)
+            posix_spawn_file_actions_destroy(&m_actions);
+        if (m_bAttributes)
+            posix_spawnattr_destroy(&m_attributes);
+    }
+    CSpawnSetup(const CSpawnSetup&) = delete;
+    CSpawnSetup& operator=(const CSpawnSetup&) = delete;
+
+    // 0 once every step succeeded, else the first step's error.
+    int Error() const { return m_nError; }
+    const posix_spawn_file_actions_t* Actions() const { return &m_actions; }
+    const posix_spawnattr_t* Attributes() const { return &m_attributes; }
+
+private:
+    posix_spawn_file_actions_t m_actions;
+    posix_spawnattr_t m_attributes;
+    bool m_bActions, m_bAttributes;
+    int m_nError = 0;
+};
+
 bool SpawnWithOutput(const std::string& program, const std::vector<std::string>& arguments,
                      int output, const sigset_t& childMask, pid_t& child, int& error)
 {
@@ -41,18 +88,11 @@ bool SpawnWithOutput(const std::string& program, const std::vector<std::string>&
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, output, 1);
-    posix_spawn_file_actions_adddup2(&actions, output, 2);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
-    posix_spawnattr_setsigmask(&attributes, &childMask);
-    error = posix_spawn(&child, program.c_str(), &actions, &attributes, argv.data(), environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
+    const CSpawnSetup setup(output, childMask);
+    error = setup.Error();
+    if (error == 0)
+        error = posix_spawn(&child, program.c_str(), setup.Actions(), setup.Attributes(),
+                            argv.data(), environ);
     return error == 0;
 }
 

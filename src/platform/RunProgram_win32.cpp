@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <mutex>
 
 namespace platform {
@@ -104,6 +105,35 @@ bool CreateChild(std::wstring& line, HANDLE output, PROCESS_INFORMATION& child)
     return created != FALSE;
 }
 
+// Reads what the child writes until it ends. A read would wait for the child's
+// next line, so the pipe is only read when it holds something, and the child is
+// ended as soon as `stop` is set.
+void ReadUntilEnd(HANDLE reading, HANDLE child, const std::atomic<bool>* stop, std::string& output)
+{
+    char buffer[4096];
+    bool ended = false;
+    for (;;) {
+        if (!ended && stop != nullptr && *stop)
+            ended = TerminateProcess(child, 1) != FALSE;
+        DWORD waiting = 0;
+        if (!PeekNamedPipe(reading, nullptr, 0, nullptr, &waiting, nullptr))
+            return;  // every writer closed its end, and all was read
+        if (waiting > 0) {
+            DWORD got = 0;
+            if (!ReadFile(reading, buffer, std::min<DWORD>(waiting, sizeof buffer), &got, nullptr))
+                return;
+            output.append(buffer, got);
+            continue;
+        }
+        // The child's end wakes the wait at once; its last lines are read next.
+        if (WaitForSingleObject(child, 100) == WAIT_OBJECT_0)
+            break;
+    }
+    DWORD got = 0;
+    while (ReadFile(reading, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        output.append(buffer, got);
+}
+
 }  // namespace
 
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
@@ -156,10 +186,7 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
         TerminateProcess(child.hProcess, 1);
     CloseHandle(child.hThread);
 
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(reading, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        run.output.append(buffer, got);
+    ReadUntilEnd(reading, child.hProcess, stop, run.output);
     CloseHandle(reading);
     if (slot != kRunningProgramSlots)
         g_running.Release(slot);

@@ -7,12 +7,17 @@
 // of src/output/.
 #include "catalogue/AddSource.h"
 #include "catalogue/FileList.h"
+#include "catalogue/HistoryFailure.h"
 #include "catalogue/ReadProgress.h"
 #include "catalogue/RecentSaves.h"
 #include "catalogue/SaveHistory.h"
+#include "catalogue/SourceFilters.h"
 #include "catalogue/SourcesRead.h"
+#include "convert/ConvertFill.h"
+#include "convert/ConvertTools.h"
 #include "settings/Settings.h"
 #include "ui/Dialog.h"
+#include "ui/StatusText.h"
 #include "ui/WindowDpi.h"
 #include "ui/resource.h"
 
@@ -33,6 +38,8 @@ constexpr UINT WM_FIT_LIST = WM_USER + 101;
 // The list the list view shows and the sample commands act on: the internal
 // sample, the external sample, or (after LoadSource) the source itself.
 extern CFileList* g_pCurrent;
+
+class CSaveProgressWindow;
 
 class CMainDlg : public CDialog {
 public:
@@ -68,6 +75,17 @@ protected:
 private:
     // Start-up.
     void ReadStartFolders();
+
+    // Converting: on while the settings' Convert names a target and ffmpeg,
+    // ffprobe and a cache folder were found. Made at start-up and again when
+    // the Options change it.
+    void MakeConvertFill();
+    // The settings' filters, with the common audio formats admitted while
+    // converting is on.
+    SourceFilters FiltersNow() const;
+    // Both samples at the sizes their files take on the player now: after the
+    // Options changed what files are converted to, or turned converting off.
+    void ResizeSamples();
     LRESULT OnQuickStart();
 
     // Scaling: the window's icons, and its size and list when the window moves
@@ -100,8 +118,6 @@ private:
     void ReadRecentSaves();
     // Records the files of a drop; a save records its files itself.
     void RecordSaves(const std::vector<std::string>& paths);
-    // Tells once per run that the history cannot be read or written.
-    void TellHistoryFailure(const char* prefix);
 
     // Saving the sample and the commands on single files.
     // The destination folder from the Dest field, or picked when it is empty;
@@ -110,6 +126,16 @@ private:
     // Copies the shown list's files into the destination folder, or writes
     // shortcuts to them there when `links` is TRUE.
     void SaveToDest(BOOL links);
+    // The indexes in g_pCurrent of the files the rows show, top to bottom.
+    std::vector<uint32_t> RowOrder() const;
+    // With converting on: converts the shown list's files into the cache,
+    // leaving out files while they take more than Max KB and, with TopUp,
+    // drawing into the room left; the list then shows what is saved. Returns
+    // the files to save, in list order or with `inRowOrder` in the rows' order,
+    // each file that cannot be converted told to `progress`; none once the user
+    // stopped. `tally` tells what the conversions did.
+    CopySources ConvertShownList(CSaveProgressWindow& progress, bool inRowOrder,
+                                 ConvertTally& tally);
     void OnCopyToDest();
     void OnLinksToDest();
     void OnBrowseDest();
@@ -130,6 +156,9 @@ private:
     void OnListKeyDown(NMLVKEYDOWN* key);
 
     bool IsSourceShown() const { return g_pCurrent == m_pSource.get(); }
+    // The internal memory's sample is shown; otherwise the external one's, or
+    // the source, whose Max KB and Dest are the external view's.
+    bool IsInternalShown() const { return g_pCurrent == m_pInternal.get(); }
 
     UniqueIcon m_hIcon;
     UniqueIcon m_hSmallIcon;
@@ -143,7 +172,10 @@ private:
     std::unique_ptr<CSaveHistory> m_pHistory;
     CSourcesRead m_sourcesRead;
     CRecentSaves m_recentSaves;
-    bool m_bHistoryFailureTold = false;
+    CHistoryFailure m_historyFailure;
+    ConvertTools m_convertTools;
+    // Set while the files are converted on their way to the player.
+    std::unique_ptr<CConvertFill> m_pConvertFill;
     // The row the list view shows as selected, -1 for none.
     int m_nSel = -1;
 };

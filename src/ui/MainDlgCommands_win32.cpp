@@ -1,12 +1,14 @@
 #include "ui/MainDlg.h"
 
+#include "catalogue/CountText.h"
 #include "catalogue/Sampling.h"
 #include "catalogue/SourceFilters.h"
 #include "settings/DecimalText.h"
 #include "ui/App.h"
 #include "ui/FolderPicker.h"
 #include "ui/OptionsDlg.h"
-#include "ui/CountText.h"
+#include "ui/PlanProgressWindow.h"
+#include "ui/PlannedSizes.h"
 #include "ui/ReadProgressWindow.h"
 #include "ui/StatusText.h"
 #include "ui/UserPrompts.h"
@@ -85,7 +87,8 @@ void CMainDlg::ShowSourceCount()
 void CMainDlg::ShowSampleTotals()
 {
     SetDlgItemText(IDC_SAMPLE_TOTALS, SampleLineText(g_pCurrent->GetCount(), g_pCurrent->GetTotalKB(),
-                                                     IsDlgButtonChecked(IDC_EXTERNAL_MEM)));
+                                                     IsDlgButtonChecked(IDC_EXTERNAL_MEM),
+                                                     Digits::kGrouped));
 }
 
 void CMainDlg::ShowSourceChange()
@@ -154,7 +157,7 @@ void CMainDlg::OnLoadSource()
 // Dest in the settings; the other view's come back into the controls.
 void CMainDlg::OnExternalMem()
 {
-    const bool leavingExternal = g_pCurrent != m_pInternal.get();
+    const bool leavingExternal = !IsInternalShown();
     m_pSettings->Dest(leavingExternal) = GetDlgItemText(IDC_DEST);
     m_pSettings->MaxView(leavingExternal) = NumberFromText(GetDlgItemText(IDC_MAX_KB));
     SetDlgItemText(IDC_DEST, m_pSettings->Dest(!leavingExternal));
@@ -176,6 +179,11 @@ void CMainDlg::OnSelect()
         const int index = g_pCurrent->AddFile(path);
         if (index >= 0)
             InsertRow(index, true);
+    }
+    if (m_pConvertFill) {
+        CPlanProgressWindow progress;
+        ResizeForConverting(*g_pCurrent, m_pConvertFill.get(), progress);
+        RefillListView(m_nSel);
     }
 }
 
@@ -203,12 +211,34 @@ void CMainDlg::OnClearSample()
 
 // The history is read again, so a save by another program counts as well. A
 // Sample that adds nothing says why.
+//
+// While converting, the draw counts every file at the size it will take on the
+// player: the source is planned first, reading the length of each file not read
+// before, and a stop there leaves the sample as it was.
 void CMainDlg::OnSample()
 {
     ReadRecentSaves();
-    const std::vector<bool> leftOut = MarkRecentlySaved(*m_pSource, m_recentSaves);
-    CFileList& other = g_pCurrent == m_pInternal.get() ? *m_pExternal : *m_pInternal;
-    SampleLists lists = {*m_pSource, *g_pCurrent, other, *m_pTrial, *m_pBest};
+    CFileList planned(0, 500);
+    if (m_pConvertFill) {
+        CPlanProgressWindow progress;
+        planned = *m_pSource;
+        m_pConvertFill->Plan(planned, *g_pCurrent, progress);
+        if (progress.Stopped()) {
+            ShowStatus("Stopped: the sample is as it was.");
+            return;
+        }
+        // Files of the sample read only now take their planned size too.
+        m_pConvertFill->Replan(*g_pCurrent);
+    } else {
+        // Converting may have opened the sample's sizes; a file of its own size
+        // keeps to them.
+        g_pCurrent->SetMinKB(kSampleMinKB);
+        g_pCurrent->SetMaxKB(kSampleMaxKB);
+    }
+    CFileList& source = m_pConvertFill ? planned : *m_pSource;
+    const std::vector<bool> leftOut = MarkRecentlySaved(source, m_recentSaves);
+    CFileList& other = IsInternalShown() ? *m_pExternal : *m_pInternal;
+    SampleLists lists = {source, *g_pCurrent, other, *m_pTrial, *m_pBest};
     lists.leftOut = &leftOut;
     const FillRules fill{m_pSettings->TopUp != 0, 0};
     const int countBefore = g_pCurrent->GetCount();
@@ -222,15 +252,31 @@ void CMainDlg::OnSample()
 }
 
 // New size limits and extensions apply to files added from now on; the day
-// filters and start-up folders wait for the next start. A new FreshDays counts
-// at once.
+// filters and start-up folders wait for the next start. A new FreshDays and a
+// new conversion count at once.
 void CMainDlg::OnOptions()
 {
-    COptionsDlg options(m_pSettings.get(), nullptr);
+    const std::string convertBefore = m_pSettings->Convert;
+    m_convertTools = FindConvertTools();
+    COptionsDlg options(m_pSettings.get(), m_convertTools, nullptr);
     if (options.DoModal() != IDOK)
         return;
-    ApplySourceFilters(*m_pSource, SourceFiltersOf(*m_pSettings),
-                       FilterChange::kSizesAndExtensions);
+    const bool converting = ConvertSetupFor(m_pSettings->Convert, m_convertTools).has_value();
+    if (m_pSettings->Convert != convertBefore || converting != (m_pConvertFill != nullptr)) {
+        MakeConvertFill();
+        ResizeSamples();
+    }
+    ApplySourceFilters(*m_pSource, FiltersNow(), FilterChange::kSizesAndExtensions);
     ReadRecentSaves();
     ShowSourceCount();
+}
+
+// A stop leaves the files not read yet at their own size, until a Sample reads
+// them.
+void CMainDlg::ResizeSamples()
+{
+    CPlanProgressWindow progress;
+    for (CFileList* sample : {m_pInternal.get(), m_pExternal.get()})
+        ResizeForConverting(*sample, m_pConvertFill.get(), progress);
+    RefillListView(m_nSel);
 }

@@ -2,7 +2,6 @@
 
 #include "catalogue/RandomGenerator.h"
 #include "catalogue/SourceFilters.h"
-#include "output/SaveTexts.h"
 #include "platform/Clock.h"
 #include "platform/Profile.h"
 #include "settings/DecimalText.h"
@@ -18,6 +17,7 @@
 #include "ui/StartupDialogs.h"
 
 #include <cstdint>
+#include <optional>
 
 CFileList* g_pCurrent = nullptr;
 
@@ -32,9 +32,16 @@ int CALLBACK CompareRows(LPARAM itemData1, LPARAM itemData2, LPARAM)
                                  : 0;
 }
 
+// The window names no reason: the path is what the user can act on.
+void ShowHistoryFailure(const char* prefix, const std::string& path, const std::string&)
+{
+    ShowPathMessage(prefix, path, 0);
+}
+
 }  // namespace
 
-CMainDlg::CMainDlg(CDialog* parent) : CDialog(IDD_MAIN, parent)
+CMainDlg::CMainDlg(CDialog* parent)
+    : CDialog(IDD_MAIN, parent), m_historyFailure(ShowHistoryFailure)
 {
 }
 
@@ -71,15 +78,14 @@ BOOL CMainDlg::OnInitDialog()
     SetDlgItemInt(IDC_MAX_KB, m_pSettings->MaxView1);
     SetDlgItemText(IDC_DEST, m_pSettings->Dest1);
 
-    ApplySourceFilters(*m_pSource, SourceFiltersOf(*m_pSettings));
+    m_convertTools = FindConvertTools();
+    MakeConvertFill();
+    ApplySourceFilters(*m_pSource, FiltersNow());
     if (!m_pSettings->Start.empty())
         ReadStartFolders();
     m_pHistory = std::make_unique<CSaveHistory>(HistoryPathForSettings(platform::ProfilePath()));
     ReadRecentSaves();
-
-    ShowSourceCount();
-    ShowSampleTotals();
-    UpdateButtons();
+    ShowListState();
 
     if (m_pSettings->LicenseMessage != 0)
         CAboutDlg().DoModal();
@@ -101,11 +107,28 @@ void CMainDlg::ReadStartFolders()
     }
 }
 
+void CMainDlg::MakeConvertFill()
+{
+    // The one going keeps what it learnt for the next one.
+    m_pConvertFill.reset();
+    const std::optional<ConvertSetup> setup = ConvertSetupFor(m_pSettings->Convert, m_convertTools);
+    if (setup)
+        m_pConvertFill = std::make_unique<CConvertFill>(*setup);
+}
+
+SourceFilters CMainDlg::FiltersNow() const
+{
+    SourceFilters filters = SourceFiltersOf(*m_pSettings);
+    if (m_pConvertFill)
+        AdmitConvertedFormats(filters);
+    return filters;
+}
+
 void CMainDlg::OnDestroy()
 {
     if (m_pSettings) {
         m_pSettings->BestFit = IsDlgButtonChecked(IDC_RESAMPLE) ? 1 : 0;
-        const bool external = g_pCurrent != m_pInternal.get();
+        const bool external = !IsInternalShown();
         m_pSettings->MaxView(external) = NumberFromText(GetDlgItemText(IDC_MAX_KB));
         m_pSettings->Dest(external) = GetDlgItemText(IDC_DEST);
         m_pSettings->Save();
@@ -118,6 +141,7 @@ void CMainDlg::OnDestroy()
     m_pSource.reset();
     m_pSettings.reset();
     m_pHistory.reset();
+    m_pConvertFill.reset();
     InitShortcuts(false);
     CDialog::OnDestroy();
 }
@@ -389,25 +413,15 @@ void CMainDlg::ReadRecentSaves()
     m_recentSaves.Clear();
     if (m_pSettings->FreshDays <= 0)
         return;
-    if (!m_pHistory->ReadRecent(m_pSettings->FreshDays, platform::UtcNow(), m_recentSaves))
-        TellHistoryFailure(kCannotReadHistory);
+    m_historyFailure.AfterRead(
+        m_pHistory->ReadRecent(m_pSettings->FreshDays, platform::UtcNow(), m_recentSaves),
+        m_pHistory->Path());
     ShowSourceCount();
 }
 
 void CMainDlg::RecordSaves(const std::vector<std::string>& paths)
 {
-    if (!m_pHistory->Record(paths, platform::UtcNow()))
-        TellHistoryFailure(kCannotWriteHistory);
-}
-
-// A history that cannot be used never stops a command; saying so at every
-// save would only be in the way.
-void CMainDlg::TellHistoryFailure(const char* prefix)
-{
-    if (m_bHistoryFailureTold)
-        return;
-    m_bHistoryFailureTold = true;
-    ShowPathMessage(prefix, m_pHistory->Path(), 0);
+    m_historyFailure.AfterWrite(m_pHistory->Record(paths, platform::UtcNow()), m_pHistory->Path());
 }
 
 int CMainDlg::GetRowIndex(int row) const

@@ -6,7 +6,6 @@ namespace {
 // is still read often enough for ten refreshes a second.
 const int kEntriesPerClockReading = 16;
 const std::chrono::milliseconds kRefreshInterval(100);
-const std::chrono::milliseconds kShowAfter(333);
 
 }  // namespace
 
@@ -25,6 +24,6 @@ bool CPacedReadProgress::KeepReading(const std::string& source, int admitted)
     if (elapsed < m_tNextRefresh)
         return true;
     m_tNextRefresh = elapsed + kRefreshInterval;
-    m_bStopped = !Refresh(source, admitted, elapsed >= kShowAfter);
+    m_bStopped = !Refresh(source, admitted, elapsed >= kShowProgressAfter);
     return !m_bStopped;
 }

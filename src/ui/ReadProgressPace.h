@@ -4,6 +4,9 @@
 #include <chrono>
 #include <string>
 
+// A long command's window shows once the command has run this long.
+constexpr std::chrono::milliseconds kShowProgressAfter(333);
+
 // The part of a long read's progress display that runs after every entry, kept
 // cheap: it counts entries and reads the clock only every few of them. The front
 // end is asked to refresh at most ten times a second, and to show itself once the

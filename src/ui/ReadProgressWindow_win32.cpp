@@ -1,6 +1,6 @@
 #include "ui/ReadProgressWindow.h"
 
-#include "ui/CountText.h"
+#include "catalogue/CountText.h"
 #include "ui/resource.h"
 
 CReadProgressWindow::CReadProgressWindow(const CFileList& list)

@@ -1,7 +1,7 @@
 #include "ui/RowText.h"
 
+#include "catalogue/CountText.h"
 #include "platform/TextEncoding.h"
-#include "ui/CountText.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "ui/SaveProgressWindow.h"
 
-#include "ui/CountText.h"
+#include "catalogue/CountText.h"
 #include "ui/FolderPicker.h"
 #include "ui/resource.h"
 
@@ -20,14 +20,44 @@ bool CSaveProgressWindow::Saving(int index, int count, const std::string& destPa
     return !m_saveTally.bStopped;
 }
 
-// The window keeps its fixed texts; the system's reason is not shown.
+// The window keeps its fixed texts; the system's reason is not shown, but the
+// converter's is, as only it tells what is wrong with the file.
 void CSaveProgressWindow::NotSaved(const SaveFailure& failure)
 {
     ++m_saveTally.nNotSaved;
-    ShowPathMessage(FailurePrefix(failure), failure.path, 0);
+    const bool converter = failure.what == SaveFailure::kNotConverted;
+    ShowPathMessage(FailurePrefix(failure), converter ? failure.path + ": " + failure.reason : failure.path,
+                    0);
 }
 
 void CSaveProgressWindow::Saved(int, const std::string&)
 {
     ++m_saveTally.nSaved;
+}
+
+bool CSaveProgressWindow::Probing(std::size_t done, std::size_t count)
+{
+    return ShowConverting("Reading the length of " + FileCountText(static_cast<int>(count)),
+                          FilesOfText(static_cast<int>(done), static_cast<int>(count)) + " read");
+}
+
+// Files converted before need no window.
+bool CSaveProgressWindow::Converting(std::size_t done, std::size_t count, std::size_t fromCache)
+{
+    if (count == 0)
+        return !m_bStop;
+    return ShowConverting("Converting " + FileCountText(static_cast<int>(count)),
+                          FilesOfText(static_cast<int>(done), static_cast<int>(count)) + " done, " +
+                              GroupedCount(static_cast<int>(fromCache)) + " from the cache");
+}
+
+bool CSaveProgressWindow::ShowConverting(const std::string& what, const std::string& count)
+{
+    m_progressWindow.Show();
+    m_progressWindow.SetText(IDC_COPY_PATH, what);
+    m_progressWindow.SetText(IDC_COPY_COUNT, count);
+    // Running encoders read the flag and end at once.
+    if (!m_progressWindow.Serve())
+        m_bStop = true;
+    return !m_bStop;
 }

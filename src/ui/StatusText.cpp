@@ -1,11 +1,24 @@
 #include "ui/StatusText.h"
 
-#include "ui/CountText.h"
+#include "catalogue/CountText.h"
+
+namespace {
+
+std::string ConvertedText(const ConvertTally& converted)
+{
+    return "(" + GroupedCount(converted.nConverted) + " converted, " +
+           GroupedCount(converted.nFromCache) + " from the cache)";
+}
+
+}  // namespace
 
 std::string SaveOutcomeText(const SaveTally& tally, bool links, const std::string& folder)
 {
+    if (tally.converted && tally.converted->bStopped)
+        return "Stopped while converting " + ConvertedText(*tally.converted) + ": nothing copied";
+    const std::string converted = tally.converted ? " " + ConvertedText(*tally.converted) : "";
     const std::string done = links ? CountText(tally.nSaved, "shortcut") + " written to " + folder
-                                   : FileCountText(tally.nSaved) + " copied to " + folder;
+                                   : FileCountText(tally.nSaved) + converted + " copied to " + folder;
     const int left = tally.bStopped ? tally.nCount - tally.nSaved - tally.nNotSaved : 0;
     if (left > 0)
         return "Stopped with " + FilesOfText(left, tally.nCount) + " left" +
@@ -29,4 +42,11 @@ std::string SampleFullText(uint32_t roomKB, bool drawn)
 std::string AlreadyInSourceText(const std::string& listed)
 {
     return "Already in the source, not read again: " + listed;
+}
+
+std::string DropOutcomeText(int dropped, const ConvertTally& converted)
+{
+    if (converted.bStopped)
+        return "Stopped while converting " + ConvertedText(converted) + ": nothing dropped";
+    return FileCountText(dropped) + " " + ConvertedText(converted) + " dropped";
 }

@@ -68,3 +68,7 @@
 #define IDC_OPT_TOP_UP           1054
 #define IDC_OPT_FRESH            1058
 #define IDC_SPIN_FRESH           1059
+#define IDC_OPT_CONVERT          1062
+#define IDC_OPT_CONVERT_FORMAT   1063
+#define IDC_OPT_CONVERT_KBPS     1064
+#define IDC_OPT_CONVERT_NEEDS    1065

@@ -31,33 +31,33 @@ public:
         STARTUPINFOA startup = {};
         startup.cb = sizeof(startup);
         std::string commandLine = "\"" + program + "\"";
-        m_started = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                                   nullptr, folder.c_str(), &startup, &m_process) != 0;
+        m_bStarted = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
+                                    nullptr, folder.c_str(), &startup, &m_processInfo) != 0;
     }
     ~RunningCopy()
     {
-        if (!m_started)
+        if (!m_bStarted)
             return;
         if (!HasEnded(0)) {
-            TerminateProcess(m_process.hProcess, 1);
-            WaitForSingleObject(m_process.hProcess, kPatienceMs);
+            TerminateProcess(m_processInfo.hProcess, 1);
+            WaitForSingleObject(m_processInfo.hProcess, kPatienceMs);
         }
-        CloseHandle(m_process.hThread);
-        CloseHandle(m_process.hProcess);
+        CloseHandle(m_processInfo.hThread);
+        CloseHandle(m_processInfo.hProcess);
     }
     RunningCopy(const RunningCopy&) = delete;
     RunningCopy& operator=(const RunningCopy&) = delete;
 
-    bool Started() const { return m_started; }
-    DWORD Id() const { return m_process.dwProcessId; }
+    bool Started() const { return m_bStarted; }
+    DWORD Id() const { return m_processInfo.dwProcessId; }
     bool HasEnded(DWORD waitMs) const
     {
-        return WaitForSingleObject(m_process.hProcess, waitMs) == WAIT_OBJECT_0;
+        return WaitForSingleObject(m_processInfo.hProcess, waitMs) == WAIT_OBJECT_0;
     }
 
 private:
-    PROCESS_INFORMATION m_process = {};
-    bool m_started = false;
+    PROCESS_INFORMATION m_processInfo = {};
+    bool m_bStarted = false;
 };
 
 BOOL CALLBACK CollectMainWindow(HWND window, LPARAM found)
@@ -161,7 +161,7 @@ public:
         using UnixName = char*(CDECL*)(LPCWSTR);
         const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
             GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
-        const std::string path = m_folder.Join("done");
+        const std::string path = m_tempFolder.Join("done");
         const std::wstring mark(path.begin(), path.end());  // a temporary folder's ASCII path
         char* name = unixName != nullptr ? unixName(mark.c_str()) : nullptr;
         if (name != nullptr) {
@@ -179,7 +179,7 @@ public:
 
     bool Run(const std::string& arguments)
     {
-        const std::string mark = m_folder.Join("done");
+        const std::string mark = m_tempFolder.Join("done");
         DeleteFileA(mark.c_str());
         std::string command = "/bin/sh -c \"xdotool " + arguments + " && : > '" + m_strMark + "'\"";
         STARTUPINFOA startup = {};
@@ -211,7 +211,7 @@ public:
     bool Key(const std::string& key) { return Run("key " + key); }
 
 private:
-    fixtures::TempFolder m_folder;
+    fixtures::TempFolder m_tempFolder;
     std::string m_strMark;
 };
 

@@ -259,18 +259,18 @@ TEST(AddFolder, LeavesOutEntriesWhosePathWouldBeTooLong)
 // Records what a read reports and stops it after a given number of reports.
 class StoppingProgress : public CReadProgress {
 public:
-    explicit StoppingProgress(int reportsBeforeStop) : m_left(reportsBeforeStop) {}
+    explicit StoppingProgress(int reportsBeforeStop) : m_nLeft(reportsBeforeStop) {}
     bool KeepReading(const std::string& source, int admitted) override
     {
         sources.push_back(source);
         counts.push_back(admitted);
-        return --m_left > 0;
+        return --m_nLeft > 0;
     }
     std::vector<std::string> sources;
     std::vector<int> counts;
 
 private:
-    int m_left;
+    int m_nLeft;
 };
 
 TEST(ReadProgress, ReportsEachEntryAndAStopKeepsWhatWasAdmitted)

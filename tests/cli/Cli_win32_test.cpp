@@ -2,6 +2,8 @@
 // while reading, copies and shortcuts written.
 #include "RunProgram.h"
 #include "catalogue/HistoryLine.h"
+#include "convert/AudioFacts.h"
+#include "platform/RunProgram.h"
 #include "shell/Shortcuts.h"
 #include "support/TestFiles.h"
 
@@ -10,6 +12,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -31,10 +34,10 @@ uint64_t SizeOf(const std::string& path)
 // The history of saves of the runs goes to the test's folder, not the prefix's.
 class CliOnWindows : public ::testing::Test {
 protected:
-    void SetUp() override { SetEnvironmentVariableA("LOCALAPPDATA", temp.Path().c_str()); }
+    void SetUp() override { SetEnvironmentVariableA("LOCALAPPDATA", m_tempFolder.Path().c_str()); }
     void TearDown() override { SetEnvironmentVariableA("LOCALAPPDATA", nullptr); }
 
-    fixtures::TempFolder temp;
+    fixtures::TempFolder m_tempFolder;
 };
 
 int LineCount(const std::string& text)
@@ -45,8 +48,9 @@ int LineCount(const std::string& text)
 TEST_F(CliOnWindows, CopiesAndShortcutsWithAShortcutFollowedWhileReading)
 {
     InitShortcuts(true);
-    const std::string music = temp.Join("music"), elsewhere = temp.Join("elsewhere");
-    const std::string dest = temp.Join("dest");
+    const std::string music = m_tempFolder.Join("music");
+    const std::string elsewhere = m_tempFolder.Join("elsewhere");
+    const std::string dest = m_tempFolder.Join("dest");
     for (const std::string& folder : {music, elsewhere, dest})
         ASSERT_TRUE(MakeFolder(folder));
     ASSERT_TRUE(CreateSizedFile(JoinPath(music, "a.mp3"), 2000000));
@@ -70,14 +74,14 @@ TEST_F(CliOnWindows, CopiesAndShortcutsWithAShortcutFollowedWhileReading)
     ASSERT_TRUE(ResolveShortcut(JoinPath(dest, "a.lnk"), target));
     InitShortcuts(false);
     // Both files were saved twice, and recorded once each in the user's history.
-    std::ifstream history(temp.Join("Tarrowby\\history"), std::ios::binary);
+    std::ifstream history(m_tempFolder.Join("Tarrowby\\history"), std::ios::binary);
     const std::string lines((std::istreambuf_iterator<char>(history)), std::istreambuf_iterator<char>());
     EXPECT_EQ(2, LineCount(lines)) << lines;
 }
 
 TEST_F(CliOnWindows, TwoProgramsRecordingAtOnceLoseNoLine)
 {
-    const std::string music = temp.Join("music"), history = temp.Join("h.history");
+    const std::string music = m_tempFolder.Join("music"), history = m_tempFolder.Join("h.history");
     ASSERT_TRUE(MakeFolder(music));
     for (int i = 0; i < 200; ++i)
         ASSERT_TRUE(CreateSizedFile(JoinPath(music, "f" + std::to_string(i) + ".mp3"), 1000000));
@@ -88,8 +92,8 @@ TEST_F(CliOnWindows, TwoProgramsRecordingAtOnceLoseNoLine)
                        "--links-to", dest, "--quiet"});
     };
     ProgramRun second;
-    std::thread other([&] { second = fill(temp.Join("two")); });
-    const ProgramRun first = fill(temp.Join("one"));
+    std::thread other([&] { second = fill(m_tempFolder.Join("two")); });
+    const ProgramRun first = fill(m_tempFolder.Join("one"));
     other.join();
     ASSERT_EQ(0, first.status) << first.err;
     ASSERT_EQ(0, second.status) << second.err;
@@ -111,7 +115,7 @@ std::string ReadText(const std::string& path)
 
 TEST_F(CliOnWindows, AManagedCardFilledToItsFreeSpace)
 {
-    const std::string music = temp.Join("music"), card = temp.Join("card");
+    const std::string music = m_tempFolder.Join("music"), card = m_tempFolder.Join("card");
     ASSERT_TRUE(MakeFolder(music) && MakeFolder(card));
     ASSERT_TRUE(CreateSizedFile(JoinPath(music, "a.mp3"), 2000000));
     ASSERT_TRUE(CreateSizedFile(JoinPath(music, "b.mp3"), 3000000));
@@ -130,15 +134,15 @@ TEST_F(CliOnWindows, AManagedCardFilledToItsFreeSpace)
 
 TEST_F(CliOnWindows, StandardInputAndSingleFilesGiveAUtf8PlaylistWithTheSystemsLineEnds)
 {
-    const std::string music = temp.Join("music"), cafe = JoinPath(music, "caf\xC3\xA9.mp3");
+    const std::string music = m_tempFolder.Join("music"), cafe = JoinPath(music, "caf\xC3\xA9.mp3");
     ASSERT_TRUE(MakeFolder(music));
     ASSERT_TRUE(CreateSizedFile(JoinPath(music, "a.mp3"), 2000000));
     ASSERT_TRUE(CreateSizedFile(cafe, 3000000));
-    const std::string m3u = temp.Join("out.m3u");
+    const std::string m3u = m_tempFolder.Join("out.m3u");
     // Relative lines of standard input start from the current folder.
     const ProgramRun run = RunCli({"-", cafe, "--m3u", m3u, "--resample", "--max-kb", "999999",
                                    "--seed", "1"},
-                                  "music\\a.mp3\r\nmissing.mp3\r\n", temp.Path());
+                                  "music\\a.mp3\r\nmissing.mp3\r\n", m_tempFolder.Path());
     EXPECT_EQ(0, run.status) << run.err;
     EXPECT_EQ("standard input: 1 line names no file\r\n2 files, 5002 KB for internal mem, seed 1\r\n",
               run.err);
@@ -147,6 +151,58 @@ TEST_F(CliOnWindows, StandardInputAndSingleFilesGiveAUtf8PlaylistWithTheSystemsL
     const ProgramRun device = RunCli({music, "--m3u", "NUL"});
     EXPECT_EQ(2, device.status);
     EXPECT_NE(std::string::npos, device.err.find(": is not a regular file")) << device.err;
+}
+
+// `seconds` of noise, as hard to pack as music, made by the Windows ffmpeg.
+bool MakeSound(const std::string& path, int seconds, const std::vector<std::string>& codec)
+{
+    std::vector<std::string> arguments{"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                                       "anoisesrc=c=white:r=44100:d=" + std::to_string(seconds),
+                                       "-ac", "2", "-metadata", "title=Harbour Lights"};
+    arguments.insert(arguments.end(), codec.begin(), codec.end());
+    arguments.push_back(path);
+    return platform::RunProgram(platform::FindProgram("ffmpeg"), arguments).succeeded;
+}
+
+AudioFacts ProbedFacts(const std::string& path)
+{
+    AudioFacts facts;
+    ReadProbeOutput(
+        platform::RunProgram(platform::FindProgram("ffprobe"), ProbeArguments(path)).output, facts);
+    return facts;
+}
+
+TEST_F(CliOnWindows, ConvertsWithTheWindowsFfmpegWhatIsNoMp3AtTheBitrateIntoItsCache)
+{
+    if (platform::FindProgram("ffmpeg").empty() || platform::FindProgram("ffprobe").empty())
+        GTEST_SKIP() << "no Windows ffmpeg on PATH (scripts/setup puts it in build/ffmpeg-win)";
+    const std::string music = m_tempFolder.Join("music"), card = m_tempFolder.Join("card");
+    ASSERT_TRUE(MakeFolder(music) && MakeFolder(card));
+    ASSERT_TRUE(MakeSound(JoinPath(music, "a.flac"), 9, {}));
+    ASSERT_TRUE(MakeSound(JoinPath(music, "b.mp3"), 70, {"-c:a", "libmp3lame", "-b:a", "128k"}));
+    ASSERT_TRUE(MakeSound(JoinPath(music, "c.mp3"), 30, {"-c:a", "libmp3lame", "-b:a", "320k"}));
+
+    const ProgramRun run =
+        RunCli({"--convert", "mp3:128k", "--max-kb", "99999", "--copy-to", card, music, "--seed", "3"});
+    EXPECT_EQ(0, run.status) << run.err;
+    EXPECT_NE(std::string::npos, run.err.find(", seed 3 (2 converted, 0 from the cache)\r\n"))
+        << run.err;
+    EXPECT_EQ(3, LineCount(run.out)) << run.out;
+    EXPECT_EQ(ReadText(JoinPath(music, "b.mp3")), ReadText(JoinPath(card, "b.mp3")));
+    for (const auto& [name, seconds] : {std::pair<const char*, int>{"a.mp3", 9}, {"c.mp3", 30}}) {
+        const AudioFacts facts = ProbedFacts(JoinPath(card, name));
+        EXPECT_EQ("mp3", facts.codec) << name;
+        EXPECT_EQ(128000u, facts.bitRate) << name;
+        EXPECT_NEAR(seconds * 1000, facts.milliseconds, 100) << name;
+    }
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(card))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3"}), names);
+    // The copies stay in the user's own cache for the next fill.
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES,
+              GetFileAttributesA(m_tempFolder.Join("Tarrowby\\Cache").c_str()));
 }
 
 }  // namespace

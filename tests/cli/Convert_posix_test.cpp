@@ -1,6 +1,6 @@
 // Runs the built tarrowby-cli with --convert on generated sounds, with the
 // ffmpeg on PATH, and with a stand-in that never ends.
-#include "RunProgram.h"
+#include "RunInProcess.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -45,40 +45,45 @@ protected:
     {
         if (std::system("command -v ffmpeg >/dev/null && command -v ffprobe >/dev/null") != 0)
             GTEST_SKIP() << "no ffmpeg on PATH";
-        lib = temp.Join("lib");
-        card = temp.Join("card");
-        cache = temp.Join("cache");
-        ASSERT_TRUE(fixtures::MakeFolder(lib) && fixtures::MakeFolder(card));
+        m_strLib = m_tempFolder.Join("lib");
+        m_strCard = m_tempFolder.Join("card");
+        m_strCache = m_tempFolder.Join("cache");
+        ASSERT_TRUE(fixtures::MakeFolder(m_strLib) && fixtures::MakeFolder(m_strCard));
     }
     std::vector<std::string> Fill(std::vector<std::string> more)
     {
-        std::vector<std::string> args{"--convert", "mp3:128k", "--cache", cache, "--seed", "7",
-                                      "--history", temp.Join("history"), "--copy-to", card, lib};
+        std::vector<std::string> args {
+            "--convert", "mp3:128k", "--cache",   m_strCache,
+            "--seed",    "7",        "--history", m_tempFolder.Join("history"),
+            "--copy-to", m_strCard,  m_strLib};
         args.insert(args.begin(), more.begin(), more.end());
         return args;
     }
-    TempFolder temp;
-    std::string lib, card, cache;
+    TempFolder m_tempFolder;
+    std::string m_strLib, m_strCard, m_strCache;
 };
 
 TEST_F(CliConvert, FillsACardWithMp3sCopyingThoseAtTheBitrateAndConvertingTheRest)
 {
     for (int track = 1; track <= 4; ++track)
-        ASSERT_TRUE(MakeSound(JoinPath(lib, "f" + std::to_string(track) + ".flac"), 8 + track, ""));
-    for (const char* name : {"m128a", "m128b"})
-        ASSERT_TRUE(MakeSound(JoinPath(lib, std::string(name) + ".mp3"), 70, "-b:a 128k"));
-    for (const char* name : {"m320a", "m320b"})
-        ASSERT_TRUE(MakeSound(JoinPath(lib, std::string(name) + ".mp3"), 30, "-b:a 320k"));
+        ASSERT_TRUE(
+            MakeSound(JoinPath(m_strLib, "f" + std::to_string(track) + ".flac"), 8 + track, ""));
+    // Each "b" is its "a" again under another name: one encoding serves both.
+    ASSERT_TRUE(MakeSound(JoinPath(m_strLib, "m128a.mp3"), 70, "-b:a 128k"));
+    ASSERT_TRUE(MakeSound(JoinPath(m_strLib, "m320a.mp3"), 30, "-b:a 320k"));
+    for (const char* kind : {"m128", "m320"})
+        fs::copy_file(JoinPath(m_strLib, kind + std::string("a.mp3")),
+                      JoinPath(m_strLib, kind + std::string("b.mp3")));
 
-    const ProgramRun first = RunCli(Fill({"--top-up", "--capacity", "3M", "--no-resample"}));
+    const ProgramRun first = RunInProcess(Fill({"--top-up", "--capacity", "3M", "--no-resample"}));
     ASSERT_EQ(0, first.status) << first.err;
     EXPECT_NE(std::string::npos, first.err.find(" converted, 0 from the cache)")) << first.err;
     uint64_t used = 0;
-    for (const auto& entry : fs::directory_iterator(card)) {
+    for (const auto& entry : fs::directory_iterator(m_strCard)) {
         const std::string name = entry.path().filename().string();
         EXPECT_EQ(".mp3", entry.path().extension()) << name;
         used += entry.file_size();
-        const std::string source = JoinPath(lib, name);
+        const std::string source = JoinPath(m_strLib, name);
         if (name.compare(0, 4, "m128") == 0) {
             EXPECT_EQ(ReadAll(source), ReadAll(entry.path().string())) << name;
         } else if (name.compare(0, 4, "m320") == 0) {
@@ -88,20 +93,21 @@ TEST_F(CliConvert, FillsACardWithMp3sCopyingThoseAtTheBitrateAndConvertingTheRes
     EXPECT_LE(used, 3000000u);
     EXPECT_GE(used, 2700000u);
     // The history names the sources, never the cache's copies.
-    const std::string history = ReadAll(temp.Join("history"));
-    EXPECT_NE(std::string::npos, history.find(lib));
-    EXPECT_EQ(std::string::npos, history.find(cache));
+    const std::string history = ReadAll(m_tempFolder.Join("history"));
+    EXPECT_NE(std::string::npos, history.find(m_strLib));
+    EXPECT_EQ(std::string::npos, history.find(m_strCache));
 
-    fs::remove_all(card);
-    fs::create_directory(card);
-    const ProgramRun again = RunCli(Fill({"--top-up", "--capacity", "3M", "--no-resample"}));
+    fs::remove_all(m_strCard);
+    fs::create_directory(m_strCard);
+    const ProgramRun again = RunInProcess(Fill({"--top-up", "--capacity", "3M", "--no-resample"}));
     EXPECT_EQ(first.out, again.out);
     EXPECT_NE(std::string::npos, again.err.find("(0 converted, ")) << again.err;
 
     // Planned sizes and what is converted, without converting anything.
-    const ProgramRun json =
-        RunCli({"--convert", "mp3", "--cache", cache, "--json", "--max-kb", "99999", lib});
-    const std::string ownKB = std::to_string(fs::file_size(JoinPath(lib, "m128a.mp3")) / 1000 + 1);
+    const ProgramRun json = RunInProcess(
+        {"--convert", "mp3", "--cache", m_strCache, "--json", "--max-kb", "99999", m_strLib});
+    const std::string ownKB =
+        std::to_string(fs::file_size(JoinPath(m_strLib, "m128a.mp3")) / 1000 + 1);
     EXPECT_NE(std::string::npos,
               json.out.find("m128a.mp3\", \"kb\": " + ownKB + ", \"converted\": false"))
         << json.out;
@@ -111,40 +117,40 @@ TEST_F(CliConvert, FillsACardWithMp3sCopyingThoseAtTheBitrateAndConvertingTheRes
 
 TEST_F(CliConvert, AFileThatCannotBeConvertedIsNamedAndTheRestAreSaved)
 {
-    ASSERT_TRUE(MakeSound(JoinPath(lib, "good.flac"), 9, ""));
-    const std::string bad = JoinPath(lib, "bad.flac");
+    ASSERT_TRUE(MakeSound(JoinPath(m_strLib, "good.flac"), 9, ""));
+    const std::string bad = JoinPath(m_strLib, "bad.flac");
     ASSERT_TRUE(WriteBytes(bad, std::string(1100000, 'x')));
-    const ProgramRun run = RunCli(Fill({"--max-kb", "99999"}));
+    const ProgramRun run = RunInProcess(Fill({"--max-kb", "99999"}));
     EXPECT_EQ(1, run.status);
     EXPECT_NE(std::string::npos,
               run.err.find("Save failed: " + bad + ": cannot be converted (ffmpeg: "))
         << run.err;
-    EXPECT_TRUE(fs::exists(JoinPath(card, "good.mp3")));
-    EXPECT_EQ(1, std::distance(fs::directory_iterator(card), fs::directory_iterator()));
+    EXPECT_TRUE(fs::exists(JoinPath(m_strCard, "good.mp3")));
+    EXPECT_EQ(1, std::distance(fs::directory_iterator(m_strCard), fs::directory_iterator()));
 }
 
 TEST_F(CliConvert, WithoutFfmpegItStopsBeforeReadingOrWriting)
 {
-    ASSERT_TRUE(MakeSound(JoinPath(lib, "good.flac"), 9, ""));
+    ASSERT_TRUE(MakeSound(JoinPath(m_strLib, "good.flac"), 9, ""));
     const std::string path = std::getenv("PATH");
-    setenv("PATH", temp.Join("nowhere").c_str(), 1);
-    const ProgramRun run = RunCli(Fill({}));
+    setenv("PATH", m_tempFolder.Join("nowhere").c_str(), 1);
+    const ProgramRun run = RunInProcess(Fill({}));
     setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(2, run.status);
     EXPECT_NE(std::string::npos, run.err.find("needs ffmpeg")) << run.err;
-    EXPECT_TRUE(fs::is_empty(card));
-    EXPECT_FALSE(fs::exists(cache));
-    EXPECT_FALSE(fs::exists(temp.Join("history")));
+    EXPECT_TRUE(fs::is_empty(m_strCard));
+    EXPECT_FALSE(fs::exists(m_strCache));
+    EXPECT_FALSE(fs::exists(m_tempFolder.Join("history")));
     // Links point at the originals: nothing is converted, nothing needed.
-    EXPECT_EQ(0, RunCli({"--convert", "mp3", "--links-to", card, lib}).status);
+    EXPECT_EQ(0, RunInProcess({"--convert", "mp3", "--links-to", m_strCard, m_strLib}).status);
 }
 
 TEST_F(CliConvert, StoppedWhileConvertingItStopsTheConverterAndLeavesNothing)
 {
     // A converter that writes half a file and waits for ever.
-    const std::string bin = temp.Join("bin");
+    const std::string bin = m_tempFolder.Join("bin");
     ASSERT_TRUE(fixtures::MakeFolder(bin));
-    const std::string pidFile = temp.Join("converter.pid");
+    const std::string pidFile = m_tempFolder.Join("converter.pid");
     ASSERT_TRUE(WriteBytes(JoinPath(bin, "ffmpeg"),
                            "#!/bin/sh\nfor last; do :; done\necho half > \"$last\"\n"
                            "echo $$ > " + pidFile + "\nexec sleep 60\n"));
@@ -153,7 +159,7 @@ TEST_F(CliConvert, StoppedWhileConvertingItStopsTheConverterAndLeavesNothing)
                            "echo 'format|format_name=flac|duration=200.0'\n"));
     fs::permissions(JoinPath(bin, "ffmpeg"), fs::perms::owner_all);
     fs::permissions(JoinPath(bin, "ffprobe"), fs::perms::owner_all);
-    ASSERT_TRUE(fixtures::CreateSizedFile(JoinPath(lib, "long.flac"), 30000000));
+    ASSERT_TRUE(fixtures::CreateSizedFile(JoinPath(m_strLib, "long.flac"), 30000000));
     const std::string path = std::getenv("PATH");
     const std::string shortPath = bin + ":/usr/bin:/bin";
     std::vector<std::string> words{TARROWBY_CLI};
@@ -182,9 +188,9 @@ TEST_F(CliConvert, StoppedWhileConvertingItStopsTheConverterAndLeavesNothing)
         usleep(100000);
         const std::string state = ReadAll("/proc/" + std::to_string(converter) + "/stat");
         EXPECT_TRUE(state.empty() || state.find(") Z") != std::string::npos) << state;
-        for (const auto& entry : fs::recursive_directory_iterator(cache))
+        for (const auto& entry : fs::recursive_directory_iterator(m_strCache))
             EXPECT_FALSE(entry.is_regular_file()) << entry.path();
-        EXPECT_TRUE(fs::is_empty(card));
+        EXPECT_TRUE(fs::is_empty(m_strCard));
     }
 }
 

@@ -1,9 +1,11 @@
 // The conversion's rules, over tables: targets as typed, the prober's answers,
-// which files are copied as they are, the planned sizes, and leaving out.
+// which files are copied as they are, the planned sizes, leaving out, and when
+// converting is on at all.
 #include "catalogue/FileList.h"
 #include "convert/AudioFacts.h"
 #include "convert/ConvertArguments.h"
 #include "convert/ConvertTarget.h"
+#include "convert/ConvertTools.h"
 #include "convert/FilePlan.h"
 #include "convert/LeaveOut.h"
 
@@ -27,6 +29,7 @@ TEST(ConvertTarget, ReadsFormatAndBitrateAsTypedAndRefusesTheRest)
         {"mp3:100", nullptr},    {"mp3:352", nullptr},    {"mp3:-128", nullptr},
         {"aac:31", nullptr},     {"aac:321", nullptr},    {"opus:5", nullptr},
         {"opus:511", nullptr},   {"mp3:128:1", nullptr},  {"mp3:99999", nullptr},
+        {"mp3:4294967424", nullptr},  // wraps round to 128 in 32 bits
     };
     for (const auto& row : rows) {
         ConvertTarget target;
@@ -193,6 +196,7 @@ TEST(LeaveOut, TakesTheSmallestFileThatIsEnoughElseTheLargest)
     } rows[] = {
         {{3000, 2000, 1500, 1200}, 10000, 0, {3000, 2000, 1500, 1200}},
         {{3000, 2000, 1500, 1200}, 7500, 0, {3000, 2000, 1500}},  // 200 over: 1200 is enough
+        {{1200, 1500, 2000, 3000}, 7500, 0, {1500, 2000, 3000}},  // whatever the order
         {{3000, 2000, 1500, 1200}, 4000, 0, {2000, 1500}},        // 3000 first, then 1200
         {{3000, 2000}, 100, 0, {}},
         // Each takes two units of 4096 bytes, and 16 KB holds one file.
@@ -210,6 +214,22 @@ TEST(LeaveOut, TakesTheSmallestFileThatIsEnoughElseTheLargest)
         EXPECT_EQ(row.kept, kept) << row.capacity;
         EXPECT_EQ(row.sizes.size() - row.kept.size(), static_cast<std::size_t>(leftOut));
     }
+}
+
+TEST(ConvertTools, ConvertOnlyWithATargetBothProgramsAndACache)
+{
+    const std::optional<ConvertSetup> on =
+        ConvertSetupFor("aac:160", {"/bin/ffmpeg", "/bin/ffprobe", "/cache"});
+    ASSERT_TRUE(on);
+    EXPECT_EQ("aac:160 /bin/ffmpeg /bin/ffprobe /cache", ConvertTargetText(on->target) + " " +
+                                                             on->converter + " " + on->prober +
+                                                             " " + on->cacheFolder);
+    for (const ConvertTools& lacking : {ConvertTools{"", "/bin/ffprobe", "/cache"},
+                                        ConvertTools{"/bin/ffmpeg", "", "/cache"},
+                                        ConvertTools{"/bin/ffmpeg", "/bin/ffprobe", ""}})
+        EXPECT_FALSE(ConvertSetupFor("mp3", lacking));
+    for (const char* off : {"", "wav", "mp3:100"})
+        EXPECT_FALSE(ConvertSetupFor(off, {"/bin/ffmpeg", "/bin/ffprobe", "/cache"})) << off;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "output/FileInHand.h"
 #include "platform/FileCopy.h"
+#include "platform/FileTimes_posix.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -52,8 +53,8 @@ TEST(CopyToDest, ACopyHasTheSourcesPermissionsAndTimesAndLeavesNoFileOpen)
     ASSERT_EQ(0, stat(source.c_str(), &from));
     ASSERT_EQ(0, stat(dest.c_str(), &to));
     EXPECT_EQ(0754u, to.st_mode & 07777);
-    EXPECT_EQ(from.st_mtim.tv_sec, to.st_mtim.tv_sec);
-    EXPECT_EQ(from.st_mtim.tv_nsec, to.st_mtim.tv_nsec);
+    EXPECT_EQ(platform::WriteTime(from).tv_sec, platform::WriteTime(to).tv_sec);
+    EXPECT_EQ(platform::WriteTime(from).tv_nsec, platform::WriteTime(to).tv_nsec);
 }
 
 // Copies during which another program changes the source in ways that a look
@@ -64,7 +65,7 @@ bool CopyThenCutSourceKeepingItsTime(const std::string& source, const std::strin
     const bool copied = platform::CopyFileTo(source, dest);
     stat(source.c_str(), &status);
     truncate(source.c_str(), 1);
-    const timespec times[2] = {status.st_atim, status.st_mtim};
+    const timespec times[2] = {platform::AccessTime(status), platform::WriteTime(status)};
     utimensat(AT_FDCWD, source.c_str(), times, 0);
     return copied;
 }
@@ -74,7 +75,7 @@ bool CopyThenRetimeSourceWithinItsSecond(const std::string& source, const std::s
     struct stat status;
     const bool copied = platform::CopyFileTo(source, dest);
     stat(source.c_str(), &status);
-    timespec times[2] = {status.st_atim, status.st_mtim};
+    timespec times[2] = {platform::AccessTime(status), platform::WriteTime(status)};
     times[1].tv_nsec = (times[1].tv_nsec + 1) % 1000000000;
     utimensat(AT_FDCWD, source.c_str(), times, 0);
     return copied;

@@ -14,10 +14,10 @@ namespace {
 // Sets an environment variable for the life of the object (unset for nullopt).
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, std::optional<std::string> value) : m_name(name)
+    ScopedEnv(const char* name, std::optional<std::string> value) : m_pszName(name)
     {
         if (const char* old = std::getenv(name))
-            m_old = old;
+            m_strOld = old;
         if (value)
             setenv(name, value->c_str(), 1);
         else
@@ -25,15 +25,15 @@ public:
     }
     ~ScopedEnv()
     {
-        if (m_old)
-            setenv(m_name, m_old->c_str(), 1);
+        if (m_strOld)
+            setenv(m_pszName, m_strOld->c_str(), 1);
         else
-            unsetenv(m_name);
+            unsetenv(m_pszName);
     }
 
 private:
-    const char* m_name;
-    std::optional<std::string> m_old;
+    const char* m_pszName;
+    std::optional<std::string> m_strOld;
 };
 
 TEST(StateFolderPosix, TheBaseDirectoryRulesPickTheFolder)
@@ -68,6 +68,20 @@ TEST(AppendFilePosix, APipeInTheFilesPlaceIsRefusedAtOnce)
     const std::string pipe = temp.Join("h");
     ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
     EXPECT_FALSE(platform::AppendLines(pipe, {"x\n"}));
+}
+
+// Every program that shares the history takes turns through its lock file,
+// whoever made it: one it could not open would leave it writing unguarded.
+TEST(AppendFilePosix, TheLockFileOpensForEveryUser)
+{
+    fixtures::TempFolder temp;
+    const mode_t before = umask(0);
+    const bool appended = static_cast<bool>(platform::AppendLines(temp.Join("h"), {"x\n"}));
+    umask(before);
+    ASSERT_TRUE(appended);
+    struct stat status;
+    ASSERT_EQ(0, stat(temp.Join("h.lock").c_str(), &status));
+    EXPECT_EQ(0666u, status.st_mode & 07777);
 }
 
 }  // namespace

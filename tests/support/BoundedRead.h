@@ -7,12 +7,12 @@ namespace fixtures {
 
 class BoundedRead : public CReadProgress {
 public:
-    explicit BoundedRead(int entries) : m_left(entries) {}
-    bool KeepReading(const std::string&, int) override { return --m_left > 0; }
-    bool Stopped() const { return m_left <= 0; }
+    explicit BoundedRead(int entries) : m_nLeft(entries) {}
+    bool KeepReading(const std::string&, int) override { return --m_nLeft > 0; }
+    bool Stopped() const { return m_nLeft <= 0; }
 
 private:
-    int m_left;
+    int m_nLeft;
 };
 
 }  // namespace fixtures

@@ -64,7 +64,7 @@ DropReceiver::DropReceiver(const std::string& caption, int children)
                                      WS_CHILD | WS_VISIBLE, 20 + 180 * i, 30, 160, 120,
                                      m_hWnd, NULL, GetModuleHandleA(NULL), NULL);
         EXPECT_TRUE(child != NULL);
-        m_children.push_back(child);
+        m_vecChildren.push_back(child);
     }
     g_drops.clear();
 }

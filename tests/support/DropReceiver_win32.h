@@ -30,11 +30,11 @@ public:
     DropReceiver& operator=(const DropReceiver&) = delete;
 
     HWND Window() const { return m_hWnd; }
-    HWND Child(int i) const { return m_children.at(static_cast<size_t>(i)); }
+    HWND Child(int i) const { return m_vecChildren.at(static_cast<size_t>(i)); }
 
 private:
     HWND m_hWnd = NULL;
-    std::vector<HWND> m_children;
+    std::vector<HWND> m_vecChildren;
 };
 
 // Dispatches what was posted to this thread, so that a posted drop arrives.

@@ -17,11 +17,11 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::string& Path() const { return m_path; }
-    std::string Join(const std::string& name) const { return JoinPath(m_path, name); }
+    const std::string& Path() const { return m_strPath; }
+    std::string Join(const std::string& name) const { return JoinPath(m_strPath, name); }
 
 private:
-    std::string m_path;
+    std::string m_strPath;
 };
 
 // Each returns false when the system refused. Paths may exceed the usual

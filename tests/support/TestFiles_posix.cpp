@@ -38,12 +38,12 @@ TempFolder::TempFolder()
     buffer.push_back('\0');
     if (!mkdtemp(buffer.data()))
         throw std::runtime_error("cannot create a temporary folder");
-    m_path = buffer.data();
+    m_strPath = buffer.data();
 }
 
 TempFolder::~TempFolder()
 {
-    nftw(m_path.c_str(), RemoveOne, 16, FTW_DEPTH | FTW_PHYS);
+    nftw(m_strPath.c_str(), RemoveOne, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 bool MakeFolder(const std::string& path)

@@ -82,7 +82,7 @@ TempFolder::TempFolder()
                                       std::to_string(GetTickCount()) + "-" +
                                       std::to_string(++counter);
         if (CreateDirectoryA(candidate.c_str(), nullptr)) {
-            m_path = candidate;
+            m_strPath = candidate;
             return;
         }
     }
@@ -91,7 +91,7 @@ TempFolder::TempFolder()
 
 TempFolder::~TempFolder()
 {
-    RemoveTree(LongWidePath(m_path));
+    RemoveTree(LongWidePath(m_strPath));
 }
 
 bool MakeFolder(const std::string& path)

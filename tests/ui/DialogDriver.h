@@ -19,8 +19,8 @@ public:
     void Expect(const std::string& caption, std::function<void(HWND)> action);
 
     // Captions of the dialogs opened so far, in order.
-    const std::vector<std::string>& Opened() const { return m_opened; }
-    bool AllHandled() const { return m_expected.empty(); }
+    const std::vector<std::string>& Opened() const { return m_vecOpened; }
+    bool AllHandled() const { return m_vecExpected.empty(); }
 
 private:
     struct Expected {
@@ -36,10 +36,10 @@ private:
     static void CALLBACK OnIdle(HWND, UINT, UINT_PTR timer, DWORD);
     void DialogOpened(HWND window);
 
-    HHOOK m_hook = nullptr;
-    std::vector<Expected> m_expected;
-    std::vector<Pending> m_pending;
-    std::vector<std::string> m_opened;
+    HHOOK m_hHook = nullptr;
+    std::vector<Expected> m_vecExpected;
+    std::vector<Pending> m_vecPending;
+    std::vector<std::string> m_vecOpened;
 };
 
 // Clicks a button the way the dialog sees it: the command, not the mouse.

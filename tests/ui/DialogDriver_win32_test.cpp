@@ -9,22 +9,22 @@ CDialogDriver* g_pDriver = nullptr;
 CDialogDriver::CDialogDriver()
 {
     g_pDriver = this;
-    m_hook = SetWindowsHookExA(WH_CALLWNDPROCRET, OnCallReturn, nullptr, GetCurrentThreadId());
-    EXPECT_NE(nullptr, m_hook);
+    m_hHook = SetWindowsHookExA(WH_CALLWNDPROCRET, OnCallReturn, nullptr, GetCurrentThreadId());
+    EXPECT_NE(nullptr, m_hHook);
 }
 
 CDialogDriver::~CDialogDriver()
 {
-    if (m_hook != nullptr)
-        UnhookWindowsHookEx(m_hook);
+    if (m_hHook != nullptr)
+        UnhookWindowsHookEx(m_hHook);
     g_pDriver = nullptr;
-    for (const Expected& expected : m_expected)
+    for (const Expected& expected : m_vecExpected)
         ADD_FAILURE() << "dialog never opened: " << expected.caption;
 }
 
 void CDialogDriver::Expect(const std::string& caption, std::function<void(HWND)> action)
 {
-    m_expected.push_back({caption, std::move(action)});
+    m_vecExpected.push_back({caption, std::move(action)});
 }
 
 LRESULT CALLBACK CDialogDriver::OnCallReturn(int code, WPARAM wParam, LPARAM lParam)
@@ -39,11 +39,11 @@ void CDialogDriver::DialogOpened(HWND window)
 {
     char caption[256] = {};
     GetWindowTextA(window, caption, sizeof(caption));
-    m_opened.push_back(caption);
-    for (auto it = m_expected.begin(); it != m_expected.end(); ++it) {
+    m_vecOpened.push_back(caption);
+    for (auto it = m_vecExpected.begin(); it != m_vecExpected.end(); ++it) {
         if (it->caption == caption) {
-            m_pending.push_back({window, std::move(it->action)});
-            m_expected.erase(it);
+            m_vecPending.push_back({window, std::move(it->action)});
+            m_vecExpected.erase(it);
             // Runs once the dialog's own loop has nothing else to do, after
             // anything the dialog posted to itself while it started.
             SetTimer(nullptr, 0, 10, OnIdle);
@@ -57,17 +57,17 @@ void CDialogDriver::DialogOpened(HWND window)
 void CALLBACK CDialogDriver::OnIdle(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    if (g_pDriver == nullptr || g_pDriver->m_pending.empty())
+    if (g_pDriver == nullptr || g_pDriver->m_vecPending.empty())
         return;
     // The innermost dialog is the one whose loop is running; its loop shows it
     // only once nothing else is waiting, so the action waits for that too.
-    HWND innermost = g_pDriver->m_pending.back().window;
+    HWND innermost = g_pDriver->m_vecPending.back().window;
     if (IsWindow(innermost) && !IsWindowVisible(innermost)) {
         SetTimer(nullptr, 0, 10, OnIdle);
         return;
     }
-    Pending pending = std::move(g_pDriver->m_pending.back());
-    g_pDriver->m_pending.pop_back();
+    Pending pending = std::move(g_pDriver->m_vecPending.back());
+    g_pDriver->m_vecPending.pop_back();
     if (!IsWindow(pending.window))
         return;
     pending.action(pending.window);

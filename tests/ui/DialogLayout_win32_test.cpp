@@ -242,6 +242,7 @@ const Line kRows[] = {
     {IDD_OPTIONS, {"Include only if modified in last", IDC_OPT_MODIFIED, "days"}},
     {IDD_OPTIONS, {"Omit if accessed within last", IDC_OPT_ACCESSED, {"days", 2}}},
     {IDD_OPTIONS, {"Leave out files saved within the last", IDC_OPT_FRESH, {"days", 3}}},
+    {IDD_OPTIONS, {IDC_OPT_CONVERT_FORMAT, IDC_OPT_CONVERT_KBPS}},
     {IDD_OPTIONS, {IDOK, IDCANCEL}},
     {IDD_QUICKSTART, {IDC_SHOW_AT_START, IDOK}},
 };
@@ -279,15 +280,16 @@ TEXTMETRICA MetricsOf(HWND control)
 
 // Where the control draws the baseline of its text, in the dialog's pixels: a
 // static text at its top, an edit (or a combo box's) where it puts its first
-// character, a button in the middle of its height.
+// character, a button (or a drop-down list) in the middle of its height.
 LONG BaselineOf(HWND control)
 {
     HWND edit = control;
     if (ClassOf(control) == "ComboBox") {
         COMBOBOXINFO info = {};
         info.cbSize = sizeof(info);
-        GetComboBoxInfo(control, &info);
-        edit = info.hwndItem;
+        // A drop-down list has no edit: it draws its text itself, in its middle.
+        if (GetComboBoxInfo(control, &info) && info.hwndItem != nullptr)
+            edit = info.hwndItem;
     }
     const TEXTMETRICA metrics = MetricsOf(edit);
     const RECT place = PlaceOf(edit);

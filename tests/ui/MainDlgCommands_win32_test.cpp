@@ -1,7 +1,7 @@
 // The main dialog's source and sample commands, driven through its window.
 #include "MainDlgHarness.h"
 
-#include "ui/CountText.h"
+#include "catalogue/CountText.h"
 #include "ui/MainDlg.h"
 
 #include <gtest/gtest.h>

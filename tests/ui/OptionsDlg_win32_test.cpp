@@ -1,15 +1,40 @@
 // The Options dialog run from the main dialog: OK stores all its fields, Cancel
-// none; the size limits and extensions apply to the source at once.
+// none; the size limits, extensions and conversion apply to the source at once.
 #include "MainDlgHarness.h"
 
+#include "convert/FactsCache.h"
+#include "convert/FilePlan.h"
+#include "platform/FileCopy.h"
 #include "platform/NameCompare.h"
+#include "platform/StateFolder.h"
 #include "ui/MainDlg.h"
+#include "ui/RowText.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 const char kOptionsCaption[] = "Options Applied to Setting Source Files";
+
+// An environment variable of this process, set until the object goes.
+struct ScopedVariable {
+    ScopedVariable(const char* name, const std::string& value) : pName(name), strOld(32767, '\0')
+    {
+        strOld.resize(GetEnvironmentVariableA(name, &strOld[0], 32767));
+        EXPECT_TRUE(SetEnvironmentVariableA(name, value.c_str()));
+    }
+    ~ScopedVariable() { SetEnvironmentVariableA(pName, strOld.empty() ? nullptr : strOld.c_str()); }
+    const char* pName;
+    std::string strOld;
+};
+
+void Choose(HWND options, int id, const char* text)
+{
+    SendDlgItemMessageA(options, id, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(text));
+    SendMessageA(options, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(options, id)));
 }
+}  // namespace
 
 TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
 {
@@ -33,6 +58,10 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
             EXPECT_EQ("7", ItemText(options, IDC_OPT_ACCESSED));
             EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(options, IDC_OPT_TOP_UP));
             EXPECT_EQ("0", ItemText(options, IDC_OPT_FRESH));
+            // No ffmpeg here: the row cannot be ticked and says what it needs.
+            EXPECT_FALSE(IsItemEnabled(options, IDC_OPT_CONVERT));
+            EXPECT_EQ("Needs ffmpeg.exe and ffprobe.exe beside Tarrowby.exe or on PATH",
+                      ItemText(options, IDC_OPT_CONVERT_NEEDS));
             // Only the two text fields scroll sideways as typing passes their end.
             for (int id : {IDC_OPT_START, IDC_OPT_EXT, IDC_OPT_MIN_SIZE, IDC_OPT_MAX_SIZE,
                            IDC_OPT_ACCESSED, IDC_OPT_MODIFIED}) {
@@ -114,4 +143,64 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
         "Modified=400\nAccessed=0\nTopUp=0\nDest1=\nDest2=\nMaxView1=32600\nMaxView2=32600\n"
         "BestFit=1\nMinFileSize=200\nMaxFileSize=90000\nFreshDays=30\n",
         harness.ReadIni());
+}
+
+// The lengths of the files are known already, so the stand-in programs never run.
+TEST(OptionsDlg, ConvertToIsKeptOnceUsedAndSampleDrawsByThePlannedSizes)
+{
+    MainDlgHarness harness;
+    const std::string tools = harness.folder.Join("Tools");
+    ASSERT_TRUE(fixtures::MakeFolder(tools));
+    for (const char* program : {"\\ffmpeg.exe", "\\ffprobe.exe"})
+        ASSERT_TRUE(fixtures::WriteBytes(tools + program, ""));
+    const ScopedVariable path("PATH", tools);
+    const ScopedVariable local("LOCALAPPDATA", harness.folder.Join("Local"));
+
+    const std::string cache = harness.folder.Join("Local\\Tarrowby\\Cache");
+    ASSERT_TRUE(platform::MakeFolders(cache));
+    AudioFacts facts;
+    facts.codec = facts.container = "flac";
+    facts.milliseconds = 60000;
+    CFactsCache known(cache + "\\" + kFactsFileName);
+    for (const char* name : {"Lib\\a.flac", "Lib\\b.flac", "Lib\\c.flac"}) {
+        const std::string file = harness.MakeFile(name, 3001);
+        platform::FileStamp stamp;
+        ASSERT_TRUE(platform::ReadFileStamp(file, stamp));
+        known.Keep(file, stamp, facts);
+    }
+    ASSERT_TRUE(known.Save());
+    const uint32_t plannedKB = PlanFile(facts, "a.flac", 3001, {AudioFormat::kAac, 160}).sizeKB;
+    ASSERT_LT(3 * plannedKB, 4000u);
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "MaxView1=4000", "BestFit=0"});
+    harness.prompts.folderAnswers = {harness.folder.Join("Lib"), harness.folder.Join("Lib2")};
+    harness.Run([&](HWND dialog) {
+        harness.driver.Expect(kOptionsCaption, [](HWND options) {
+            EXPECT_EQ("", ItemText(options, IDC_OPT_CONVERT_NEEDS));
+            EXPECT_FALSE(IsItemEnabled(options, IDC_OPT_CONVERT_KBPS));
+            EXPECT_EQ("192 kbit/s", ItemText(options, IDC_OPT_CONVERT_KBPS));
+            ToggleCheckBox(options, IDC_OPT_CONVERT);
+            EXPECT_TRUE(IsItemEnabled(options, IDC_OPT_CONVERT_KBPS));
+            Choose(options, IDC_OPT_CONVERT_FORMAT, "AAC");
+            Choose(options, IDC_OPT_CONVERT_KBPS, "160 kbit/s");
+            PostMessageA(options, WM_COMMAND, IDOK, 0);
+        });
+        ClickButton(dialog, IDC_OPTIONS);
+
+        // The default extensions admit FLAC while converting; each file counts at
+        // its planned size, so all three fit where one would as it is.
+        ClickButton(dialog, IDC_ADD_FOLDER);
+        EXPECT_EQ("Source has 3 files", ItemText(dialog, IDC_SOURCE_COUNT));
+        ClickButton(dialog, IDC_SAMPLE);
+        EXPECT_EQ(std::vector<std::string>(3, SizeCellText(plannedKB)), ColumnTexts(dialog, 1));
+
+        // A file not read before is read first; Escape there leaves the sample.
+        harness.MakeFile("Lib2\\new.flac", 1500);
+        ClickButton(dialog, IDC_ADD_FOLDER);
+        PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+        ClickButton(dialog, IDC_SAMPLE);
+        EXPECT_EQ("Stopped: the sample is as it was.", ItemText(dialog, IDC_STATUS));
+        EXPECT_EQ(3u, ColumnTexts(dialog, 1).size());
+        ClickButton(dialog, IDCANCEL);
+    });
+    EXPECT_NE(std::string::npos, harness.ReadIni().find("\nConvert=aac:160\n"));
 }

@@ -2,6 +2,9 @@
 // shortcuts, through the main dialog's buttons, with real files.
 #include "MainDlgHarness.h"
 
+#include "convert/AudioFacts.h"
+#include "platform/RunProgram.h"
+#include "support/DropReceiver_win32.h"
 #include "ui/MainDlg.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +13,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -99,6 +103,20 @@ ShortcutFile LoadShortcut(const std::string& path)
     }
     link->Release();
     return shortcut;
+}
+
+// The names of the files in `folder` and its subfolders with `extension` (any
+// when empty), sorted.
+std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error)) {
+        if (extension.empty() || entry.path().extension() == extension)
+            names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 }  // namespace
@@ -360,8 +378,9 @@ TEST(SaveCommands, EscapeStopsTheSaveAfterTheFileInHand)
         HWND window = last ? FindWindowA(kDialogClass, kMainCaption)
                            : FindWindowA(kDialogClass, kProgressCaption);
         ASSERT_TRUE(window != NULL);
-        if (!last)
+        if (!last) {
             EXPECT_EQ("1 of 3 files", ItemText(window, IDC_COPY_COUNT));
+        }
         PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     };
     ExpectProgressWindows(harness, 2);
@@ -464,4 +483,81 @@ TEST(SaveCommands, AHistoryThatCannotBeWrittenIsToldOnceAndTheSaveGoesOn)
               MessageTexts(harness.prompts));
     EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
     EXPECT_TRUE(Exists(out + "\\a.lnk"));
+}
+
+// With converting on, the files go to Dest and to the drop as MP3s converted
+// into the cache first; the history records the originals. Escape while a file
+// is converted ends its encoder at once (its copy never comes), and nothing half
+// written is left.
+TEST(SaveCommands, ConvertedCopiesAreMp3sAtTheTargetAndEscapeLeavesNothingHalfWritten)
+{
+    char ffmpeg[MAX_PATH] = {}, path[8192] = {};
+    // The other window tests run without ffmpeg: only this one has it on PATH.
+    if (!GetEnvironmentVariableA("TARROWBY_FFMPEG_FOLDER", ffmpeg, MAX_PATH) ||
+        platform::ProgramsAtOnce() < 2)
+        GTEST_SKIP() << "needs the Windows ffmpeg of scripts/setup, and two cores";
+    GetEnvironmentVariableA("PATH", path, sizeof path);
+    ASSERT_TRUE(SetEnvironmentVariableA("PATH", (std::string(ffmpeg) + ";" + path).c_str()));
+    MainDlgHarness harness;
+    const std::string music = harness.folder.Join("Music"), out = harness.folder.Join("Out");
+    const std::string cache = harness.folder.Join("AppData\\Tarrowby\\Cache");
+    ASSERT_TRUE(fixtures::MakeFolder(music) && fixtures::MakeFolder(out));
+    ASSERT_TRUE(SetEnvironmentVariableA("LOCALAPPDATA", harness.folder.Join("AppData").c_str()));
+    // Short tones, and one long enough to be converted still when Escape comes.
+    for (const std::string tone : {"a", "b", "c", "long"})
+        ASSERT_TRUE(platform::RunProgram(platform::FindProgram("ffmpeg"),
+                                         {"-v", "error", "-f", "lavfi", "-i",
+                                          tone == "long" ? "sine=d=300" : "anoisesrc=d=10", "-ac",
+                                          "2", music + "\\" + tone + ".flac"}).succeeded);
+    harness.MakeFile("Music\\unreadable.flac", 1100);
+    const std::string caption = "Memory " + std::to_string(GetCurrentProcessId());
+    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=" + music, "MaxView1=100000",
+                      "Convert=mp3:128", "Caption=" + caption, "Child=0"});
+    harness.prompts.folderAnswers = {out, out};
+    harness.prompts.messageAnswers = {IDOK, IDOK};
+    harness.driver.Expect("Reading ...", [](HWND) {});  // the lengths, at Sample
+    harness.driver.Expect(kProgressCaption, [&](HWND window) {
+        for (int wait = 0; wait < 1200 && (FilesIn(cache, ".mp3").size() < 3 ||
+                                           FilesIn(cache, ".part").empty()); ++wait)
+            Sleep(50);
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    ExpectProgressWindows(harness, 1);  // the drop has nothing left to convert
+    fixtures::DropReceiver memory(caption, 0);
+    harness.Run([&](HWND dialog) {
+        ClickButton(dialog, IDC_SAMPLE);
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ("Stopped while converting (3 converted, 0 from the cache): nothing copied",
+                  ItemText(dialog, IDC_STATUS));
+        EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3"}), FilesIn(cache, ".mp3"));
+        EXPECT_EQ(std::vector<std::string>{}, FilesIn(harness.folder.Path(), ".part"));
+        EXPECT_EQ(std::vector<std::string>{}, FilesIn(out, ""));
+
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ("1 of 5 files not saved: 4 files (1 converted, 3 from the cache) copied to " +
+                      out + "\\",
+                  ItemText(dialog, IDC_STATUS));
+        std::vector<std::string> recorded;  // the originals, once each
+        for (const std::string& saved : harness.HistoryPaths())
+            recorded.push_back(saved.substr(saved.rfind('\\') + 1));
+        std::sort(recorded.begin(), recorded.end());
+        EXPECT_EQ((std::vector<std::string>{"a.flac", "b.flac", "c.flac", "long.flac"}), recorded);
+
+        ClickButton(dialog, IDC_DROP_ON_RIO);
+        fixtures::DeliverPostedMessages();
+        EXPECT_EQ(4u, fixtures::DropsReceivedBy(memory.Window()).at(0).paths.size());
+        EXPECT_EQ("4 files (0 converted, 4 from the cache) dropped", ItemText(dialog, IDC_STATUS));
+        ClickButton(dialog, IDCANCEL);
+    });
+    SetEnvironmentVariableA("LOCALAPPDATA", nullptr);
+    for (const std::string& message : MessageTexts(harness.prompts))
+        EXPECT_NE(std::string::npos, message.find("unreadable.flac: cannot be converted (ffmpeg: "));
+    EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3", "long.mp3"}), FilesIn(out, ""));
+    for (const std::string& name : FilesIn(out, "")) {
+        AudioFacts facts;
+        ReadProbeOutput(platform::RunProgram(platform::FindProgram("ffprobe"),
+                                             ProbeArguments(out + "\\" + name)).output, facts);
+        EXPECT_EQ(128000u, facts.bitRate) << name;
+    }
+    SetEnvironmentVariableA("PATH", path);
 }

@@ -22,9 +22,22 @@ TEST(StatusText, ASaveTellsWhatItSavedWhereAndWhatIsLeft)
         // Stopped at the last file's step, nothing is left: the save ended whole.
         {{3, 3, 0, true}, false, "3 files copied to D:\\Card"},
         {{3, 2, 1, true}, false, "1 of 3 files not saved: 2 files copied to D:\\Card"},
+        // Converted files: what the conversions did comes with the files copied.
+        {{12, 12, 0, false, ConvertTally{5, 7, 0, false}}, false,
+         "12 files (5 converted, 7 from the cache) copied to D:\\Card"},
+        {{12, 11, 1, false, ConvertTally{1, 1000, 1, false}}, false,
+         "1 of 12 files not saved: 11 files (1 converted, 1,000 from the cache) copied to D:\\Card"},
+        {{0, 0, 0, false, ConvertTally{3, 0, 0, true}}, false,
+         "Stopped while converting (3 converted, 0 from the cache): nothing copied"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.text, SaveOutcomeText(row.tally, row.links, "D:\\Card"));
+}
+
+TEST(StatusText, ADropStoppedWhileConvertingDropsNothing)
+{
+    EXPECT_EQ("Stopped while converting (3 converted, 1 from the cache): nothing dropped",
+              DropOutcomeText(0, ConvertTally{3, 1, 0, true}));
 }
 
 TEST(StatusText, ASampleThatAddsNothingSaysWhy)

@@ -1,4 +1,4 @@
-#include "cli/ConvertFill.h"
+#include "convert/ConvertFill.h"
 
 #include "convert/LeaveOut.h"
 #include "output/DestPaths.h"
@@ -30,24 +30,28 @@ void CConvertFill::Plan(CFileList& source, CFileList& sample, CConvertProgress& 
     sample.SetMaxKB(UINT32_MAX);
 }
 
-void CConvertFill::Fit(CFileList& source, SampleLists draw, const RunConfig& config,
-                       CConvertProgress& progress)
+void CConvertFill::Fit(CFileList& source, SampleLists draw, const FillTarget& target,
+                       CConvertProgress& progress, const std::atomic<bool>* stop)
 {
     for (int round = 1;; ++round) {
-        m_conversion.Convert(draw.current, &progress, nullptr);
+        m_conversion.Convert(draw.current, &progress, stop);
         m_conversion.Replan(draw.current);
-        LeaveOutUntilFits(draw.current, config.maxKB, config.allocationUnit);
-        if (!config.topUp || round == kFitRounds)
+        LeaveOutUntilFits(draw.current, target.maxKB, target.rules.allocationUnit);
+        if (!target.rules.topUp || round == kFitRounds || (stop != nullptr && *stop))
             return;
         // The source counts the converted files at their real size from now on.
         m_conversion.Replan(source);
         const int count = draw.current.GetCount();
         const uint32_t total = draw.current.GetTotalKB();
-        DrawSample(draw, static_cast<int>(config.maxKB), config.resample,
-                   FillRules{config.topUp, config.allocationUnit});
+        DrawSample(draw, static_cast<int>(target.maxKB), target.resample, target.rules);
         if (draw.current.GetCount() == count && draw.current.GetTotalKB() == total)
             return;
     }
+}
+
+void CConvertFill::Replan(CFileList& list) const
+{
+    m_conversion.Replan(list);
 }
 
 std::vector<bool> CConvertFill::ConvertedEntries(const CFileList& sample) const
@@ -60,14 +64,15 @@ std::vector<bool> CConvertFill::ConvertedEntries(const CFileList& sample) const
 }
 
 CopySources CConvertFill::ForCopy(const CFileList& sample, const std::vector<uint32_t>& order,
-                                  CSaveReport& report, int& notConverted)
+                                  CSaveReport& report, int& notConverted,
+                                  const std::atomic<bool>* stop)
 {
     CFileList ordered(sample.GetCount(), 50);
     ordered.SetMinKB(0);
     ordered.SetMaxKB(UINT32_MAX);
     for (uint32_t index : order)
         ordered.AddEntry(sample.GetFolder(index), sample.GetName(index), sample.GetSizeKB(index));
-    const std::vector<ConvertedFile> files = m_conversion.Convert(ordered, nullptr, nullptr);
+    const std::vector<ConvertedFile> files = m_conversion.Convert(ordered, nullptr, stop);
     CopySources sources;
     sources.files.SetMinKB(0);
     sources.files.SetMaxKB(UINT32_MAX);
@@ -75,7 +80,7 @@ CopySources CConvertFill::ForCopy(const CFileList& sample, const std::vector<uin
         const std::string original = FullPath(ordered.GetFolder(index), ordered.GetName(index));
         const ConvertedFile& file = files[index];
         if (file.outcome == ConvertedFile::kFailed || file.outcome == ConvertedFile::kStopped) {
-            report.NotSaved(SaveFailure{SaveFailure::kNotWritten, original,
+            report.NotSaved(SaveFailure{SaveFailure::kNotConverted, original,
                                         "cannot be converted (ffmpeg: " + file.reason + ")"});
             ++notConverted;
             continue;

@@ -1,0 +1,35 @@
+#include "platform/RunProgram.h"
+#include "platform/RunningPrograms.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(RunProgram, TellsHowTheProgramEndedAndWhatItWrote)
+{
+    const std::atomic<bool> go{false}, stop{true};
+    const struct {
+        const char* script;
+        const std::atomic<bool>* stop;
+        bool started, succeeded, stopped;
+        const char* output;
+    } rows[] = {
+        {"echo out; echo err >&2; read line || echo no input", &go, true, true, false,
+         "out\nerr\nno input\n"},
+        {"echo failing; exit 3", nullptr, true, false, false, "failing\n"},
+        {"kill -KILL $$", nullptr, true, false, true, ""},
+        {"echo never", &stop, false, false, true, ""},
+    };
+    for (const auto& row : rows) {
+        const platform::ProgramRun run = platform::RunProgram("/bin/sh", {"-c", row.script}, row.stop);
+        EXPECT_EQ(row.started, run.started) << row.script;
+        EXPECT_EQ(row.succeeded, run.succeeded) << row.script;
+        EXPECT_EQ(row.stopped, run.stopped) << row.script;
+        EXPECT_EQ(row.output, run.output) << row.script;
+    }
+    // Each run gives its slot back: more runs than slots all run.
+    for (std::size_t count = 0; count <= platform::kRunningProgramSlots; ++count)
+        ASSERT_TRUE(platform::RunProgram("/bin/sh", {"-c", ":"}).succeeded) << count;
+}
+
+}  // namespace
