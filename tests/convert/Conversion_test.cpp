@@ -190,9 +190,8 @@ TEST(ConvertCache, KeepsTheCopiesUsedLastWithinItsLimitAndRemovesOldPartFiles)
     EXPECT_NE(copies[0], cache.CopyPath(temp.Join("old.flac"), "old.flac",
                                         platform::FileStamp{1000, 1, 3}, mp3));
     EXPECT_EQ("mid.mp3", fs::path(copies[1]).filename().string());
-    ASSERT_TRUE(fixtures::SetFileAge(copies[0], 300));
-    ASSERT_TRUE(fixtures::SetFileAge(copies[1], 200));
-    ASSERT_TRUE(fixtures::SetFileAge(copies[2], 100));
+    for (std::size_t index = 0; index < copies.size(); ++index)
+        ASSERT_TRUE(fixtures::SetFileAge(copies[index], 300 - 100 * static_cast<int>(index)));
     EXPECT_TRUE(cache.Holds(copies[0]));  // used now: the newest
     const std::string stalePart = temp.Join("0123456789abcdef.part");
     const std::string freshPart = temp.Join("fedcba9876543210.part");
@@ -200,12 +199,12 @@ TEST(ConvertCache, KeepsTheCopiesUsedLastWithinItsLimitAndRemovesOldPartFiles)
     ASSERT_TRUE(fixtures::SetFileAge(stalePart, 7200));
 
     cache.Prune();
-    EXPECT_TRUE(fs::exists(copies[0]));
-    EXPECT_FALSE(fs::exists(copies[1]));
-    EXPECT_FALSE(fs::exists(fs::path(copies[1]).parent_path()));
-    EXPECT_TRUE(fs::exists(copies[2]));
-    EXPECT_FALSE(fs::exists(stalePart));
-    EXPECT_TRUE(fs::exists(freshPart));
+    const std::string folder = fs::path(copies[1]).parent_path().string();
+    const std::pair<std::string, bool> kept[] = {{copies[0], true},  {copies[1], false},
+                                                 {folder, false},    {copies[2], true},
+                                                 {stalePart, false}, {freshPart, true}};
+    for (const auto& [path, exists] : kept)
+        EXPECT_EQ(exists, fs::exists(path)) << path;
     EXPECT_FALSE(cache.Holds(copies[1]));
 }
 

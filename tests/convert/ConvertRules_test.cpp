@@ -159,27 +159,26 @@ TEST(FilePlan, EstimatesTheLengthAtTheBitratePlusWhatTheFileCarries)
 
 TEST(ConvertArguments, CarryTagsAndCoverArtWhereTheFormatHoldsIt)
 {
-    AudioFacts facts;
-    facts.pictureStream = 2;
-    const auto has = [](const std::vector<std::string>& arguments, const std::string& word) {
-        return std::find(arguments.begin(), arguments.end(), word) != arguments.end();
+    const struct {
+        ConvertTarget target;
+        int pictureStream;
+        std::vector<std::string> with, without;
+    } rows[] = {
+        {{AudioFormat::kMp3, 128}, 2, {"0:2", "128k", "libmp3lame", "0:s:a:0"}, {}},
+        {{AudioFormat::kOpus, 96}, 2, {"96k", "libopus"}, {"0:2"}},
+        {{AudioFormat::kAac, 160}, -1, {"160k", "aac"}, {"attached_pic"}},
     };
-    const std::vector<std::string> mp3 =
-        ConvertArguments("in.flac", facts, ConvertTarget{AudioFormat::kMp3, 128}, "out.part");
-    EXPECT_TRUE(has(mp3, "0:2"));
-    EXPECT_TRUE(has(mp3, "128k"));
-    EXPECT_TRUE(has(mp3, "libmp3lame"));
-    EXPECT_TRUE(has(mp3, "0:s:a:0"));
-    EXPECT_EQ("out.part", mp3.back());
-    const std::vector<std::string> opus =
-        ConvertArguments("in.flac", facts, ConvertTarget{AudioFormat::kOpus, 96}, "out.part");
-    EXPECT_FALSE(has(opus, "0:2"));
-    EXPECT_TRUE(has(opus, "96k"));
-    facts.pictureStream = -1;
-    EXPECT_FALSE(has(ConvertArguments("in.flac", facts, ConvertTarget{AudioFormat::kAac, 160},
-                                      "out.part"),
-                     "attached_pic"));
-
+    for (const auto& row : rows) {
+        AudioFacts facts;
+        facts.pictureStream = row.pictureStream;
+        const std::vector<std::string> arguments =
+            ConvertArguments("in.flac", facts, row.target, "out.part");
+        EXPECT_EQ("out.part", arguments.back());
+        for (const std::string& word : row.with)
+            EXPECT_NE(arguments.end(), std::find(arguments.begin(), arguments.end(), word)) << word;
+        for (const std::string& word : row.without)
+            EXPECT_EQ(arguments.end(), std::find(arguments.begin(), arguments.end(), word)) << word;
+    }
     EXPECT_EQ("Error marking filters as finished",
               LastLine("in.flac: first\nError marking filters as finished\r\n\n"));
     EXPECT_EQ("only", LastLine("only"));
