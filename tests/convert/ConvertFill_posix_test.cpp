@@ -34,6 +34,17 @@ bool WriteProgram(const std::string& path, const std::string& script)
     return fixtures::WriteBytes(path, "#!/bin/sh\n" + script) && chmod(path.c_str(), 0700) == 0;
 }
 
+// The name's words as $1 to $4; the prober's is its last argument, the
+// converter's the one after -i.
+const char kProber[] = "for f; do :; done\nset -- $(basename \"$f\" | tr _. '  ')\n"
+                       "[ $3$4 = 0flac ] && exit 1\n"
+                       "echo \"stream|index=0|codec_name=$4|codec_type=audio|bit_rate=128000\"\n"
+                       "echo \"format|format_name=$4|duration=$2\"\n";
+const char kConverter[] = "for f; do [ \"$p\" = -i ] && s=$f; p=$f; done\n"
+                          "set -- $(basename \"$s\" | tr _. '  ')\necho half > \"$f\"\n"
+                          "[ $3 = 0 ] && { printf '%s\\nInvalid data\\n' \"$s\" >&2; exit 1; }\n"
+                          "truncate -s ${3}000 \"$f\"\n";
+
 TEST(ConvertFill, FitsTheCopiesToTheCapacityAndTopsUpWhatTheyLeave)
 {
     const struct {
@@ -51,7 +62,8 @@ TEST(ConvertFill, FitsTheCopiesToTheCapacityAndTopsUpWhatTheyLeave)
         // 6 of 12 copies fit; each round draws one more, whose copy is left out.
         {"larger", {{20, "50_1500.flac"}}, 10000, true, false, 6, 6 * 1501, 15},
         // MP3s at the target are copied; one file fails; one takes more than 1 GB.
-        {"mixed", {{3, "50_0.mp3"}, {1, "50_0.flac"}, {4, "50_400.flac"}, {1, "70000_1100000.flac"}},
+        {"mixed",
+         {{3, "50_0.mp3"}, {1, "50_0.flac"}, {4, "50_400.flac"}, {1, "70000_1100000.flac"}},
          2000000, true, false, 8, 3 * 2001 + 4 * 401 + 1100001, 5},
         {"stopped", {{5, "50_400.flac"}}, 10000, true, true, 0, 0, 0},
     };
@@ -59,16 +71,8 @@ TEST(ConvertFill, FitsTheCopiesToTheCapacityAndTopsUpWhatTheyLeave)
         fixtures::TempFolder temp;
         const std::string bin = temp.Join("bin"), lib = temp.Join("lib");
         ASSERT_TRUE(fixtures::MakeFolder(bin) && fixtures::MakeFolder(lib));
-        ASSERT_TRUE(WriteProgram(JoinPath(bin, "ffprobe"),
-                                 "for f; do :; done\nset -- $(basename \"$f\" | tr _. '  ')\n"
-                                 "[ $3$4 = 0flac ] && exit 1\n"
-                                 "echo \"stream|index=0|codec_name=$4|codec_type=audio|bit_rate=128000\"\n"
-                                 "echo \"format|format_name=$4|duration=$2\"\n"));
-        ASSERT_TRUE(WriteProgram(JoinPath(bin, "ffmpeg"),
-                                 "for f; do [ \"$p\" = -i ] && s=$f; p=$f; done\n"
-                                 "set -- $(basename \"$s\" | tr _. '  ')\necho half > \"$f\"\n"
-                                 "[ $3 = 0 ] && { printf '%s\\nInvalid data\\n' \"$s\" >&2; exit 1; }\n"
-                                 "truncate -s ${3}000 \"$f\"\n"));
+        ASSERT_TRUE(WriteProgram(JoinPath(bin, "ffprobe"), kProber));
+        ASSERT_TRUE(WriteProgram(JoinPath(bin, "ffmpeg"), kConverter));
         CFileList source(50, 50);
         source.SetMinKB(0);
         for (const auto& [count, kind] : row.files) {
@@ -84,7 +88,7 @@ TEST(ConvertFill, FitsTheCopiesToTheCapacityAndTopsUpWhatTheyLeave)
         QuietProgress progress;
         std::optional<CConvertFill> fill;
         fill.emplace(ConvertSetup{ConvertTarget{AudioFormat::kMp3, 128}, JoinPath(bin, "ffmpeg"),
-                                       JoinPath(bin, "ffprobe"), temp.Join("cache")});
+                                  JoinPath(bin, "ffprobe"), temp.Join("cache")});
         fill->Plan(source, sample, progress);
         SeedRandom(1);
         const SampleLists draw{source, sample, other, trial, best};
@@ -110,7 +114,8 @@ TEST(ConvertFill, FitsTheCopiesToTheCapacityAndTopsUpWhatTheyLeave)
         EXPECT_EQ(row.onCard, copies.files.GetCount()) << row.what;
         uint32_t cardKB = 0;
         for (uint32_t index = 0; index < static_cast<uint32_t>(copies.files.GetCount()); ++index) {
-            const fs::path copy = JoinPath(copies.files.GetFolder(index), copies.files.GetName(index));
+            const fs::path copy =
+                JoinPath(copies.files.GetFolder(index), copies.files.GetName(index));
             cardKB += KBOfBytes(fs::file_size(copy));
             EXPECT_EQ(fs::path(copies.originals.at(index)).stem().string(), copy.stem().string());
         }
@@ -118,7 +123,8 @@ TEST(ConvertFill, FitsTheCopiesToTheCapacityAndTopsUpWhatTheyLeave)
         EXPECT_LE(cardKB, row.capacityKB) << row.what;
         EXPECT_EQ(row.converted, fill->ConvertedCount()) << row.what;
         if (!row.stop) {
-            EXPECT_EQ(failing > 0 ? "cannot be converted (ffmpeg: Invalid data)\n" : "", progress.reasons);
+            EXPECT_EQ(failing > 0 ? "cannot be converted (ffmpeg: Invalid data)\n" : "",
+                      progress.reasons);
         }
         fill.reset();  // keeps the facts probed
         EXPECT_TRUE(fs::exists(JoinPath(temp.Join("cache"), kFactsFileName))) << row.what;

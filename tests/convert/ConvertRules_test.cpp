@@ -21,14 +21,15 @@ TEST(ConvertTarget, ReadsFormatAndBitrateAsTypedAndRefusesTheRest)
         const char* text;
         const char* read;  // as ConvertTargetText gives it back; null: refused
     } rows[] = {
-        {"mp3", "mp3:192"},      {"mp3:128k", "mp3:128"}, {"MP3:128K", "mp3:128"},
-        {"mp3:320", "mp3:320"},  {"mp3:112", "mp3:112"}, {"aac", "aac:160"},      {"aac:96k", "aac:96"},
-        {"opus", "opus:128"},    {"Opus:6", "opus:6"},    {"opus:510k", "opus:510"},
-        {"flac", nullptr},       {"", nullptr},           {":128", nullptr},
-        {"mp3:", nullptr},       {"mp3:k", nullptr},      {"mp3:12x", nullptr},
-        {"mp3:100", nullptr},    {"mp3:352", nullptr},    {"mp3:-128", nullptr},
-        {"aac:31", nullptr},     {"aac:321", nullptr},    {"opus:5", nullptr},
-        {"opus:511", nullptr},   {"mp3:128:1", nullptr},  {"mp3:99999", nullptr},
+        {"mp3", "mp3:192"},     {"mp3:128k", "mp3:128"}, {"MP3:128K", "mp3:128"},
+        {"mp3:32", "mp3:32"},   {"mp3:320", "mp3:320"},  {"mp3:112", "mp3:112"},
+        {"aac", "aac:160"},     {"aac:96k", "aac:96"},   {"aac:32", "aac:32"},
+        {"opus", "opus:128"},   {"Opus:6", "opus:6"},    {"opus:510k", "opus:510"},
+        {"flac", nullptr},      {"", nullptr},           {":128", nullptr},
+        {"mp3:", nullptr},      {"mp3:k", nullptr},      {"mp3:12x", nullptr},
+        {"mp3:100", nullptr},   {"mp3:352", nullptr},    {"mp3:-128", nullptr},
+        {"aac:31", nullptr},    {"aac:321", nullptr},    {"opus:5", nullptr},
+        {"opus:511", nullptr},  {"mp3:128:1", nullptr},  {"mp3:99999", nullptr},
         {"mp3:4294967424", nullptr},  // wraps round to 128 in 32 bits
     };
     for (const auto& row : rows) {
@@ -111,7 +112,7 @@ TEST(FilePlan, CopiesOnlyFilesInTheTargetFormatAtNoMoreThanItsBitrate)
         ConvertTarget target;
         bool copied;
     } rows[] = {
-        {Facts("mp3", "mp3", 128000), "a.mp3", mp3, true},
+        {Facts("mp3", "mp3", 128000), ".mp3", mp3, true},  // a name that is all extension
         {Facts("mp3", "mp3", 134400), "a.MP3", mp3, true},  // 5 % slack
         {Facts("mp3", "mp3", 134401), "a.mp3", mp3, false},
         {Facts("mp3", "mp3", 320000), "a.mp3", mp3, false},
