@@ -267,9 +267,7 @@ TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
     // The rest are saved whole, and no temporary file is left behind.
     EXPECT_EQ((std::set<std::string>{"a.mp3", "b.wav", "old.mp3"}), FolderContents(m_strDest));
     EXPECT_EQ((std::set<std::string>{"a.mp3", "b.wav", "old.mp3"}), FolderContents(links));
-    struct stat copied;
-    ASSERT_EQ(0, stat(JoinPath(m_strDest, "a.mp3").c_str(), &copied));
-    EXPECT_EQ(2000000, copied.st_size);
+    EXPECT_EQ(2000000u, std::filesystem::file_size(JoinPath(m_strDest, "a.mp3")));
     char target[4096] = {};
     ASSERT_LT(0, readlink(JoinPath(links, "old.mp3").c_str(), target, sizeof target - 1));
     EXPECT_EQ(JoinPath(m_strMusic, "old.mp3"), target);
@@ -303,9 +301,7 @@ TEST_F(CliTree, CopiesLinksAndPlaylistSaveWhatTheyCanAndReportTheRest)
     const ProgramRun external =
         RunInProcess({"--settings", m_tempFolder.Join("my.ini"), "--external", "--copy-to"});
     EXPECT_EQ(0, external.status) << external.err;
-    struct stat replaced;
-    ASSERT_EQ(0, stat(JoinPath(m_strDest, "a.mp3").c_str(), &replaced));
-    EXPECT_EQ(2000000, replaced.st_size);
+    EXPECT_EQ(2000000u, std::filesystem::file_size(JoinPath(m_strDest, "a.mp3")));
 
     // Spelled another way, the source folder is refused too: no file is replaced
     // by a copy of itself or a link to itself.
@@ -623,23 +619,6 @@ TEST_F(CliTree, FreshFillsShareNoFileAndEverySaveIsRecorded)
     EXPECT_EQ("Nothing sampled: all 8 admitted files were saved within the last 30 days "
               "(--fresh).\n",
               none.err);
-}
-
-TEST_F(CliTree, TheHistoryLivesBesideTheSettingsElseInTheStateFolder)
-{
-    const std::string ini = m_tempFolder.Join("my.ini"), beside = m_tempFolder.Join("my.history");
-    const ProgramRun saved =
-        RunInProcess({"--settings", ini, "--resample", "--m3u", m_tempFolder.Join("out.m3u")});
-    ASSERT_EQ(0, saved.status) << saved.err;
-    EXPECT_EQ(
-        (Names{JoinPath(m_strMusic, "a.mp3"), JoinPath(JoinPath(m_strMusic, "sub"), "c.mp3")}),
-        HistoryPaths(beside));
-
-    // FreshDays of the settings leaves them out; --fresh overrides it.
-    ASSERT_TRUE(WriteBytes(ini, ReadAll(ini) + "FreshDays=30\r\n"));
-    EXPECT_NE(std::string::npos,
-              RunInProcess({"--settings", ini}).err.find("Nothing sampled: all 2 admitted files"));
-    EXPECT_EQ(0, RunInProcess({"--settings", ini, "--fresh", "0"}).err.find("2 files,"));
 }
 
 TEST_F(CliTree, AHistoryThatCannotBeUsedIsToldOnceAndNeverStopsASave)
