@@ -120,7 +120,7 @@ TEST(SavedFilesPlaylist, ListsFilesBelowItsFolderRelativelyAndTheRestWhole)
     }
 }
 
-TEST(SampleJson, OneObjectWithEachFileAndTheSampleCounts)
+TEST(SampleText, LinesAndOneJsonObjectWithEachFileAndTheSampleCounts)
 {
     CFileList sample(4, 4);
     sample.SetMinKB(0);
@@ -137,6 +137,10 @@ TEST(SampleJson, OneObjectWithEachFileAndTheSampleCounts)
                   ", \"kb\": 20}\n],\n \"count\": 2,\n \"total_kb\": 23,\n \"max_kb\": 99,\n"
                   " \"view\": \"internal\",\n \"seed\": 7}\n",
               SampleJson(sample, NameOrder(sample), 99, false, 7));
+    // KB, a tab and the full path, by name whatever the case.
+    EXPECT_EQ("3\t" + platform::JoinPath("/m/s", "A.mp3") + "\n20\t" +
+                  platform::JoinPath("/m", "b.mp3") + "\n",
+              SampleLines(sample, NameOrder(sample), '\n'));
 }
 
 // Lines fitted to a terminal, measured as it counts columns.
