@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 
 namespace {
@@ -21,19 +20,6 @@ int NumberIn(std::string text)
     text.erase(std::remove(text.begin(), text.end(), ','), text.end());
     const std::string::size_type digit = text.find_first_of("0123456789");
     return digit == std::string::npos ? -1 : std::atoi(text.c_str() + digit);
-}
-
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-bool KeyLeftInQueue()
-{
-    MSG key;
-    return PeekMessageA(&key, NULL, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE) != FALSE;
 }
 
 }  // namespace
@@ -106,7 +92,7 @@ TEST(ReadProgress, EnterStopsTheReadingAndTheCopyingWindowAlike)
     const std::string last = harness.MakeFile("Save\\last.mp3", 1300);
     const std::string out = harness.folder.Join("Out");
     ASSERT_TRUE(fixtures::MakeFolder(out));
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
+    harness.WriteQuietIni();
     harness.prompts.fileAnswers = {std::vector<std::string>{playlist},
                                    std::vector<std::string>{first, gone, last}};
     harness.prompts.folderAnswers = {out};
