@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -151,27 +153,16 @@ HWND WaitUntilReady(const RunningCopy& copy)
 std::string ReadText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    std::string text;
-    for (char c : bytes.str()) {
-        if (c != '\r')
-            text += c;
-    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
 }
 
 std::vector<std::string> FolderNames(const std::string& folder)
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        names.push_back(found.cFileName);
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     return names;
 }
 
