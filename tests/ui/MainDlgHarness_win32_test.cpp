@@ -5,8 +5,12 @@
 #include "ui/MainDlg.h"
 #include "ui/RowOrder.h"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iterator>
+
+const char kOptionsCaption[] = "Options Applied to Setting Source Files";
 
 MainDlgHarness::MainDlgHarness()
     : ini(folder.Join("Tarrowby.ini")), history(folder.Join("Tarrowby.history"))
@@ -29,6 +33,13 @@ void MainDlgHarness::WriteIni(const std::vector<std::string>& lines)
     ASSERT_TRUE(fixtures::WriteBytes(ini, text));
 }
 
+void MainDlgHarness::WriteQuietIni(const std::vector<std::string>& more)
+{
+    std::vector<std::string> lines = {"LicenseMessage=0", "QuickStart=0"};
+    lines.insert(lines.end(), more.begin(), more.end());
+    WriteIni(lines);
+}
+
 std::string MainDlgHarness::ReadIni() const
 {
     std::ifstream in(ini, std::ios::binary);
@@ -49,11 +60,6 @@ std::vector<std::string> MainDlgHarness::HistoryPaths() const
     return paths;
 }
 
-bool MainDlgHarness::IniExists() const
-{
-    return GetFileAttributesA(ini.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::string MainDlgHarness::MakeFile(const std::string& relativePath, uint32_t sizeKB)
 {
     const std::string path = folder.Join(relativePath);
@@ -72,6 +78,43 @@ INT_PTR MainDlgHarness::Run(const std::function<void(HWND)>& script)
     const INT_PTR result = dialog.DoModal();
     app.m_pMainWnd = nullptr;
     return result;
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+int64_t FileSize(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return -1;
+    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+void ServeQueue(HWND dialog)
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+bool KeyLeftInQueue()
+{
+    MSG key;
+    return PeekMessageA(&key, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE) != FALSE;
 }
 
 std::vector<std::string> ColumnTexts(HWND dialog, int column)

@@ -40,14 +40,6 @@ std::wstring Wide(const std::string& utf8)
     return wide;
 }
 
-int64_t FileSize(const std::string& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
-        return -1;
-    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
 // The target of a written shortcut, as the shell's link object resolves it.
 std::wstring ShortcutTarget(const std::string& path)
 {
@@ -95,8 +87,7 @@ TEST(UnicodeNames, ReadSampledShownCopiedLinkedAndDropped)
     ASSERT_TRUE(fixtures::MakeFolder(links));
     const std::string caption = "Media Memory " + std::to_string(GetCurrentProcessId());
     fixtures::DropReceiver manager(caption, 0);
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=" + music + "+",
-                      "Caption=" + caption, "Child=0"});
+    harness.WriteQuietIni({"Start=" + music + "+", "Caption=" + caption, "Child=0"});
     harness.prompts.messageAnswers = {IDYES, IDYES};  // the typed Dest folders
     harness.driver.Expect("Copying ...", [](HWND) {});
     harness.driver.Expect("Copying ...", [](HWND) {});
