@@ -84,6 +84,7 @@ TEST(FileList, RemovingKeepsTheOrderAndTheTotal)
     EXPECT_EQ(99, list.GetCount());
     EXPECT_EQ(total, list.GetTotalKB());
     EXPECT_EQ("", list.GetName(99));
+    EXPECT_EQ("", list.GetFolder(99));
     EXPECT_EQ("", list.GetFolder(static_cast<uint32_t>(-1)));
     EXPECT_EQ(0u, list.GetSizeKB(99));
 
@@ -154,29 +155,19 @@ TEST(FileList, CopyFromRefiltersWithCopiedLimitsAndOwnExtensions)
     source.CopyFrom(sample);
     EXPECT_EQ(0, source.GetCount());
     EXPECT_EQ(-1, source.AddEntry("", "small.mp3", 999));
-}
 
-TEST(FileList, CopyFromKeepsAMaximumAboveTheDefault)
-{
-    CFileList source(50, 50);
+    // A maximum above the default is copied too.
     source.SetMaxKB(3000000);
     ASSERT_EQ(0, source.AddEntry("a", "long.mp3", 2000000));
-    CFileList target(50, 50);
     target.CopyFrom(source);
     EXPECT_EQ(1, target.GetCount());
-}
 
-TEST(FileList, CopyFromItselfChangesNothing)
-{
-    CFileList list(50, 50);
-    list.SetExtensions("wav");
-    list.SetMinKB(5);
-    list.AddEntry("f", "a.wav", 5);
-    list.SetExtensions("mp3");  // would drop the entry if it were copied again
-    EXPECT_EQ(&list, &list.CopyFrom(list));
-    ASSERT_EQ(1, list.GetCount());
-    EXPECT_EQ("a.wav", list.GetName(0));
-    EXPECT_EQ(5u, list.GetTotalKB());
+    // Onto itself nothing changes, though its extensions would now drop the entry.
+    target.SetExtensions("wav");
+    EXPECT_EQ(&target, &target.CopyFrom(target));
+    ASSERT_EQ(1, target.GetCount());
+    EXPECT_EQ("long.mp3", target.GetName(0));
+    EXPECT_EQ(2000000u, target.GetTotalKB());
 }
 
 }  // namespace

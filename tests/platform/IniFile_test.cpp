@@ -33,49 +33,44 @@ std::string Find(const std::string& text, const std::string& section, const std:
 
 }  // namespace
 
-TEST(IniText, NamesInAnyCaseAndBlanksAroundNamesAndValues)
+TEST(IniText, ValuesAreFoundAsTheWindowsProfileReadFindsThem)
 {
-    const std::string text = "  [ general ]  \r\n\t START \t=  C:\\My Music , D:\\x  \r\nEXT=mp3\r\n";
-    EXPECT_EQ("C:\\My Music , D:\\x", Find(text, "General", "Start"));
-    EXPECT_EQ("mp3", Find(text, "GENERAL", "ext"));
-    EXPECT_EQ("<missing>", Find(text, "Other", "Ext"));
-    EXPECT_EQ("<missing>", Find(text, "General", "Caption"));
-}
-
-TEST(IniText, OuterMatchingQuotesAreDropped)
-{
-    const std::string text =
+    const std::string blanks = "  [ general ]  \r\n\t START \t=  C:\\My Music , D:\\x  \r\nEXT=mp3\r\n";
+    const std::string quotes =
         "[General]\nA=\"two words\"\nB='single'\nC=\"mixed'\nD=\"\nE=\"\"\nF= \" padded \" \n";
-    EXPECT_EQ("two words", Find(text, "General", "A"));
-    EXPECT_EQ("single", Find(text, "General", "B"));
-    EXPECT_EQ("\"mixed'", Find(text, "General", "C"));
-    EXPECT_EQ("\"", Find(text, "General", "D"));
-    EXPECT_EQ("", Find(text, "General", "E"));
-    EXPECT_EQ(" padded ", Find(text, "General", "F"));
-}
-
-TEST(IniText, FirstDuplicateWinsAndOnlyTheFirstSectionOfANameCounts)
-{
-    const std::string text =
+    const std::string twice =
         "Start=outside\r\n[Other]\r\nStart=other\r\n[General]\r\nStart=first\r\nstart=second\r\n"
         "[general]\r\nStart=third\r\nExt=wav\r\n";
-    EXPECT_EQ("first", Find(text, "General", "Start"));
-    EXPECT_EQ("other", Find(text, "Other", "Start"));
-    EXPECT_EQ("<missing>", Find(text, "General", "Ext"));
-}
-
-TEST(IniText, EveryKindOfLineEndIsRead)
-{
-    EXPECT_EQ("2", Find("[General]\rA=1\rB=2\rC=3", "General", "B"));
-    EXPECT_EQ("2", Find("[General]\nA=1\nB=2\nC=3", "General", "B"));
-    EXPECT_EQ("3", Find("[General]\r\nA=1\n\rB=2\r\rC=3", "General", "C"));
-    EXPECT_EQ("1", Find("\xEF\xBB\xBF[General]\r\nA=1\r\n", "General", "A"));
-}
-
-TEST(IniText, CommentsAndOddLinesAreNotKeys)
-{
-    const std::string text = "[General]\r\n;Start=commented\r\nno equals sign\r\n[broken\r\nStart=real\r\n";
-    EXPECT_EQ("real", Find(text, "General", "Start"));
+    const struct {
+        std::string text, section, key, value;
+    } rows[] = {
+        // Names in any case, blanks around names and values.
+        {blanks, "General", "Start", "C:\\My Music , D:\\x"},
+        {blanks, "GENERAL", "ext", "mp3"},
+        {blanks, "Other", "Ext", "<missing>"},
+        {blanks, "General", "Caption", "<missing>"},
+        // Outer matching quotes are dropped.
+        {quotes, "General", "A", "two words"},
+        {quotes, "General", "B", "single"},
+        {quotes, "General", "C", "\"mixed'"},
+        {quotes, "General", "D", "\""},
+        {quotes, "General", "E", ""},
+        {quotes, "General", "F", " padded "},
+        // The first duplicate wins, and only the first section of a name counts.
+        {twice, "General", "Start", "first"},
+        {twice, "Other", "Start", "other"},
+        {twice, "General", "Ext", "<missing>"},
+        // Every kind of line end.
+        {"[General]\rA=1\rB=2\rC=3", "General", "B", "2"},
+        {"[General]\nA=1\nB=2\nC=3", "General", "B", "2"},
+        {"[General]\r\nA=1\n\rB=2\r\rC=3", "General", "C", "3"},
+        {"\xEF\xBB\xBF[General]\r\nA=1\r\n", "General", "A", "1"},
+        // Comments and odd lines are not keys.
+        {"[General]\r\n;Start=commented\r\nno equals sign\r\n[broken\r\nStart=real\r\n", "General",
+         "Start", "real"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.value, Find(row.text, row.section, row.key)) << row.text << "|" << row.key;
 }
 
 TEST(IniText, ExistingKeyIsRewrittenInPlaceAndOtherLinesKeptByteForByte)
@@ -132,21 +127,12 @@ TEST(IniText, EntriesThatWouldChangeTheFileStructureAreRefused)
 
 TEST(IniInt, ReadsLikeTheWindowsIntegerRead)
 {
-    EXPECT_EQ(7, IniIntFromText("", 7));
-    EXPECT_EQ(42, IniIntFromText("42", 7));
-    EXPECT_EQ(-5, IniIntFromText("-5", 7));
-    EXPECT_EQ(5, IniIntFromText("+5", 7));
-    EXPECT_EQ(12, IniIntFromText("12abc", 7));
-    EXPECT_EQ(0, IniIntFromText("abc", 7));
-    EXPECT_EQ(0, IniIntFromText("-", 7));
-    EXPECT_EQ(3, IniIntFromText(" \t3", 7));
-    EXPECT_EQ(26, IniIntFromText("0x1A", 7));
-    EXPECT_EQ(-26, IniIntFromText("-0x1a", 7));
-    EXPECT_EQ(15, IniIntFromText("0o17", 7));
-    EXPECT_EQ(5, IniIntFromText("0b101", 7));
-    EXPECT_EQ(0, IniIntFromText("0X1A", 7));
-    EXPECT_EQ(-1, IniIntFromText("4294967295", 7));
-    EXPECT_EQ(0, IniIntFromText("4294967296", 7));
+    const std::pair<const char*, int> rows[] = {
+        {"", 7},      {"42", 42},      {"-5", -5},    {"+5", 5},         {"12abc", 12},
+        {"abc", 0},   {"-", 0},        {" \t3", 3},   {"0x1A", 26},      {"-0x1a", -26},
+        {"0o17", 15}, {"0b101", 5},    {"0X1A", 0},   {"4294967295", -1}, {"4294967296", 0}};
+    for (const auto& row : rows)
+        EXPECT_EQ(row.second, IniIntFromText(row.first, 7)) << row.first;
 }
 
 class IniFileTest : public ::testing::Test {
