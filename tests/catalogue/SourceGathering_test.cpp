@@ -58,20 +58,6 @@ TEST(AddFile, CountsKilobytesOfOneThousandBytesPlusOne)
     }
 }
 
-TEST(AddFile, PassesThroughTheListsExtensionAndSizeFilters)
-{
-    TempFolder temp;
-    CFileList list(50, 50);
-    list.SetExtensions("mp3");
-    ASSERT_TRUE(CreateSizedFile(temp.Join("song.wav"), 2000000));
-    ASSERT_TRUE(CreateSizedFile(temp.Join("small.mp3"), 998999));
-    ASSERT_TRUE(CreateSizedFile(temp.Join("fits.MP3"), 999000));
-    EXPECT_EQ(-1, list.AddFile(temp.Join("song.wav")));
-    EXPECT_EQ(-1, list.AddFile(temp.Join("small.mp3")));
-    EXPECT_EQ(0, list.AddFile(temp.Join("fits.MP3")));
-    EXPECT_EQ(1000u, list.GetTotalKB());
-}
-
 TEST(AddFile, SplitsAtTheLastSeparator)
 {
     TempFolder temp;

@@ -73,43 +73,37 @@ TEST(IniText, ValuesAreFoundAsTheWindowsProfileReadFindsThem)
         EXPECT_EQ(row.value, Find(row.text, row.section, row.key)) << row.text << "|" << row.key;
 }
 
-TEST(IniText, ExistingKeyIsRewrittenInPlaceAndOtherLinesKeptByteForByte)
+TEST(IniText, AKeyIsRewrittenInPlaceOrAddedToItsSectionAndOtherLinesKeptByteForByte)
 {
-    const std::string text =
-        "; kept\n[General]\n  start = old value \nCaption = My Player\rChild=0\n\n[Next]\nX=1";
-    EXPECT_EQ("; kept\n[General]\nstart=new\r\nCaption = My Player\rChild=0\n\n[Next]\nX=1",
-              WithIniValue(text, "general", "Start", "new"));
-    // Only the first of duplicates is the key.
-    EXPECT_EQ("[General]\r\nA=9\r\nA=2\r\n", WithIniValue("[General]\r\nA=1\r\nA=2\r\n", "General", "A", "9"));
-}
-
-TEST(IniText, TheCallersNamesAreTrimmedAsTheFilesAre)
-{
-    const std::string text = "[General]\r\nStart=old\r\n";
-    EXPECT_EQ("old", Find(text, " General\t", "Start "));
-    EXPECT_EQ("[General]\r\nStart=new\r\n", WithIniValue(text, "General ", " Start", "new"));
-    EXPECT_EQ("[General]\r\nStart=old\r\nExt=mp3\r\n", WithIniValue(text, "General", "Ext ", "mp3"));
-    EXPECT_EQ("[Other]\r\nX=1\r\n", WithIniValue("", " Other ", "\tX", "1"));
-}
-
-TEST(IniText, NewKeyGoesAfterTheLastLineOfItsSection)
-{
-    EXPECT_EQ("[General]\r\nA=1\r\nB=2\r\n\r\n[Next]\r\nX=1\r\n",
-              WithIniValue("[General]\r\nA=1\r\n\r\n[Next]\r\nX=1\r\n", "General", "B", "2"));
-    EXPECT_EQ("[General]\r\nB=2\r\n", WithIniValue("[General]", "General", "B", "2"));
-    EXPECT_EQ("[General]\nA=1\r\nB=\r\n", WithIniValue("[General]\nA=1", "General", "B", ""));
-    // A later section of the same name does not count.
-    EXPECT_EQ("[General]\r\nA=2\r\n[Next]\r\n[General]\r\nA=1\r\n",
-              WithIniValue("[General]\r\n[Next]\r\n[General]\r\nA=1\r\n", "General", "A", "2"));
-}
-
-TEST(IniText, NewSectionGoesAtTheEnd)
-{
-    EXPECT_EQ("[General]\r\nStart=\r\n", WithIniValue("", "General", "Start", ""));
-    EXPECT_EQ("[Other]\nX=1\r\n[General]\r\nA=1\r\n",
-              WithIniValue("[Other]\nX=1", "General", "A", "1"));
-    EXPECT_EQ("[Other]\rX=1\r[General]\r\nA=1\r\n",
-              WithIniValue("[Other]\rX=1\r", "General", "A", "1"));
+    const struct {
+        std::string text, section, key, value, written;
+    } rows[] = {
+        {"; kept\n[General]\n  start = old value \nCaption = My Player\rChild=0\n\n[Next]\nX=1",
+         "general", "Start", "new",
+         "; kept\n[General]\nstart=new\r\nCaption = My Player\rChild=0\n\n[Next]\nX=1"},
+        // Only the first of duplicates is the key.
+        {"[General]\r\nA=1\r\nA=2\r\n", "General", "A", "9", "[General]\r\nA=9\r\nA=2\r\n"},
+        // The caller's names are trimmed as the file's are.
+        {"[General]\r\nStart=old\r\n", "General ", " Start", "new", "[General]\r\nStart=new\r\n"},
+        {"[General]\r\nStart=old\r\n", "General", "Ext ", "mp3",
+         "[General]\r\nStart=old\r\nExt=mp3\r\n"},
+        {"", " Other ", "\tX", "1", "[Other]\r\nX=1\r\n"},
+        // A new key goes after the last line of its section, not of a later
+        // section of the same name.
+        {"[General]\r\nA=1\r\n\r\n[Next]\r\nX=1\r\n", "General", "B", "2",
+         "[General]\r\nA=1\r\nB=2\r\n\r\n[Next]\r\nX=1\r\n"},
+        {"[General]", "General", "B", "2", "[General]\r\nB=2\r\n"},
+        {"[General]\nA=1", "General", "B", "", "[General]\nA=1\r\nB=\r\n"},
+        {"[General]\r\n[Next]\r\n[General]\r\nA=1\r\n", "General", "A", "2",
+         "[General]\r\nA=2\r\n[Next]\r\n[General]\r\nA=1\r\n"},
+        // A new section goes at the end.
+        {"", "General", "Start", "", "[General]\r\nStart=\r\n"},
+        {"[Other]\nX=1", "General", "A", "1", "[Other]\nX=1\r\n[General]\r\nA=1\r\n"},
+        {"[Other]\rX=1\r", "General", "A", "1", "[Other]\rX=1\r[General]\r\nA=1\r\n"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.written, WithIniValue(row.text, row.section, row.key, row.value)) << row.text;
+    EXPECT_EQ("old", Find("[General]\r\nStart=old\r\n", " General\t", "Start "));
 }
 
 TEST(IniText, EntriesThatWouldChangeTheFileStructureAreRefused)

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -125,45 +126,28 @@ TEST_F(SettingsTest, HandWrittenCaptionAndChildAreReadButNeverWritten)
               ReadBytes(ini));
 }
 
-TEST_F(SettingsTest, SizeKeysAreReadAsTextAndConvertedLikeAtoi)
+TEST_F(SettingsTest, SizeKeysReadTheDecimalPrefixAndTheOthersTheIntegerRead)
 {
-    UseFileWith("sizes.ini",
-                "[General]\r\nMaxView1=abc\r\nMaxView2=123abc\r\nMinFileSize=-5\r\nMaxFileSize=\r\n");
-    CSettings settings = Loaded();
-    EXPECT_EQ(0, settings.MaxView1);
-    EXPECT_EQ(123, settings.MaxView2);
-    EXPECT_EQ(-5, settings.MinFileSize);
-    EXPECT_EQ(0, settings.MaxFileSize);
+    // "0x1E" tells the reads apart: its decimal prefix is 0, the integer read 30.
+    std::string text = "[general]\r\n";
+    for (const char* key : {"maxview1", "MaxView2", "MinFileSize", "MaxFileSize", "QuickStart",
+                            "BestFit", "LicenseMessage", "Accessed", "Modified", "TopUp",
+                            "FreshDays", "CHILD"})
+        text += std::string(key) + "=0x1E\r\n";
+    UseFileWith("reads.ini", text);
+    CSettings s = Loaded();
+    EXPECT_EQ((std::vector<int>{0, 0, 0, 0}),
+              (std::vector<int>{s.MaxView1, s.MaxView2, s.MinFileSize, s.MaxFileSize}));
+    EXPECT_EQ(std::vector<int>(8, 30),
+              (std::vector<int>{s.QuickStart, s.BestFit, s.LicenseMessage, s.Accessed, s.Modified,
+                                s.TopUp, s.FreshDays, s.Child}));
 
-    UseFileWith("limits.ini", "[General]\r\nMaxView1=+42\r\nMaxView2=0x10\r\n"
-                              "MinFileSize=99999999999\r\nMaxFileSize=-99999999999\r\n");
-    settings.Load();
-    EXPECT_EQ(42, settings.MaxView1);
-    EXPECT_EQ(0, settings.MaxView2);
-    EXPECT_EQ(INT_MAX, settings.MinFileSize);
-    EXPECT_EQ(INT_MIN, settings.MaxFileSize);
-}
-
-TEST_F(SettingsTest, FlagAndDayKeysUseTheIntegerRead)
-{
-    UseFileWith("flags.ini", "[general]\r\nquickstart=0\r\nBestFit=\r\nAccessed=30\r\n"
-                             "Modified=-2\r\nCHILD=1\r\nLicenseMessage=7days\r\nfreshdays=45\r\n"
-                             "TopUp=1\r\n");
-    CSettings settings = Loaded();
-    EXPECT_EQ(45, settings.FreshDays);
-    EXPECT_EQ(0, settings.QuickStart);
-    EXPECT_EQ(1, settings.BestFit);
-    EXPECT_EQ(30, settings.Accessed);
-    EXPECT_EQ(-2, settings.Modified);
-    EXPECT_EQ(1, settings.Child);
-    EXPECT_EQ(7, settings.LicenseMessage);
-    EXPECT_EQ(1, settings.TopUp);
-
-    // Where the integer read and the size keys' read disagree.
-    UseFileWith("days.ini", "[General]\r\nAccessed=0x1E\r\nModified=4294967295\r\n");
-    settings.Load();
-    EXPECT_EQ(30, settings.Accessed);
-    EXPECT_EQ(-1, settings.Modified);
+    // An empty value: the decimal prefix is 0, the integer read keeps the default.
+    UseFileWith("empty.ini", "[General]\r\nMaxFileSize=\r\nBestFit=\r\nModified=4294967295\r\n");
+    s.Load();
+    EXPECT_EQ(0, s.MaxFileSize);
+    EXPECT_EQ(1, s.BestFit);
+    EXPECT_EQ(-1, s.Modified);
 }
 
 TEST_F(SettingsTest, AStartLongerThan4095CharactersIsCut)

@@ -16,6 +16,8 @@ TEST(StartFolders, PlusReadsSubfoldersBlanksAndEmptyItemsGo)
     EXPECT_EQ(platform::kPathsIgnoreCase ? "e:\\talk" : "E:\\Talk", folders[1].strFolder);
     EXPECT_FALSE(folders[1].bSubfolders);
     EXPECT_EQ("e:\\talk", folders[1].strListed);
+    EXPECT_TRUE(ParseStartFolders("").empty());
+    EXPECT_TRUE(ParseStartFolders(" , ,").empty());
 }
 
 TEST(StartFolders, OnlyTheLastPlusIsTakenOffAndALonePlusIsSkipped)
@@ -26,12 +28,6 @@ TEST(StartFolders, OnlyTheLastPlusIsTakenOffAndALonePlusIsSkipped)
     EXPECT_TRUE(folders[0].bSubfolders);
     EXPECT_EQ("c:\\b+", folders[1].strFolder);
     EXPECT_TRUE(folders[1].bSubfolders);
-}
-
-TEST(StartFolders, EmptySettingGivesNothing)
-{
-    EXPECT_TRUE(ParseStartFolders("").empty());
-    EXPECT_TRUE(ParseStartFolders(" , ,").empty());
 }
 
 // A picker opens at the folder the caret stands in, or the nearest one before it.
