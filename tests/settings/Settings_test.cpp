@@ -152,9 +152,6 @@ TEST_F(SettingsTest, SizeKeysReadTheDecimalPrefixAndTheOthersTheIntegerRead)
 
 TEST_F(SettingsTest, AStartLongerThan4095CharactersIsCut)
 {
-    const std::string folders = "C:\\Music+," + std::string(5000, 'x');
-    UseFileWith("long.ini", "[General]\r\nStart=" + folders + "\r\n");
-    EXPECT_EQ(folders.substr(0, 4095), Loaded().Start);
     // Characters, not bytes: "a" and 4094 of the 5000 three-byte "日".
     std::string nichi;
     for (int i = 0; i < 5000; ++i)

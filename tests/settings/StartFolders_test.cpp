@@ -18,16 +18,14 @@ TEST(StartFolders, PlusReadsSubfoldersBlanksAndEmptyItemsGo)
     EXPECT_EQ("e:\\talk", folders[1].strListed);
     EXPECT_TRUE(ParseStartFolders("").empty());
     EXPECT_TRUE(ParseStartFolders(" , ,").empty());
-}
 
-TEST(StartFolders, OnlyTheLastPlusIsTakenOffAndALonePlusIsSkipped)
-{
-    const std::vector<StartFolder> folders = ParseStartFolders("c:\\a +,+, + ,c:\\b++");
-    ASSERT_EQ(2u, folders.size());
-    EXPECT_EQ("c:\\a ", folders[0].strFolder);  // the blank before "+" stays
-    EXPECT_TRUE(folders[0].bSubfolders);
-    EXPECT_EQ("c:\\b+", folders[1].strFolder);
-    EXPECT_TRUE(folders[1].bSubfolders);
+    // Only the last plus is taken off, and a lone plus is skipped.
+    const std::vector<StartFolder> plus = ParseStartFolders("c:\\a +,+, + ,c:\\b++");
+    ASSERT_EQ(2u, plus.size());
+    EXPECT_EQ("c:\\a ", plus[0].strFolder);  // the blank before "+" stays
+    EXPECT_TRUE(plus[0].bSubfolders);
+    EXPECT_EQ("c:\\b+", plus[1].strFolder);
+    EXPECT_TRUE(plus[1].bSubfolders);
 }
 
 // A picker opens at the folder the caret stands in, or the nearest one before it.
