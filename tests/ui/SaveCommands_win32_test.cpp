@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <objbase.h>
-#include <shlobj.h>
-
 #include <algorithm>
 #include <filesystem>
 
@@ -47,39 +44,6 @@ std::string ProgressText()
 {
     HWND progress = FindWindowA(kDialogClass, kProgressCaption);
     return progress != NULL ? ItemText(progress, IDC_COPY_PATH) : std::string();
-}
-
-struct ShortcutFile {
-    bool loaded = false;
-    std::string description;
-    std::string target;
-};
-
-// Reads a written shortcut back through the shell's own link object.
-ShortcutFile LoadShortcut(const std::string& path)
-{
-    ShortcutFile shortcut;
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return shortcut;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH] = {};
-        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-        if (SUCCEEDED(file->Load(wide, STGM_READ))) {
-            char text[MAX_PATH] = {};
-            shortcut.loaded = true;
-            if (SUCCEEDED(link->GetDescription(text, MAX_PATH)))
-                shortcut.description = text;
-            text[0] = '\0';
-            if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH)))
-                shortcut.target = text;
-        }
-        file->Release();
-    }
-    link->Release();
-    return shortcut;
 }
 
 // The names of the files in `folder` and its subfolders with `extension` (any
@@ -233,7 +197,6 @@ TEST(SaveCommands, ShortcutsAreNamedAfterTheFileAndAnUnwritableHistoryStopsNoSav
     EXPECT_EQ(std::vector<std::string>{"Cannot write the history of saves:\r" + harness.history},
               harness.prompts.Messages());
     EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\song.mp3"));
-    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     const std::vector<std::pair<std::string, std::string>> links = {
         {"song.lnk", "song.mp3"}, {"a.b.lnk", "a.b.mp3"}, {"nodot.lnk", "nodot"}};
     for (size_t i = 0; i < links.size(); ++i) {
@@ -243,7 +206,6 @@ TEST(SaveCommands, ShortcutsAreNamedAfterTheFileAndAnUnwritableHistoryStopsNoSav
         EXPECT_EQ(links[i].second, shortcut.description);
         EXPECT_EQ(sources[i], shortcut.target);
     }
-    CoUninitialize();
 }
 
 TEST(SaveCommands, FailuresAreReportedFileByFileAndTheRestIsSaved)
