@@ -11,9 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -109,44 +111,58 @@ std::string ControlText(HWND dialog, int id)
     return text;
 }
 
-// Waits until the control shows `expected`; returns the text last seen.
-std::string WaitForControlText(HWND dialog, int id, const std::string& expected)
+bool WaitUntil(const std::function<bool()>& holds)
 {
-    std::string text;
     for (DWORD waited = 0; waited < kPatienceMs; waited += kPollMs) {
-        text = ControlText(dialog, id);
-        if (text == expected)
-            break;
+        if (holds())
+            return true;
         Sleep(kPollMs);
     }
-    return text;
+    return holds();
+}
+
+// A fresh folder holding a copy of the program, a folder of music with two files
+// of the given bytes, and the INI file the test writes.
+struct ProgramFolder {
+    ProgramFolder(uint64_t firstBytes, uint64_t secondBytes)
+    {
+        EXPECT_TRUE(CopyFileA(TARROWBY_PROGRAM, program.c_str(), TRUE)) << TARROWBY_PROGRAM;
+        EXPECT_TRUE(fixtures::MakeFolder(music));
+        EXPECT_TRUE(fixtures::CreateSizedFile(fixtures::JoinPath(music, "a.mp3"), firstBytes));
+        EXPECT_TRUE(fixtures::CreateSizedFile(fixtures::JoinPath(music, "b.mp3"), secondBytes));
+    }
+    fixtures::TempFolder root;
+    const std::string program = root.Join("Tarrowby.exe");
+    const std::string ini = root.Join("Tarrowby.ini");
+    const std::string music = root.Join("Music");
+};
+
+// The copy's main window once it shows the two files read; null when it never does.
+HWND WaitUntilReady(const RunningCopy& copy)
+{
+    EXPECT_TRUE(copy.Started()) << GetLastError();
+    HWND window = WaitForMainWindow(copy);
+    if (window == nullptr || !WaitUntil([&] {
+            return ControlText(window, IDC_SOURCE_COUNT) == "Source has 2 files";
+        }))
+        return nullptr;
+    return window;
 }
 
 // The file's bytes with "\r\n" read as "\n".
 std::string ReadText(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    std::string text;
-    for (char c : bytes.str()) {
-        if (c != '\r')
-            text += c;
-    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
 }
 
 std::vector<std::string> FolderNames(const std::string& folder)
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        names.push_back(found.cFileName);
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     return names;
 }
 
@@ -215,16 +231,6 @@ private:
     std::string m_strMark;
 };
 
-bool WaitUntil(const std::function<bool()>& holds)
-{
-    for (DWORD waited = 0; waited < kPatienceMs; waited += kPollMs) {
-        if (holds())
-            return true;
-        Sleep(kPollMs);
-    }
-    return holds();
-}
-
 // The window of the program's thread that has the keyboard focus.
 HWND FocusOf(HWND window)
 {
@@ -261,43 +267,32 @@ TEST(App, RunsOnceFromItsFolderAndSavesItsIniWhenClosed)
 {
     ASSERT_TRUE(MainWindows().empty()) << "a copy of the program is already running";
 
-    fixtures::TempFolder folder;
-    const std::string program = folder.Join("Tarrowby.exe");
-    const std::string ini = folder.Join("Tarrowby.ini");
-    ASSERT_TRUE(CopyFileA(TARROWBY_PROGRAM, program.c_str(), TRUE)) << TARROWBY_PROGRAM;
-    const std::string music = folder.Join("Music");
-    ASSERT_TRUE(fixtures::MakeFolder(music));
-    ASSERT_TRUE(fixtures::CreateSizedFile(fixtures::JoinPath(music, "First.mp3"), 1500 * 1024));
-    ASSERT_TRUE(fixtures::CreateSizedFile(fixtures::JoinPath(music, "Second.mp3"), 2500 * 1024));
-
+    ProgramFolder folder(1500 * 1024, 2500 * 1024);
     // Caption and Child are written only by hand; the four keys left out are
     // added at the end by the one save when the program closes.
     const std::string handWritten =
-        "[General]\nStart=" + music + "\nExt=mp3\nCaption=Player Window\nDest1=\nDest2=\n"
+        "[General]\nStart=" + folder.music + "\nExt=mp3\nCaption=Player Window\nDest1=\nDest2=\n"
         "MaxView1=65400\nMaxView2=32600\nQuickStart=0\nBestFit=1\nLicenseMessage=0\nChild=0\n";
-    ASSERT_TRUE(fixtures::WriteBytes(ini, handWritten));
+    ASSERT_TRUE(fixtures::WriteBytes(folder.ini, handWritten));
 
-    RunningCopy first(program, folder.Path());
-    ASSERT_TRUE(first.Started()) << GetLastError();
-    HWND window = WaitForMainWindow(first);
-    ASSERT_NE(nullptr, window) << "no main window within " << kPatienceMs << " ms";
-    EXPECT_EQ("Source has 2 files", WaitForControlText(window, IDC_SOURCE_COUNT, "Source has 2 files"));
-
+    RunningCopy first(folder.program, folder.root.Path());
+    HWND window = WaitUntilReady(first);
+    ASSERT_NE(nullptr, window) << "not ready within " << kPatienceMs << " ms";
     {
-        const std::vector<std::string> namesBefore = FolderNames(folder.Path());
-        RunningCopy second(program, folder.Path());
+        const std::vector<std::string> namesBefore = FolderNames(folder.root.Path());
+        RunningCopy second(folder.program, folder.root.Path());
         ASSERT_TRUE(second.Started()) << GetLastError();
         EXPECT_TRUE(second.HasEnded(kPatienceMs)) << "the second copy kept running";
         EXPECT_EQ(std::vector<HWND>{window}, MainWindows());
-        EXPECT_EQ(handWritten, ReadText(ini));
-        EXPECT_EQ(namesBefore, FolderNames(folder.Path()));
+        EXPECT_EQ(handWritten, ReadText(folder.ini));
+        EXPECT_EQ(namesBefore, FolderNames(folder.root.Path()));
     }
 
     ASSERT_TRUE(PostMessageA(window, WM_CLOSE, 0, 0));
     ASSERT_TRUE(first.HasEnded(kPatienceMs)) << "the program did not end after WM_CLOSE";
     EXPECT_TRUE(MainWindows().empty());
     EXPECT_EQ(handWritten + "Accessed=0\nModified=0\nMinFileSize=1000\nMaxFileSize=100000\n",
-              ReadText(ini));
+              ReadText(folder.ini));
 }
 
 // Under Wine on a bare X server, with the keys and clicks of a user: Return
@@ -311,33 +306,24 @@ TEST(App, KeysAndClicksLoseNoWorkAndNoFiles)
     if (!x.Available())
         GTEST_SKIP() << "needs Wine and xdotool";
     ASSERT_TRUE(MainWindows().empty()) << "a copy of the program is already running";
-    fixtures::TempFolder folder;
-    const std::string program = folder.Join("Tarrowby.exe");
-    ASSERT_TRUE(CopyFileA(TARROWBY_PROGRAM, program.c_str(), TRUE)) << TARROWBY_PROGRAM;
-    const std::string music = folder.Join("Music");
-    const std::string dest = folder.Join("Dest");
-    const std::string kept = fixtures::JoinPath(dest, "kept.mp3");
-    ASSERT_TRUE(fixtures::MakeFolder(music) && fixtures::MakeFolder(dest));
     // 1500 and 1200 KB: every Sample takes both and fills Max KB exactly.
-    ASSERT_TRUE(fixtures::CreateSizedFile(fixtures::JoinPath(music, "a.mp3"), 1499000));
-    ASSERT_TRUE(fixtures::CreateSizedFile(fixtures::JoinPath(music, "b.mp3"), 1199000));
-    ASSERT_TRUE(fixtures::WriteBytes(kept, "kept"));
-    ASSERT_TRUE(fixtures::WriteBytes(
-        folder.Join("Tarrowby.ini"), "[General]\nStart=" + music + "," + music +
-                                         "\\\nMaxView1=2700\nDest1=" + dest +
-                                         "\nQuickStart=0\nLicenseMessage=0\n"));
+    ProgramFolder folder(1499000, 1199000);
+    const std::string dest = folder.root.Join("Dest");
+    const std::string kept = fixtures::JoinPath(dest, "kept.mp3");
+    ASSERT_TRUE(fixtures::MakeFolder(dest) && fixtures::WriteBytes(kept, "kept"));
+    ASSERT_TRUE(fixtures::WriteBytes(folder.ini, "[General]\nStart=" + folder.music + "," +
+                                                     folder.music + "\\\nMaxView1=2700\nDest1=" +
+                                                     dest + "\nQuickStart=0\nLicenseMessage=0\n"));
 
-    RunningCopy copy(program, folder.Path());
-    ASSERT_TRUE(copy.Started()) << GetLastError();
-    HWND window = WaitForMainWindow(copy);
+    RunningCopy copy(folder.program, folder.root.Path());
+    HWND window = WaitUntilReady(copy);
     ASSERT_NE(nullptr, window);
-    EXPECT_EQ("Source has 2 files", WaitForControlText(window, IDC_SOURCE_COUNT, "Source has 2 files"));
     EXPECT_EQ(1, SendDlgItemMessageA(window, IDC_SOURCE_FOLDERS, LB_GETCOUNT, 0, 0));
     const std::string full = "2 files, 2,700 KB for internal mem";
     HWND list = GetDlgItem(window, IDC_SAMPLE_LIST);
 
     ASSERT_TRUE(x.Click(GetDlgItem(window, IDC_SAMPLE)));
-    EXPECT_EQ(full, WaitForControlText(window, IDC_SAMPLE_TOTALS, full));
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(window, IDC_SAMPLE_TOTALS) == full; }));
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == list; }));
     ASSERT_TRUE(x.Key("Return"));
     EXPECT_FALSE(copy.HasEnded(1000));

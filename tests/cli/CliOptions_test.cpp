@@ -46,19 +46,7 @@ TEST(ParseCommandLine, NothingAfterEqualsIsAnEmptyValueNeverTheNextArgument)
     EXPECT_EQ(std::vector<std::string>{"keep.mp3"}, flag.options.sources);
 }
 
-TEST(ParseCommandLine, AShortFlagFollowedByADashIsNoOption)
-{
-    const Parsed dash = Parse({"-0-", "--quiet"});
-    EXPECT_EQ(ParseOutcome::kBadUsage, dash.outcome);
-    EXPECT_EQ("The following argument was not expected: -0-", dash.error);
-    // After "--" every argument is a source, "-0-" and "--m3u=" too.
-    const Parsed ended = Parse({"-0", "--", "-0-", "--m3u="});
-    ASSERT_EQ(ParseOutcome::kRun, ended.outcome);
-    EXPECT_TRUE(ended.options.nullEnds);
-    EXPECT_EQ((std::vector<std::string>{"-0-", "--m3u="}), ended.options.sources);
-}
-
-TEST(ParseCommandLine, NumbersAreDecimalDigitsWithinTheirRange)
+TEST(ParseCommandLine, NumbersAreDecimalDigitsWithinTheirRangeAndFlagsStandAlone)
 {
     const std::string kb = "--max-kb: takes a whole number from 1 to 4294967295, not ";
     const struct {
@@ -78,6 +66,7 @@ TEST(ParseCommandLine, NumbersAreDecimalDigitsWithinTheirRange)
         {{"--fresh", "-1"}, "--fresh"},
         {{"--bogus"}, "--bogus"},
         {{"--json", "-0"}, "excludes"},
+        {{"-0-", "--quiet"}, "The following argument was not expected: -0-"},
     };
     for (const auto& c : refused) {
         const Parsed parsed = Parse(c.args);
@@ -94,6 +83,12 @@ TEST(ParseCommandLine, NumbersAreDecimalDigitsWithinTheirRange)
     EXPECT_EQ(0u, options.seed.value_or(1));
     EXPECT_EQ(2147483647, options.accessedDays.value_or(0));
     EXPECT_EQ(0u, options.maxFileKB.value_or(1));
+
+    // After "--" every argument is a source, "-0-" and "--m3u=" too.
+    const Parsed ended = Parse({"-0", "--", "-0-", "--m3u="});
+    ASSERT_EQ(ParseOutcome::kRun, ended.outcome);
+    EXPECT_TRUE(ended.options.nullEnds);
+    EXPECT_EQ((std::vector<std::string>{"-0-", "--m3u="}), ended.options.sources);
 }
 
 TEST(ParseCommandLine, TheLastOfARepeatedOptionOrOfAPairCounts)

@@ -1,9 +1,10 @@
 // The command line's readers and writers of text: capacities, JSON strings,
-// playlists of saved files, and lines fitted to a terminal.
+// samples, playlists of saved files, and lines fitted to a terminal.
 #include "cli/Capacity.h"
 #include "cli/SampleText.h"
 #include "cli/TerminalText.h"
 #include "platform/Paths.h"
+#include "platform/TerminalColumns.h"
 
 #include <gtest/gtest.h>
 
@@ -119,9 +120,43 @@ TEST(SavedFilesPlaylist, ListsFilesBelowItsFolderRelativelyAndTheRestWhole)
     }
 }
 
+TEST(SampleText, LinesAndOneJsonObjectWithEachFileAndTheSampleCounts)
+{
+    CFileList sample(4, 4);
+    sample.SetMinKB(0);
+    sample.SetMaxKB(UINT32_MAX);
+    EXPECT_EQ("{\"files\": [],\n \"count\": 0,\n \"total_kb\": 0,\n \"max_kb\": 5,\n"
+              " \"view\": \"external\",\n \"seed\": 0}\n",
+              SampleJson(sample, NameOrder(sample), 5, true, 0));
+    sample.AddEntry("/m", "b.mp3", 20);
+    sample.AddEntry("/m/s", "A.mp3", 3);
+    EXPECT_EQ("{\"files\": [\n  {\"name\": \"A.mp3\", \"folder\": \"/m/s\", \"path\": " +
+                  JsonString(platform::JoinPath("/m/s", "A.mp3")) +
+                  ", \"kb\": 3},\n  {\"name\": \"b.mp3\", \"folder\": \"/m\", \"path\": " +
+                  JsonString(platform::JoinPath("/m", "b.mp3")) +
+                  ", \"kb\": 20}\n],\n \"count\": 2,\n \"total_kb\": 23,\n \"max_kb\": 99,\n"
+                  " \"view\": \"internal\",\n \"seed\": 7}\n",
+              SampleJson(sample, NameOrder(sample), 99, false, 7));
+    // KB, a tab and the full path, by name whatever the case.
+    EXPECT_EQ("3\t" + platform::JoinPath("/m/s", "A.mp3") + "\n20\t" +
+                  platform::JoinPath("/m", "b.mp3") + "\n",
+              SampleLines(sample, NameOrder(sample), '\n'));
+}
+
+// Lines fitted to a terminal, measured as it counts columns.
+const std::string kWide = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";  // three, two columns each
+const std::string kRocket = "\xF0\x9F\x9A\x80";  // U+1F680, an emoji two columns wide
+
+std::string Repeated(const std::string& text, int times)
+{
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+
 TEST(FitLine, ALongPathLosesItsStartBetweenCharacters)
 {
-    const std::string wide = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E";  // three, two columns each
     const struct {
         std::string head, path, tail;
         std::size_t width;
@@ -130,19 +165,56 @@ TEST(FitLine, ALongPathLosesItsStartBetweenCharacters)
         {"Reading ", "/a/b", " 3", 14, "Reading /a/b 3"},
         {"Reading ", "/a/bc", " 3", 14, "Reading ...c 3"},
         {"R ", "/abcdefghij", "", 8, "R ...hij"},
-        {"", wide, "", 6, wide},
-        {"", wide, "", 5, "...\xE8\xAA\x9E"},
-        {"", wide, "", 4, "..."},
+        {"", kWide, "", 6, kWide},
+        {"", kWide, "", 5, "...\xE8\xAA\x9E"},
+        {"", kWide, "", 4, "..."},
         {"", "a\nb\x1B" "c\xFF", "", 10, "a?b?c?"},
         {"", "a\xC2\x85" "b", "", 10, "a?b"},
         {"Reading ", "/x/y", "", 5, "Readi"},
+        // 3 columns of "..." and eight rockets make 19; a ninth would make 21.
+        {"", Repeated(kRocket, 30), "", 20, "..." + Repeated(kRocket, 8)},
+        {"Reading \xFF ", Repeated(kRocket, 30), "  12 files", 79,
+         "Reading \xFF ..." + Repeated(kRocket, 28) + "  12 files"},
     };
     for (const auto& c : cases) {
         const std::string line = FitLine(c.head, c.path, c.tail, c.width);
         EXPECT_EQ(c.line, line) << c.width;
         EXPECT_GE(c.width, LineColumns(line)) << line;
     }
-    EXPECT_EQ(9u, LineColumns("ab" + wide + "\xC3\xA9"));
+    if (platform::TerminalColumns(0x301) == 0) {
+        // A joining accent stays with its letter when the start is cut off.
+        EXPECT_EQ("...e\xCC\x81", FitLine("", Repeated("e\xCC\x81", 9), "", 4));
+    }
+}
+
+TEST(LineColumns, ColumnsAsTheTerminalCountsThem)
+{
+    const struct {
+        std::string text;
+        std::size_t columns;
+    } rows[] = {
+        {"abc", 3},
+        {"ab" + kWide + "\xC3\xA9", 9},
+        {"\xE2\x9A\xA1\xE2\x9C\x85", 4},  // U+26A1 and U+2705, emoji among symbols
+        {kRocket, 2},
+        // Bytes that begin no character take a column each, and are stepped over.
+        {"\xFF\xFE", 2},
+        {"a\xE6\x97", 3},
+        {"\x80" + kRocket, 3},
+        {"Reading \xFF ..." + Repeated(kRocket, 28) + "  12 files", 79},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.columns, LineColumns(row.text)) << row.text;
+    for (const char32_t wide : {0x1100, 0x115F, 0x26A1, 0x2705, 0x3000, 0xFF01, 0x1F680, 0x1F9FF,
+                                0x20000, 0x3134A}) {
+        EXPECT_TRUE(platform::IsWideCharacter(wide)) << std::hex << wide;
+        EXPECT_EQ(2, platform::TerminalColumns(wide)) << std::hex << wide;
+    }
+    for (const char32_t narrow : {0x41, 0xE9, 0x10FF, 0x303F, 0x26A0, 0x2704, 0x1F6C6, 0x3134B,
+                                  0x10FFFF}) {
+        EXPECT_FALSE(platform::IsWideCharacter(narrow)) << std::hex << narrow;
+        EXPECT_EQ(1, platform::TerminalColumns(narrow)) << std::hex << narrow;
+    }
 }
 
 }  // namespace

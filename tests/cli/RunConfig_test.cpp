@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
+#include <string>
 
 namespace {
 
@@ -75,24 +77,61 @@ Resolved Resolve(const Change& change)
     return resolved;
 }
 
+// The resolved run as words "name=value", in a fixed order.
+std::string Words(const RunConfig& c)
+{
+    const char* outputs[] = {"lines", "nul", "json"};
+    std::ostringstream words;
+    words << "min-kb=" << c.filters.nMinKB << " max-file-kb=" << c.filters.nMaxKB
+          << " ext=" << c.filters.strExtensions << " accessed=" << c.filters.nAccessedDays
+          << " modified=" << c.filters.nModifiedDays << " max-kb=" << c.maxKB
+          << " unit=" << c.allocationUnit << " resample=" << c.resample << " top-up=" << c.topUp
+          << " replace=" << c.replace << " external=" << c.externalMem << " seed=" << c.seed
+          << " fresh=" << c.freshDays << " history=" << c.history
+          << " output=" << outputs[static_cast<int>(c.output)] << " progress=" << c.showProgress
+          << " sources=";
+    for (const SourceArgument& source : c.sources)
+        words << source.path << (source.kind == SourceKind::kFolderTree ? "+," : ",");
+    words << " avoid=";
+    for (const SourceArgument& source : c.avoid)
+        words << source.path << ",";
+    words << " saves=";
+    for (const SaveRequest& save : c.saves)
+        words << (save.links ? "links:" : "copy:") << save.folder << ":" << save.lastFill.size() << ",";
+    words << " m3u=" << c.playlist << " convert=";
+    if (c.convert)
+        words << ConvertTargetText(c.convert->target) << ":" << c.convert->converter << ":"
+              << c.convert->prober << ":" << c.convert->cacheFolder;
+    return words.str();
+}
+
+// The words of `config` that differ from those of a run with nothing changed.
+std::string Changed(const RunConfig& config)
+{
+    std::istringstream plain(Words(Resolve([](CliOptions&, RunFacts&) {}).config));
+    std::istringstream words(Words(config));
+    std::string changed;
+    for (std::string word, before; words >> word && plain >> before;) {
+        if (word != before)
+            changed += (changed.empty() ? "" : " ") + word;
+    }
+    return changed;
+}
+
 TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
 {
+    EXPECT_EQ("min-kb=1000 max-file-kb=100000 ext=mp3 accessed=0 modified=0 max-kb=32600 unit=0 "
+              "resample=1 top-up=0 replace=0 external=0 seed=77 fresh=0 history=" +
+                  platform::JoinPath("/state", "history") +
+                  " output=lines progress=0 sources=/music, avoid= saves= m3u= convert=",
+              Words(Resolve([](CliOptions&, RunFacts&) {}).config));
+
+    const uint64_t kFree = 8000000000;
     const struct {
         const char* what;
         Change change;
-        std::function<bool(const RunConfig&)> holds;
+        std::string changed;
     } cases[] = {
-        {"defaults", [](CliOptions&, RunFacts&) {},
-         [](const RunConfig& c) {
-             return c.filters.nMinKB == 1000 && c.filters.nMaxKB == 100000 &&
-                    c.filters.strExtensions == "mp3" && c.maxKB == 32600 && c.resample &&
-                    !c.topUp && c.seed == 77 && c.freshDays == 0 &&
-                    c.filters.nAccessedDays == 0 && c.filters.nModifiedDays == 0 &&
-                    !c.externalMem && c.saves.empty() && c.playlist.empty() &&
-                    c.output == OutputForm::kLines && !c.showProgress && c.allocationUnit == 0 &&
-                    c.history == platform::JoinPath("/state", "history") &&
-                    c.sources.size() == 1 && c.sources[0].path == "/music";
-         }},
         {"settings",
          [](CliOptions&, RunFacts& f) {
              f.settings.MinFileSize = 5;
@@ -105,12 +144,8 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
              f.settings.TopUp = 1;
              f.settings.FreshDays = 10;
          },
-         [](const RunConfig& c) {
-             return c.filters.nMinKB == 5 && c.filters.nMaxKB == 6 &&
-                    c.filters.strExtensions == "wav" && c.filters.nAccessedDays == 7 &&
-                    c.filters.nModifiedDays == 8 && c.maxKB == 9 && !c.resample && c.topUp &&
-                    c.freshDays == 10;
-         }},
+         "min-kb=5 max-file-kb=6 ext=wav accessed=7 modified=8 max-kb=9 resample=0 top-up=1 "
+         "fresh=10"},
         {"options over settings",
          [](CliOptions& o, RunFacts& f) {
              f.settings.BestFit = 0;
@@ -127,40 +162,25 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
              o.freshDays = 0;
              o.seed = 0;
          },
-         [](const RunConfig& c) {
-             return c.filters.nMinKB == 1 && c.filters.nMaxKB == 2 &&
-                    c.filters.strExtensions.empty() && c.filters.nAccessedDays == 3 &&
-                    c.filters.nModifiedDays == 4 && c.maxKB == 5 && c.resample && !c.topUp &&
-                    c.freshDays == 0 && c.seed == 0;
-         }},
+         "min-kb=1 max-file-kb=2 ext= accessed=3 modified=4 max-kb=5 seed=0"},
         {"external memory",
          [](CliOptions& o, RunFacts& f) {
              o.external = true;
              f.settings.MaxView2 = 2500;
          },
-         [](const RunConfig& c) { return c.externalMem && c.maxKB == 2500; }},
+         "max-kb=2500 external=1"},
         {"start folders come first",
          [](CliOptions&, RunFacts& f) {
              f.startFolders = {Found("/start", SourceKind::kFolderTree)};
              f.avoid = {Found("/card")};
          },
-         [](const RunConfig& c) {
-             return c.sources.size() == 2 && c.sources[0].path == "/start" &&
-                    c.sources[0].kind == SourceKind::kFolderTree && c.avoid.size() == 1;
-         }},
-        {"progress on a terminal",
-         [](CliOptions&, RunFacts& f) { f.standardErrorIsTerminal = true; },
-         [](const RunConfig& c) { return c.showProgress; }},
+         "sources=/start+,/music, avoid=/card,"},
+        {"progress on a terminal", [](CliOptions&, RunFacts& f) { f.standardErrorIsTerminal = true; },
+         "progress=1"},
         {"--quiet on a terminal",
-         [](CliOptions& o, RunFacts& f) {
-             f.standardErrorIsTerminal = true;
-             o.quiet = true;
-         },
-         [](const RunConfig& c) { return !c.showProgress; }},
-        {"--json", [](CliOptions& o, RunFacts&) { o.json = true; },
-         [](const RunConfig& c) { return c.output == OutputForm::kJson; }},
-        {"-0", [](CliOptions& o, RunFacts&) { o.nullEnds = true; },
-         [](const RunConfig& c) { return c.output == OutputForm::kNullEndedLines; }},
+         [](CliOptions& o, RunFacts& f) { o.quiet = f.standardErrorIsTerminal = true; }, ""},
+        {"--json", [](CliOptions& o, RunFacts&) { o.json = true; }, "output=json"},
+        {"-0", [](CliOptions& o, RunFacts&) { o.nullEnds = true; }, "output=nul"},
         {"copies and links, with the last fill",
          [](CliOptions& o, RunFacts& f) {
              o.replace = true;
@@ -168,47 +188,29 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
              f.copyTo->lastFill = {"/card/old.mp3"};
              f.linksTo = Reached("/links/", 0);
          },
-         [](const RunConfig& c) {
-             return c.replace && c.saves.size() == 2 && c.saves[0].folder == "/card/" &&
-                    !c.saves[0].links && c.saves[0].lastFill.size() == 1 &&
-                    c.saves[1].folder == "/links/" && c.saves[1].links;
-         }},
-        {"--m3u", [](CliOptions&, RunFacts& f) { f.m3u = NewFile("/out.m3u"); },
-         [](const RunConfig& c) { return c.playlist == "/out.m3u"; }},
+         "replace=1 saves=copy:/card/:1,links:/links/:0,"},
+        {"--m3u", [](CliOptions&, RunFacts& f) { f.m3u = NewFile("/out.m3u"); }, "m3u=/out.m3u"},
         {"--history wins over the settings'",
          [](CliOptions&, RunFacts& f) {
              f.settingsFile = "/my.ini";
              f.history = NewFile("/h");
          },
-         [](const RunConfig& c) { return c.history == "/h"; }},
+         "history=/h"},
         {"the history beside the settings",
          [](CliOptions&, RunFacts& f) {
              f.settingsFile = "/my.ini";
              f.stateFolder.clear();
          },
-         [](const RunConfig& c) { return c.history == HistoryPathForSettings("/my.ini"); }},
-        {"no place for the history",
-         [](CliOptions&, RunFacts& f) { f.stateFolder.clear(); },
-         [](const RunConfig& c) { return c.history.empty(); }},
-        {"--capacity then --m3u",
-         [](CliOptions& o, RunFacts& f) {
-             o.capacity = "3M";
-             f.m3u = NewFile("/out.m3u");
-         },
-         [](const RunConfig& c) { return c.maxKB == 3000 && c.playlist == "/out.m3u"; }},
-        {"no conversion by default", [](CliOptions&, RunFacts&) {},
-         [](const RunConfig& c) { return !c.convert; }},
+         "history=" + HistoryPathForSettings("/my.ini")},
+        {"no place for the history", [](CliOptions&, RunFacts& f) { f.stateFolder.clear(); },
+         "history="},
         {"the settings' Convert, with the common audio extensions",
          [](CliOptions&, RunFacts& f) {
              f.settings.Convert = "opus:96";
              f.convert = Converter();
          },
-         [](const RunConfig& c) {
-             return c.convert && ConvertTargetText(c.convert->target) == "opus:96" &&
-                    c.convert->converter == "/bin/ffmpeg" && c.convert->prober == "/bin/ffprobe" &&
-                    c.convert->cacheFolder == "/cache" &&
-                    c.filters.strExtensions == "mp3,flac,m4a,aac,ogg,oga,opus,wav,aiff,aif,wma";
-         }},
+         "ext=mp3,flac,m4a,aac,ogg,oga,opus,wav,aiff,aif,wma "
+         "convert=opus:96:/bin/ffmpeg:/bin/ffprobe:/cache"},
         {"--convert over the settings, the extensions given kept",
          [](CliOptions& o, RunFacts& f) {
              f.settings.Convert = "opus:96";
@@ -216,70 +218,56 @@ TEST(ResolveRunConfig, AnOptionWinsOverTheSettingsWhichWinOverTheDefault)
              o.convert = "mp3:128k";
              f.convert = Converter();
          },
-         [](const RunConfig& c) {
-             return c.convert && ConvertTargetText(c.convert->target) == "mp3:128" &&
-                    c.filters.strExtensions == "flac";
-         }},
+         "ext=flac convert=mp3:128:/bin/ffmpeg:/bin/ffprobe:/cache"},
         {"--no-convert over the settings",
          [](CliOptions& o, RunFacts& f) {
              f.settings.Convert = "opus:96";
              o.convert = "";
          },
-         [](const RunConfig& c) { return !c.convert && c.filters.strExtensions == "mp3"; }},
+         ""},
         {"links point at the originals",
          [](CliOptions& o, RunFacts& f) {
              o.convert = "mp3";
              f.linksTo = Reached("/card/", 0);
          },
-         [](const RunConfig& c) { return !c.convert; }},
-    };
-    for (const auto& c : cases) {
-        const Resolved resolved = Resolve(c.change);
-        EXPECT_TRUE(resolved.ok) << c.what << ": " << resolved.problem;
-        EXPECT_TRUE(c.holds(resolved.config)) << c.what;
-    }
-}
-
-TEST(ResolveRunConfig, CapacityInTheUnitsPeopleHaveAndTheFreeSpace)
-{
-    const uint64_t kFree = 8000000000;
-    const struct {
-        const char* what;
-        Change change;
-        uint32_t maxKB;
-        uint32_t allocationUnit;
-    } cases[] = {
-        {"a size", [](CliOptions& o, RunFacts&) { o.capacity = "3.7GiB"; }, 3972844, 0},
-        {"a size counted on the card",
+         "saves=links:/card/:0,"},
+        // Capacity in the units people have, and the free space less what stays free.
+        {"--capacity then --m3u",
          [](CliOptions& o, RunFacts& f) {
+             o.capacity = "3M";
+             f.m3u = NewFile("/out.m3u");
+         },
+         "max-kb=3000 m3u=/out.m3u"},
+        {"a size", [](CliOptions& o, RunFacts&) { o.capacity = "3.7GiB"; }, "max-kb=3972844"},
+        {"a size counted on the card",
+         [=](CliOptions& o, RunFacts& f) {
              o.capacity = "1G";
              f.copyTo = Reached("/card/", kFree);
          },
-         1000000, 4096},
-        {"the free space, less what stays free",
-         [](CliOptions& o, RunFacts& f) {
+         "max-kb=1000000 unit=4096 saves=copy:/card/:0,"},
+        {"the free space",
+         [=](CliOptions& o, RunFacts& f) {
              o.capacity = "free";
              f.linksTo = Reached("/card/", kFree);
          },
-         CapacityKB(FillableBytes(kFree, 4096)), 4096},
+         "max-kb=7992000 unit=4096 saves=links:/card/:0,"},
         {"the free space of the first save folder, and the last fill's",
-         [](CliOptions& o, RunFacts& f) {
+         [=](CliOptions& o, RunFacts& f) {
              o.capacity = "FREE";
              f.copyTo = Reached("/card/", kFree);
              f.copyTo->lastFillBytes = 1000000000;
              f.linksTo = Reached("/links/", 1);
          },
-         CapacityKB(FillableBytes(kFree + 1000000000, 4096)), 4096},
+         "max-kb=8991000 unit=4096 saves=copy:/card/:0,links:/links/:0,"},
     };
     for (const auto& c : cases) {
         const Resolved resolved = Resolve(c.change);
-        ASSERT_TRUE(resolved.ok) << c.what << ": " << resolved.problem;
-        EXPECT_EQ(c.maxKB, resolved.config.maxKB) << c.what;
-        EXPECT_EQ(c.allocationUnit, resolved.config.allocationUnit) << c.what;
+        EXPECT_TRUE(resolved.ok) << c.what << ": " << resolved.problem;
+        EXPECT_EQ(c.changed, Changed(resolved.config)) << c.what;
     }
 }
 
-// The paths a run refuses are found on the disk by CliTree.APathThatCannotBeUsedStopsTheRun.
+// The paths a run refuses are found on the disk by CliTree.BadInputStopsBeforeAnythingIsWritten.
 TEST(ResolveRunConfig, WhatStopsARunIsSaidInOneLine)
 {
     const struct {

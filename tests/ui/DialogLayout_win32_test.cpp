@@ -436,7 +436,7 @@ TEST(DialogLayout, TheIconsAreThoseOfTheScaling)
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     MainDlgHarness harness;
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
+    harness.WriteQuietIni();
     harness.Run([dpi](HWND dialog) {
         EXPECT_EQ(MulDiv(16, dpi, 96), IconWidth(dialog, ICON_SMALL));
         EXPECT_EQ(MulDiv(32, dpi, 96), IconWidth(dialog, ICON_BIG));

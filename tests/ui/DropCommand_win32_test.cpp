@@ -57,8 +57,7 @@ TEST(DropCommand, ChildAndViewChooseTheReceiverAndPathsFollowTheRows)
         const std::string c = harness.MakeFile("Other\\c.mp3", 1200);
         const std::string d = harness.MakeFile("Music\\d.mp3", 1400);
         const std::string caption = UniqueCaption();
-        harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Caption=" + caption,
-                          "Child=" + std::to_string(child)});
+        harness.WriteQuietIni({"Caption=" + caption, "Child=" + std::to_string(child)});
         harness.prompts.fileAnswers = {std::vector<std::string>{a, b, c},
                                        std::vector<std::string>{d}};
         DropReceiver memory(caption, 2);
@@ -90,7 +89,7 @@ TEST(DropCommand, MissingWindowOrChildIsReportedAndNothingDropped)
 {
     MainDlgHarness harness;
     const std::string caption = UniqueCaption();
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Caption=" + caption});
+    harness.WriteQuietIni({"Caption=" + caption});
     harness.prompts.messageAnswers = {IDOK, IDOK};
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_DROP_ON_RIO);  // no such window

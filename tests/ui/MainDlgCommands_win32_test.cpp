@@ -12,14 +12,6 @@
 
 namespace {
 
-const std::vector<std::string> kQuiet = {"LicenseMessage=0", "QuickStart=0"};
-
-std::vector<std::string> With(std::vector<std::string> lines, const std::vector<std::string>& more)
-{
-    lines.insert(lines.end(), more.begin(), more.end());
-    return lines;
-}
-
 uint32_t TotalKB(HWND dialog)
 {
     uint32_t total = 0;
@@ -49,8 +41,8 @@ TEST(MainDlgCommands, EachViewKeepsItsOwnSampleMaxKbAndDest)
 {
     MainDlgHarness harness;
     const std::string music = MakeMusic(harness);
-    harness.WriteIni(With(kQuiet, {"Start=" + music, "MaxView1=5000", "MaxView2=8000",
-                                   "Dest1=C:\\One", "Dest2=C:\\Two", "BestFit=0"}));
+    harness.WriteQuietIni({"Start=" + music, "MaxView1=5000", "MaxView2=8000", "Dest1=C:\\One",
+                           "Dest2=C:\\Two", "BestFit=0"});
     harness.Run([](HWND dialog) {
         EXPECT_EQ("5000", ItemText(dialog, IDC_MAX_KB));
         EXPECT_EQ("C:\\One", ItemText(dialog, IDC_DEST));
@@ -97,11 +89,12 @@ TEST(MainDlgCommands, EachViewKeepsItsOwnSampleMaxKbAndDest)
     EXPECT_NE(std::string::npos, ini.find("BestFit=0\n"));
 }
 
-TEST(MainDlgCommands, SampleStaysWithinMaxKbAndStopsWhenFull)
+TEST(MainDlgCommands, SampleStaysWithinMaxKbStopsWhenFullAndOutlivesClearSource)
 {
     MainDlgHarness harness;
     const std::string music = MakeMusic(harness);
-    harness.WriteIni(With(kQuiet, {"Start=" + music, "MaxView1=4000"}));
+    harness.WriteQuietIni({"Start=" + music, "MaxView1=4000"});
+    harness.prompts.messageAnswers = {IDCANCEL, IDOK};
     harness.Run([](HWND dialog) {
         ClickButton(dialog, IDC_SAMPLE);
         const uint32_t total = TotalKB(dialog);
@@ -126,8 +119,23 @@ TEST(MainDlgCommands, SampleStaysWithinMaxKbAndStopsWhenFull)
         EXPECT_EQ(Totals(0, 0, "internal mem"), ItemText(dialog, IDC_SAMPLE_TOTALS));
         EXPECT_FALSE(IsItemEnabled(dialog, IDC_EXCLUDE));
         EXPECT_FALSE(IsItemEnabled(dialog, IDC_CLEAR_SAMPLE));
+
+        // Clear source, cancelled and then confirmed, leaves the sample alone.
+        ClickButton(dialog, IDC_SAMPLE);
+        const std::vector<std::string> sample = ColumnTexts(dialog, 0);
+        ClickButton(dialog, IDC_CLEAR_SOURCE);
+        EXPECT_EQ("Source has 10 files", ItemText(dialog, IDC_SOURCE_COUNT));
+        EXPECT_EQ(1u, ListBoxTexts(dialog, IDC_SOURCE_FOLDERS).size());
+        ClickButton(dialog, IDC_CLEAR_SOURCE);
+        EXPECT_EQ("Source has 0 files", ItemText(dialog, IDC_SOURCE_COUNT));
+        EXPECT_TRUE(ListBoxTexts(dialog, IDC_SOURCE_FOLDERS).empty());
+        EXPECT_EQ(sample, ColumnTexts(dialog, 0));
+        EXPECT_FALSE(IsItemEnabled(dialog, IDC_SAMPLE));
         ClickButton(dialog, IDCANCEL);
     });
+    EXPECT_EQ((std::vector<std::string>(2, "Clear list of source files?")), harness.prompts.Messages());
+    for (const PromptCall& call : harness.prompts.calls)
+        EXPECT_EQ(static_cast<unsigned>(MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONEXCLAMATION), call.nStyle);
 }
 
 TEST(MainDlgCommands, TopUpFromOptionsFillsTheRoomTheDrawLeft)
@@ -139,8 +147,8 @@ TEST(MainDlgCommands, TopUpFromOptionsFillsTheRoomTheDrawLeft)
     for (int i = 0; i < 19; ++i)
         harness.MakeFile("Music\\big" + std::to_string(i) + ".mp3", 3000);
     harness.MakeFile("Music\\one.mp3", 1000);
-    harness.WriteIni(With(kQuiet, {"Start=" + harness.folder.Join("Music"), "MaxView1=4000",
-                                   "BestFit=0", "TopUp=1"}));
+    harness.WriteQuietIni({"Start=" + harness.folder.Join("Music"), "MaxView1=4000", "BestFit=0",
+                           "TopUp=1"});
     harness.Run([](HWND dialog) {
         for (int round = 0; round < 20; ++round) {
             ClickButton(dialog, IDC_SAMPLE);
@@ -151,15 +159,16 @@ TEST(MainDlgCommands, TopUpFromOptionsFillsTheRoomTheDrawLeft)
     });
 }
 
-TEST(MainDlgCommands, HeaderClicksSortAndTheSelectionFollowsItsFile)
+TEST(MainDlgCommands, HeaderClicksSortTheSelectionFollowsItsFileAndExcludeWorksOnTheSource)
 {
     MainDlgHarness harness;
     const std::string music = MakeMusic(harness);
-    harness.WriteIni(With(kQuiet, {"Start=" + music}));
+    harness.WriteQuietIni({"Start=" + music});
     std::vector<std::string> all;
     for (int i = 9; i >= 0; --i)
         all.push_back(music + "\\song" + std::to_string(i) + ".mp3");
     harness.prompts.fileAnswers = {all};
+    harness.prompts.messageAnswers = {IDOK};
     harness.Run([](HWND dialog) {
         ClickButton(dialog, IDC_SELECT);
         std::vector<std::string> names = ColumnTexts(dialog, 0);
@@ -206,8 +215,30 @@ TEST(MainDlgCommands, HeaderClicksSortAndTheSelectionFollowsItsFile)
         names = ColumnTexts(dialog, 0);
         EXPECT_EQ(8u, names.size());
         EXPECT_EQ(names.end(), std::find(names.begin(), names.end(), "song9"));
+
+        // While the source is shown, Exclude removes the selected entry from it.
+        ClickButton(dialog, IDC_LOAD_SOURCE);
+        names = ColumnTexts(dialog, 0);
+        ASSERT_EQ(8u, names.size());
+        SelectRow(dialog, static_cast<int>(std::find(names.begin(), names.end(), "song4") - names.begin()));
+        ClickButton(dialog, IDC_EXCLUDE);
+        names = ColumnTexts(dialog, 0);
+        EXPECT_EQ(7u, names.size());
+        EXPECT_EQ(names.end(), std::find(names.begin(), names.end(), "song4"));
+        EXPECT_EQ("Source has 7 files", ItemText(dialog, IDC_SOURCE_COUNT));
+        EXPECT_EQ(Totals(7, 10600, "internal mem"), ItemText(dialog, IDC_SAMPLE_TOTALS));
+        // Clear source empties the list shown too; the next view switch leads
+        // back to the internal sample (song0 to song8 but song3).
+        ClickButton(dialog, IDC_CLEAR_SOURCE);
+        EXPECT_TRUE(ColumnTexts(dialog, 0).empty());
+        EXPECT_EQ(Totals(0, 0, "internal mem"), ItemText(dialog, IDC_SAMPLE_TOTALS));
+        ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
+        EXPECT_EQ(Totals(8, 12100, "external mem"), ItemText(dialog, IDC_SAMPLE_TOTALS));
         ClickButton(dialog, IDCANCEL);
     });
+    // Closed while the external box is checked after the source view: the Max
+    // KB and Dest go to the internal view, which was current.
+    EXPECT_NE(std::string::npos, harness.ReadIni().find("MaxView1=32600\n"));
 }
 
 TEST(MainDlgCommands, SelectAddsThroughTheSamplesRulesAndExcludeTakesTheEarlierSourceEntry)
@@ -217,8 +248,8 @@ TEST(MainDlgCommands, SelectAddsThroughTheSamplesRulesAndExcludeTakesTheEarlierS
     const std::string later = harness.MakeFile("B\\song.mp3", 1600);
     const std::string small = harness.MakeFile("B\\small.mp3", 500);
     const std::string other = harness.MakeFile("B\\other.wav", 1200);
-    harness.WriteIni(With(kQuiet, {"Start=" + harness.folder.Join("A") + "," +
-                                   harness.folder.Join("B"), "MinFileSize=1"}));
+    harness.WriteQuietIni(
+        {"Start=" + harness.folder.Join("A") + "," + harness.folder.Join("B"), "MinFileSize=1"});
     harness.prompts.fileAnswers = {std::vector<std::string>{later, small, other, other},
                                    std::nullopt};
     harness.Run([&](HWND dialog) {
@@ -249,64 +280,6 @@ TEST(MainDlgCommands, SelectAddsThroughTheSamplesRulesAndExcludeTakesTheEarlierS
     EXPECT_EQ("", calls[0].request.strFilter);
 }
 
-TEST(MainDlgCommands, WhileTheSourceIsShownExcludeRemovesTheSelectedEntryOnce)
-{
-    MainDlgHarness harness;
-    const std::string music = MakeMusic(harness);
-    harness.WriteIni(With(kQuiet, {"Start=" + music}));
-    harness.prompts.messageAnswers = {IDOK};
-    harness.Run([](HWND dialog) {
-        ClickButton(dialog, IDC_LOAD_SOURCE);
-        EXPECT_EQ(10u, ColumnTexts(dialog, 0).size());
-        SelectRow(dialog, 4);
-        ClickButton(dialog, IDC_EXCLUDE);
-        const std::vector<std::string> names = ColumnTexts(dialog, 0);
-        EXPECT_EQ(9u, names.size());
-        EXPECT_EQ(names.end(), std::find(names.begin(), names.end(), "song4"));
-        EXPECT_EQ("Source has 9 files", ItemText(dialog, IDC_SOURCE_COUNT));
-        EXPECT_EQ(Totals(9, 14000, "internal mem"), ItemText(dialog, IDC_SAMPLE_TOTALS));
-
-        // Clear source empties the list shown too.
-        ClickButton(dialog, IDC_CLEAR_SOURCE);
-        EXPECT_TRUE(ColumnTexts(dialog, 0).empty());
-        EXPECT_EQ(Totals(0, 0, "internal mem"), ItemText(dialog, IDC_SAMPLE_TOTALS));
-        // The next view switch leads back to the internal sample.
-        ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
-        EXPECT_EQ(Totals(0, 0, "external mem"), ItemText(dialog, IDC_SAMPLE_TOTALS));
-        ClickButton(dialog, IDCANCEL);
-    });
-    // Closed while the external box is checked after the source view: the Max
-    // KB and Dest go to the internal view, which was current.
-    EXPECT_NE(std::string::npos, harness.ReadIni().find("MaxView1=32600\n"));
-}
-
-TEST(MainDlgCommands, ClearSourceAnsweredBothWays)
-{
-    MainDlgHarness harness;
-    const std::string music = MakeMusic(harness);
-    harness.WriteIni(With(kQuiet, {"Start=" + music, "MaxView1=3000"}));
-    harness.prompts.messageAnswers = {IDCANCEL, IDOK};
-    harness.Run([&](HWND dialog) {
-        ClickButton(dialog, IDC_SAMPLE);
-        const std::vector<std::string> sample = ColumnTexts(dialog, 0);
-        ClickButton(dialog, IDC_CLEAR_SOURCE);
-        EXPECT_EQ("Source has 10 files", ItemText(dialog, IDC_SOURCE_COUNT));
-        EXPECT_EQ(1u, ListBoxTexts(dialog, IDC_SOURCE_FOLDERS).size());
-
-        ClickButton(dialog, IDC_CLEAR_SOURCE);
-        EXPECT_EQ("Source has 0 files", ItemText(dialog, IDC_SOURCE_COUNT));
-        EXPECT_TRUE(ListBoxTexts(dialog, IDC_SOURCE_FOLDERS).empty());
-        EXPECT_EQ(sample, ColumnTexts(dialog, 0));
-        EXPECT_FALSE(IsItemEnabled(dialog, IDC_SAMPLE));
-        ClickButton(dialog, IDCANCEL);
-    });
-    ASSERT_EQ(2u, harness.prompts.calls.size());
-    for (const PromptCall& call : harness.prompts.calls) {
-        EXPECT_EQ("Clear list of source files?", call.strText);
-        EXPECT_EQ(static_cast<unsigned>(MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONEXCLAMATION), call.nStyle);
-    }
-}
-
 TEST(MainDlgCommands, AddFolderSubsAndPlaylistShareTheRememberedFolder)
 {
     MainDlgHarness harness;
@@ -316,7 +289,7 @@ TEST(MainDlgCommands, AddFolderSubsAndPlaylistShareTheRememberedFolder)
     const std::string lib = harness.folder.Join("Lib");
     const std::string playlist = harness.folder.Join("list.m3u");
     ASSERT_TRUE(fixtures::WriteBytes(playlist, "Lib\\top.mp3\r\n\r\nLib\\Sub\\deep.mp3\r\n"));
-    harness.WriteIni(kQuiet);
+    harness.WriteQuietIni();
     harness.prompts.folderAnswers = {lib, std::nullopt, lib};
     harness.prompts.fileAnswers = {std::vector<std::string>{playlist}};
     harness.Run([&](HWND dialog) {

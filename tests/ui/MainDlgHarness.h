@@ -27,8 +27,9 @@ public:
 
     // Writes the INI file the dialog starts from: lines of section "General".
     void WriteIni(const std::vector<std::string>& lines);
+    // The same, after the lines that keep the first-run boxes away.
+    void WriteQuietIni(const std::vector<std::string>& more = {});
     std::string ReadIni() const;  // line ends as "\n"
-    bool IniExists() const;
 
     // The paths the history of saves beside the INI file holds, in its order.
     std::vector<std::string> HistoryPaths() const;
@@ -47,6 +48,23 @@ public:
     CDialogDriver driver;
     CScriptedPrompts prompts;
 };
+
+extern const char kOptionsCaption[];
+
+bool Exists(const std::string& path);
+int64_t FileSize(const std::string& path);  // -1 for none
+std::string Lower(std::string text);
+// Serves the queue as the dialog's own loop does, keys included.
+void ServeQueue(HWND dialog);
+bool KeyLeftInQueue();
+
+struct ShortcutFile {
+    bool loaded = false;
+    std::string description;
+    std::string target;  // as the link object resolves it
+};
+// Reads a written shortcut back through the shell's own link object.
+ShortcutFile LoadShortcut(const std::string& path);
 
 // The list view's texts of one column, row by row from the top.
 std::vector<std::string> ColumnTexts(HWND dialog, int column);

@@ -5,8 +5,15 @@
 #include "ui/MainDlg.h"
 #include "ui/RowOrder.h"
 
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iterator>
+
+const char kOptionsCaption[] = "Options Applied to Setting Source Files";
 
 MainDlgHarness::MainDlgHarness()
     : ini(folder.Join("Tarrowby.ini")), history(folder.Join("Tarrowby.history"))
@@ -29,6 +36,13 @@ void MainDlgHarness::WriteIni(const std::vector<std::string>& lines)
     ASSERT_TRUE(fixtures::WriteBytes(ini, text));
 }
 
+void MainDlgHarness::WriteQuietIni(const std::vector<std::string>& more)
+{
+    std::vector<std::string> lines = {"LicenseMessage=0", "QuickStart=0"};
+    lines.insert(lines.end(), more.begin(), more.end());
+    WriteIni(lines);
+}
+
 std::string MainDlgHarness::ReadIni() const
 {
     std::ifstream in(ini, std::ios::binary);
@@ -49,11 +63,6 @@ std::vector<std::string> MainDlgHarness::HistoryPaths() const
     return paths;
 }
 
-bool MainDlgHarness::IniExists() const
-{
-    return GetFileAttributesA(ini.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::string MainDlgHarness::MakeFile(const std::string& relativePath, uint32_t sizeKB)
 {
     const std::string path = folder.Join(relativePath);
@@ -72,6 +81,87 @@ INT_PTR MainDlgHarness::Run(const std::function<void(HWND)>& script)
     const INT_PTR result = dialog.DoModal();
     app.m_pMainWnd = nullptr;
     return result;
+}
+
+bool Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+int64_t FileSize(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return -1;
+    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+void ServeQueue(HWND dialog)
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+namespace {
+
+std::wstring Wide(const std::string& utf8)
+{
+    wchar_t wide[MAX_PATH] = {};
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide, MAX_PATH);
+    return wide;
+}
+
+std::string Utf8(const wchar_t* wide)
+{
+    char text[4 * MAX_PATH] = {};
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+ShortcutFile LoadShortcut(const std::string& path)
+{
+    ShortcutFile shortcut;
+    const HRESULT com = CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t text[MAX_PATH] = {};
+        shortcut.loaded = SUCCEEDED(file->Load(Wide(path).c_str(), STGM_READ));
+        if (shortcut.loaded && SUCCEEDED(link->GetDescription(text, MAX_PATH)))
+            shortcut.description = Utf8(text);
+        text[0] = L'\0';
+        if (shortcut.loaded && SUCCEEDED(link->Resolve(nullptr, SLR_NO_UI)) &&
+            SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0)))
+            shortcut.target = Utf8(text);
+        file->Release();
+    }
+    if (link != nullptr)
+        link->Release();
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return shortcut;
+}
+
+bool KeyLeftInQueue()
+{
+    MSG key;
+    return PeekMessageA(&key, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE) != FALSE;
 }
 
 std::vector<std::string> ColumnTexts(HWND dialog, int column)

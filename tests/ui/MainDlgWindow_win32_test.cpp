@@ -9,20 +9,6 @@
 
 namespace {
 
-const char kOptionsCaption[] = "Options Applied to Setting Source Files";
-
-// Serves the queue as the dialog's own loop does, keys included.
-void ServeQueue(HWND dialog)
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(dialog, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-}
-
 void PressKey(HWND dialog, WPARAM key)
 {
     PostMessageA(GetFocus(), WM_KEYDOWN, key, 0);
@@ -79,8 +65,7 @@ TEST(MainDlgWindow, EnterKeepsTheProgramOpenWhereItHasAJobAndTheFocusStaysUsable
     const std::string song = harness.MakeFile("Music\\song.mp3", 1500);
     const std::string tune = harness.MakeFile("Music\\tune.mp3", 1200);
     harness.MakeFile("Music\\other.mp3", 1100);
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "MaxView1=0",
-                      "Start=" + harness.folder.Join("Music")});
+    harness.WriteQuietIni({"MaxView1=0", "Start=" + harness.folder.Join("Music")});
     harness.prompts.fileAnswers = {std::vector<std::string>{song, tune}};
     harness.prompts.messageAnswers = {IDOK};
     const INT_PTR result = harness.Run([&](HWND dialog) {
@@ -137,10 +122,13 @@ TEST(MainDlgWindow, EnterKeepsTheProgramOpenWhereItHasAJobAndTheFocusStaysUsable
     EXPECT_NE(std::string::npos, harness.ReadIni().find("MaxView1=16250\n"));
 }
 
-TEST(MainDlgWindow, OpensCentredOnTheScreenAndItsWindowsCentredOnIt)
+TEST(MainDlgWindow, OpensCentredItsWindowsCentredOnItAndTakesAScalingChange)
 {
     MainDlgHarness harness;
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
+    harness.prompts.fileAnswers = {std::vector<std::string>{harness.MakeFile("Music\\a.mp3", 1500),
+                                                            harness.MakeFile("Music\\b.mp3", 1200)}};
+    harness.WriteQuietIni();
+    HFONT doubled = nullptr;
     harness.Run([&](HWND dialog) {
         ExpectCentredOn(dialog, CentreOf(WorkArea(dialog)), "main window");
         SetWindowPos(dialog, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -175,22 +163,11 @@ TEST(MainDlgWindow, OpensCentredOnTheScreenAndItsWindowsCentredOnIt)
             PostMessageA(about, WM_COMMAND, IDOK, 0);
         });
         SendMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-        ClickButton(dialog, IDCANCEL);
-    });
-}
 
-// Moved to a monitor of twice the scaling, the system suggests a place and
-// size and gives the controls a font twice the size; the window takes the
-// place, its icons the new sizes, and the list its new width and row height.
-TEST(MainDlgWindow, AScalingChangeTakesTheSuggestedPlaceAndRefitsTheList)
-{
-    MainDlgHarness harness;
-    const std::vector<std::string> songs = {harness.MakeFile("Music\\a.mp3", 1500),
-                                            harness.MakeFile("Music\\b.mp3", 1200)};
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
-    harness.prompts.fileAnswers = {songs};
-    HFONT doubled = nullptr;
-    harness.Run([&](HWND dialog) {
+        // Moved to a monitor of twice the scaling, the system suggests a place
+        // and size and gives the controls a font twice the size; the window
+        // takes the place, its icons the new sizes, and the list its new width
+        // and row height.
         ClickButton(dialog, IDC_SELECT);
         HWND list = GetDlgItem(dialog, IDC_SAMPLE_LIST);
         RECT listRect = {};

@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-const char kOptionsCaption[] = "Options Applied to Setting Source Files";
 
 // An environment variable of this process, set until the object goes.
 struct ScopedVariable {
@@ -45,8 +44,7 @@ TEST(OptionsDlg, OkStoresTheFieldsAndCancelKeepsThem)
         ASSERT_TRUE(fixtures::SetFileTimes(harness.MakeFile(name, name[4] == 's' ? 300 : 1500),
                                            20 * kDay, kDay));
     const std::string lib = harness.folder.Join("Lib");
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=C:\\Music+,", "Ext=MP3",
-                      "Modified=30", "Accessed=7", "TopUp=1"});
+    harness.WriteQuietIni({"Start=C:\\Music+,", "Ext=MP3", "Modified=30", "Accessed=7", "TopUp=1"});
     harness.prompts.folderAnswers = {std::string("D:\\Picked"), lib, harness.folder.Join("Lib2")};
     harness.Run([&](HWND dialog) {
         harness.driver.Expect(kOptionsCaption, [](HWND options) {
@@ -171,7 +169,7 @@ TEST(OptionsDlg, ConvertToIsKeptOnceUsedAndSampleDrawsByThePlannedSizes)
     ASSERT_TRUE(known.Save());
     const uint32_t plannedKB = PlanFile(facts, "a.flac", 3001, {AudioFormat::kAac, 160}).sizeKB;
     ASSERT_LT(3 * plannedKB, 4000u);
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "MaxView1=4000", "BestFit=0"});
+    harness.WriteQuietIni({"MaxView1=4000", "BestFit=0"});
     harness.prompts.folderAnswers = {harness.folder.Join("Lib"), harness.folder.Join("Lib2")};
     harness.Run([&](HWND dialog) {
         harness.driver.Expect(kOptionsCaption, [](HWND options) {

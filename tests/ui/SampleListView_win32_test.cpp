@@ -33,7 +33,7 @@ TEST(SampleListView, ColumnsFitBesideTheScrollBarAndTheHeaderShowsTheOrder)
     std::vector<std::string> songs;
     for (int i = 0; i < 60; ++i)
         songs.push_back(harness.MakeFile("Music\\song" + std::to_string(i) + ".mp3", 1100 + i));
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0"});
+    harness.WriteQuietIni();
     harness.prompts.fileAnswers = {songs};
     harness.Run([](HWND dialog) {
         HWND list = GetDlgItem(dialog, IDC_SAMPLE_LIST);
@@ -41,9 +41,13 @@ TEST(SampleListView, ColumnsFitBesideTheScrollBarAndTheHeaderShowsTheOrder)
             return SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0) +
                    SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0);
         };
+        // Beside the scroll bar to come, 0.83 of the width to "Name".
         RECT client = {};
         GetClientRect(list, &client);
-        EXPECT_EQ(client.right - GetSystemMetrics(SM_CXVSCROLL), columnsWidth());
+        const int usable = client.right - GetSystemMetrics(SM_CXVSCROLL);
+        EXPECT_EQ(static_cast<int>(usable * static_cast<double>(0.83f)),
+                  SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0));
+        EXPECT_EQ(usable, columnsWidth());
         EXPECT_EQ((std::vector<std::string>{"up", "-"}), HeaderArrows(dialog));
 
         ClickButton(dialog, IDC_SELECT);

@@ -9,44 +9,18 @@
 
 #include <gtest/gtest.h>
 
-#include <objbase.h>
-#include <shlobj.h>
-
 #include <algorithm>
 #include <filesystem>
 
 namespace {
 
-const std::vector<std::string> kQuiet = {"LicenseMessage=0", "QuickStart=0"};
 const char kProgressCaption[] = "Copying ...";
 const unsigned kPathMessage = MB_TOPMOST | MB_ICONEXCLAMATION;
 const unsigned kPathQuestion = MB_YESNO | MB_TOPMOST | MB_ICONEXCLAMATION;
 
-bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-int64_t FileSize(const std::string& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
-        return -1;
-    return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
 int64_t BytesOfKB(uint32_t sizeKB)
 {
     return (static_cast<int64_t>(sizeKB) - 1) * 1000;
-}
-
-std::vector<std::string> MessageTexts(const CScriptedPrompts& prompts)
-{
-    std::vector<std::string> texts;
-    for (const PromptCall& call : prompts.calls)
-        if (call.strKind == "message")
-            texts.push_back(call.strText);
-    return texts;
 }
 
 // Every save opens its progress window once; a path shows there as it is spelled
@@ -72,39 +46,6 @@ std::string ProgressText()
     return progress != NULL ? ItemText(progress, IDC_COPY_PATH) : std::string();
 }
 
-struct ShortcutFile {
-    bool loaded = false;
-    std::string description;
-    std::string target;
-};
-
-// Reads a written shortcut back through the shell's own link object.
-ShortcutFile LoadShortcut(const std::string& path)
-{
-    ShortcutFile shortcut;
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return shortcut;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH] = {};
-        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-        if (SUCCEEDED(file->Load(wide, STGM_READ))) {
-            char text[MAX_PATH] = {};
-            shortcut.loaded = true;
-            if (SUCCEEDED(link->GetDescription(text, MAX_PATH)))
-                shortcut.description = text;
-            text[0] = '\0';
-            if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH)))
-                shortcut.target = text;
-        }
-        file->Release();
-    }
-    link->Release();
-    return shortcut;
-}
-
 // The names of the files in `folder` and its subfolders with `extension` (any
 // when empty), sorted.
 std::vector<std::string> FilesIn(const std::string& folder, const std::string& extension)
@@ -121,21 +62,24 @@ std::vector<std::string> FilesIn(const std::string& folder, const std::string& e
 
 }  // namespace
 
-TEST(SaveCommands, TypedDestIsConfirmedAndCopiesReplaceWhatIsThere)
+// A typed Dest is confirmed first, an empty one picked at each save; Browse
+// fills the field.
+TEST(SaveCommands, TypedDestIsConfirmedEmptyDestIsPickedAndCopiesReplaceWhatIsThere)
 {
     MainDlgHarness harness;
     const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
     const std::string b = harness.MakeFile("Music\\b.mp3", 1200);
-    const std::string out = harness.folder.Join("Out");
-    ASSERT_TRUE(fixtures::MakeFolder(out));
+    const std::string out = harness.folder.Join("Out"), picked = harness.folder.Join("Picked");
+    ASSERT_TRUE(fixtures::MakeFolder(out) && fixtures::MakeFolder(picked));
     ASSERT_TRUE(fixtures::WriteBytes(out + "\\b.mp3", "old"));
-    harness.WriteIni(kQuiet);
+    harness.WriteQuietIni();
     harness.prompts.fileAnswers = {std::vector<std::string>{a, b}};
     harness.prompts.messageAnswers = {IDNO, IDYES, IDNO};
+    harness.prompts.folderAnswers = {std::nullopt, picked, std::nullopt, picked};
     harness.prompts.onMessage = [&](const std::string&) {
         EXPECT_EQ("", ProgressText());  // the question comes before the window
     };
-    ExpectProgressWindows(harness, 1);
+    ExpectProgressWindows(harness, 2);
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_SELECT);
         SetDlgItemTextA(dialog, IDC_DEST, out.c_str());
@@ -148,100 +92,46 @@ TEST(SaveCommands, TypedDestIsConfirmedAndCopiesReplaceWhatIsThere)
         EXPECT_EQ("2 files copied to " + out + "\\", ItemText(dialog, IDC_STATUS));
         EXPECT_EQ(out, ItemText(dialog, IDC_DEST));
         EXPECT_EQ(NULL, FindWindowA(kDialogClass, kProgressCaption));
-
         // A Dest that already ends in a backslash gets no second one.
         SetDlgItemTextA(dialog, IDC_DEST, (out + "\\").c_str());
         ClickButton(dialog, IDC_LINKS_TO_DEST);  // the same question for shortcuts
-        ClickButton(dialog, IDCANCEL);
-    });
-    const std::vector<PromptCall>& calls = harness.prompts.calls;
-    ASSERT_EQ(4u, calls.size());
-    for (size_t i = 1; i < calls.size(); ++i) {
-        EXPECT_EQ("Copy to:\r" + out + "\\", calls[i].strText);
-        EXPECT_EQ(kPathQuestion, calls[i].nStyle);
-    }
-    EXPECT_EQ(1, CountOpened(harness, kProgressCaption));
-}
 
-TEST(SaveCommands, EmptyDestIsPickedEachTimeWithoutQuestionAndBrowseFillsTheField)
-{
-    MainDlgHarness harness;
-    const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
-    const std::string out = harness.folder.Join("Out");
-    ASSERT_TRUE(fixtures::MakeFolder(out));
-    harness.WriteIni(kQuiet);
-    harness.prompts.fileAnswers = {std::vector<std::string>{a}};
-    harness.prompts.folderAnswers = {std::nullopt, out, std::nullopt, out};
-    ExpectProgressWindows(harness, 1);
-    harness.Run([&](HWND dialog) {
-        ClickButton(dialog, IDC_SELECT);
+        SetDlgItemTextA(dialog, IDC_DEST, "");
         ClickButton(dialog, IDC_COPY_TO_DEST);  // picker cancelled
-        EXPECT_FALSE(Exists(out + "\\a.mp3"));
+        EXPECT_FALSE(Exists(picked + "\\a.mp3"));
         ClickButton(dialog, IDC_COPY_TO_DEST);
-        EXPECT_TRUE(Exists(out + "\\a.mp3"));
+        EXPECT_TRUE(Exists(picked + "\\a.mp3"));
         EXPECT_EQ("", ItemText(dialog, IDC_DEST));
-
         SetDlgItemTextA(dialog, IDC_DEST, "C:\\Kept");
         ClickButton(dialog, IDC_BROWSE_DEST);  // cancelled
         EXPECT_EQ("C:\\Kept", ItemText(dialog, IDC_DEST));
         SetDlgItemTextA(dialog, IDC_DEST, harness.folder.Join("Music").c_str());
         ClickButton(dialog, IDC_BROWSE_DEST);
-        EXPECT_EQ(out, ItemText(dialog, IDC_DEST));  // as picked, no backslash added
+        EXPECT_EQ(picked, ItemText(dialog, IDC_DEST));  // as picked, no backslash added
         ClickButton(dialog, IDCANCEL);
     });
     const std::vector<PromptCall>& calls = harness.prompts.calls;
-    ASSERT_EQ(5u, calls.size());  // the file pick and four folder pickers, no message
+    ASSERT_EQ(8u, calls.size());  // the file pick, three questions, four folder pickers
     for (size_t i = 1; i < calls.size(); ++i) {
-        EXPECT_EQ("folder", calls[i].strKind);
-        EXPECT_EQ("Select Dest folder", calls[i].strText);
+        EXPECT_EQ(i < 4 ? "Copy to:\r" + out + "\\" : "Select Dest folder", calls[i].strText);
+        EXPECT_EQ(i < 4 ? kPathQuestion : 0u, calls[i].nStyle);
     }
-    EXPECT_EQ(out, calls[3].strStart);  // the Dest picker remembers too
+    EXPECT_EQ(picked, calls[6].strStart);  // the Dest picker remembers too
     // ... but opens at the folder in the field when there is one.
-    EXPECT_EQ(harness.folder.Join("Music"), calls[4].strStart);
+    EXPECT_EQ(harness.folder.Join("Music"), calls[7].strStart);
 }
 
-TEST(SaveCommands, MissingOrOverlongDestFolderIsReportedAndNothingIsCreated)
-{
-    MainDlgHarness harness;
-    const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
-    const std::string missing = harness.folder.Join("Missing");
-    const std::string overlong = harness.folder.Join(std::string(300 - harness.folder.Path().size(), 'x'));
-    harness.WriteIni(kQuiet);
-    harness.prompts.fileAnswers = {std::vector<std::string>{a}};
-    harness.prompts.messageAnswers = {IDOK, IDOK, IDOK, IDOK};
-    harness.Run([&](HWND dialog) {
-        ClickButton(dialog, IDC_SELECT);
-        SetDlgItemTextA(dialog, IDC_DEST, missing.c_str());
-        ClickButton(dialog, IDC_COPY_TO_DEST);
-        ClickButton(dialog, IDC_LINKS_TO_DEST);
-        ClickButton(dialog, IDC_DELETE_DEST_FILES);  // not asked to delete
-        SetDlgItemTextA(dialog, IDC_DEST, overlong.c_str());
-        ClickButton(dialog, IDC_COPY_TO_DEST);
-        ClickButton(dialog, IDCANCEL);
-    });
-    EXPECT_FALSE(Exists(missing));
-    const std::vector<std::string> expected = {
-        "Cannot access folder:\r" + missing + "\\", "Cannot access folder:\r" + missing + "\\",
-        "Cannot access folder:\r" + missing + "\\", "Cannot access folder:\r" + overlong};
-    EXPECT_EQ(expected, MessageTexts(harness.prompts));
-    for (const PromptCall& call : harness.prompts.calls) {
-        if (call.strKind == "message") {
-            EXPECT_EQ(kPathMessage, call.nStyle);
-        }
-    }
-    EXPECT_EQ(0, CountOpened(harness, kProgressCaption));
-}
-
-TEST(SaveCommands, SavingIntoTheFilesOwnFolderIsRefusedForCopiesAndShortcuts)
+TEST(SaveCommands, AMissingOverlongOrTheFilesOwnDestFolderIsRefusedAndNothingIsCreated)
 {
     MainDlgHarness harness;
     const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
     const std::string b = harness.MakeFile("Music\\b.mp3", 1200);
-    // The same folder spelled in other letter case.
-    const std::string dest = harness.folder.Join("MUSIC");
-    harness.WriteIni(kQuiet);
+    const std::string missing = harness.folder.Join("Missing");
+    const std::string overlong = harness.folder.Join(std::string(300 - harness.folder.Path().size(), 'x'));
+    const std::string dest = harness.folder.Join("MUSIC");  // the files' own, in other case
+    harness.WriteQuietIni();
     harness.prompts.fileAnswers = {std::vector<std::string>{a, b}};
-    harness.prompts.messageAnswers = {IDYES, IDOK, IDOK, IDYES, IDOK, IDOK};
+    harness.prompts.messageAnswers = {IDOK, IDOK, IDOK, IDOK, IDYES, IDOK, IDOK, IDYES, IDOK, IDOK};
     std::vector<std::string> shown;
     harness.prompts.onMessage = [&](const std::string& text) {
         if (text.rfind("Destination", 0) == 0)
@@ -250,16 +140,28 @@ TEST(SaveCommands, SavingIntoTheFilesOwnFolderIsRefusedForCopiesAndShortcuts)
     ExpectProgressWindows(harness, 2);
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_SELECT);
+        SetDlgItemTextA(dialog, IDC_DEST, missing.c_str());
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        ClickButton(dialog, IDC_LINKS_TO_DEST);
+        ClickButton(dialog, IDC_DELETE_DEST_FILES);  // not asked to delete
+        SetDlgItemTextA(dialog, IDC_DEST, overlong.c_str());
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ(0, CountOpened(harness, kProgressCaption));
         SetDlgItemTextA(dialog, IDC_DEST, dest.c_str());
         ClickButton(dialog, IDC_COPY_TO_DEST);
         ClickButton(dialog, IDC_LINKS_TO_DEST);
         ClickButton(dialog, IDCANCEL);
     });
+    EXPECT_FALSE(Exists(missing));
+    const std::string cannot = "Cannot access folder:\r" + missing + "\\";
+    const std::string question = "Copy to:\r" + dest + "\\";
     const std::string sameA = "Destination and source same:\r" + dest + "\\a.mp3";
     const std::string sameB = "Destination and source same:\r" + dest + "\\b.mp3";
-    const std::string question = "Copy to:\r" + dest + "\\";
-    EXPECT_EQ((std::vector<std::string>{question, sameA, sameB, question, sameA, sameB}),
-              MessageTexts(harness.prompts));
+    EXPECT_EQ((std::vector<std::string>{cannot, cannot, cannot, "Cannot access folder:\r" + overlong,
+                                        question, sameA, sameB, question, sameA, sameB}),
+              harness.prompts.Messages());
+    for (size_t i = 1; i < 5; ++i)
+        EXPECT_EQ(kPathMessage, harness.prompts.calls[i].nStyle);
     // The window shows the destination path, for shortcuts before ".lnk".
     const std::vector<std::string> paths = {dest + "\\a.mp3", dest + "\\b.mp3"};
     EXPECT_EQ((std::vector<std::string>{paths[0], paths[1], paths[0], paths[1]}), shown);
@@ -269,7 +171,8 @@ TEST(SaveCommands, SavingIntoTheFilesOwnFolderIsRefusedForCopiesAndShortcuts)
     EXPECT_FALSE(Exists(harness.folder.Join("Music\\b.lnk")));
 }
 
-TEST(SaveCommands, ShortcutsAreNamedAfterTheFileAndPointAtIt)
+// A history of saves that cannot be written is told once, and the saves go on.
+TEST(SaveCommands, ShortcutsAreNamedAfterTheFileAndAnUnwritableHistoryStopsNoSave)
 {
     MainDlgHarness harness;
     const std::vector<std::string> sources = {harness.MakeFile("Music\\song.mp3", 1100),
@@ -278,16 +181,22 @@ TEST(SaveCommands, ShortcutsAreNamedAfterTheFileAndPointAtIt)
     // A dot in the destination's own name does not count as the file's.
     const std::string out = harness.folder.Join("Out.d");
     ASSERT_TRUE(fixtures::MakeFolder(out));
-    harness.WriteIni(kQuiet);
+    ASSERT_TRUE(fixtures::MakeFolder(harness.history));  // no file can be written there
+    harness.WriteQuietIni();
     harness.prompts.fileAnswers = {sources};
-    harness.prompts.folderAnswers = {out};
-    ExpectProgressWindows(harness, 1);
+    harness.prompts.folderAnswers = {out, out};
+    harness.prompts.messageAnswers = {IDOK};
+    ExpectProgressWindows(harness, 2);
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_SELECT);
         ClickButton(dialog, IDC_LINKS_TO_DEST);
+        EXPECT_FALSE(Exists(out + "\\song.mp3"));
+        ClickButton(dialog, IDC_COPY_TO_DEST);
         ClickButton(dialog, IDCANCEL);
     });
-    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    EXPECT_EQ(std::vector<std::string>{"Cannot write the history of saves:\r" + harness.history},
+              harness.prompts.Messages());
+    EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\song.mp3"));
     const std::vector<std::pair<std::string, std::string>> links = {
         {"song.lnk", "song.mp3"}, {"a.b.lnk", "a.b.mp3"}, {"nodot.lnk", "nodot"}};
     for (size_t i = 0; i < links.size(); ++i) {
@@ -297,11 +206,11 @@ TEST(SaveCommands, ShortcutsAreNamedAfterTheFileAndPointAtIt)
         EXPECT_EQ(links[i].second, shortcut.description);
         EXPECT_EQ(sources[i], shortcut.target);
     }
-    CoUninitialize();
-    EXPECT_FALSE(Exists(out + "\\song.mp3"));
 }
 
-TEST(SaveCommands, FailuresAreReportedFileByFileAndTheRestIsSaved)
+// Failures are reported file by file and the rest is saved; Escape stops a save
+// after the file in hand, pressed in the progress window or in the main window.
+TEST(SaveCommands, FailuresAreReportedFileByFileAndEscapeStopsAfterTheFileInHand)
 {
     MainDlgHarness harness;
     // The destination folder plus "a.mp3" is 255 characters, plus the longer
@@ -309,21 +218,43 @@ TEST(SaveCommands, FailuresAreReportedFileByFileAndTheRestIsSaved)
     const std::string out =
         harness.folder.Join(std::string(249 - harness.folder.Path().size() - 1, 'o'));
     ASSERT_EQ(249u, out.size());
-    ASSERT_TRUE(fixtures::MakeFolder(out));
+    const std::string picked = harness.folder.Join("Out");
+    ASSERT_TRUE(fixtures::MakeFolder(out) && fixtures::MakeFolder(picked));
     const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
     const std::string gone = harness.MakeFile("Music\\gone.mp3", 1200);
     const std::string longName = harness.MakeFile("Music\\a_much_longer_name.mp3", 1300);
     const std::string c = harness.MakeFile("Music\\c.mp3", 1400);
-    harness.WriteIni(kQuiet);
-    harness.prompts.fileAnswers = {std::vector<std::string>{a, gone, longName, c}};
-    harness.prompts.messageAnswers = {IDYES, IDOK, IDOK, IDYES, IDOK};
+    const std::string lost = harness.MakeFile("Music\\lost.mp3", 1100);
+    const std::string d = harness.MakeFile("Music\\d.mp3", 1200);
+    const std::string e = harness.MakeFile("Music\\e.mp3", 1300);
+    const std::string f = harness.MakeFile("Music\\f.mp3", 1400);
+    const std::string lostLast = harness.MakeFile("Music\\lost last.mp3", 1500);
+    harness.WriteQuietIni();
+    harness.prompts.fileAnswers = {std::vector<std::string>{a, gone, longName, c},
+                                   std::vector<std::string>{lost, d, e},
+                                   std::vector<std::string>{f, lostLast}};
+    harness.prompts.folderAnswers = {picked, picked};
+    harness.prompts.messageAnswers = {IDYES, IDOK, IDOK, IDYES, IDOK, IDOK, IDOK};
     // The wait cursor shows while the files are saved, as it does while reading.
+    // Later Escape is pressed while a file is saved: first in the progress
+    // window, then, during the last file, in the main window.
     std::vector<bool> waiting;
+    bool escape = false;
     harness.prompts.onMessage = [&](const std::string& text) {
-        if (text.rfind("Save failed", 0) == 0)
-            waiting.push_back(GetCursor() == LoadCursor(nullptr, IDC_WAIT));
+        if (!escape) {
+            if (text.rfind("Save failed", 0) == 0)
+                waiting.push_back(GetCursor() == LoadCursor(nullptr, IDC_WAIT));
+            return;
+        }
+        const bool last = text == "Save failed: " + lostLast;
+        HWND window = FindWindowA(kDialogClass, last ? kMainCaption : kProgressCaption);
+        ASSERT_TRUE(window != NULL);
+        if (!last) {
+            EXPECT_EQ("1 of 3 files", ItemText(window, IDC_COPY_COUNT));
+        }
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     };
-    ExpectProgressWindows(harness, 2);
+    ExpectProgressWindows(harness, 4);
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_SELECT);
         ASSERT_TRUE(DeleteFileA(gone.c_str()));  // deleted after sampling
@@ -331,83 +262,42 @@ TEST(SaveCommands, FailuresAreReportedFileByFileAndTheRestIsSaved)
         ClickButton(dialog, IDC_COPY_TO_DEST);
         EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), GetCursor());
         ClickButton(dialog, IDC_LINKS_TO_DEST);
+
+        escape = true;
+        ClickButton(dialog, IDC_CLEAR_SAMPLE);
+        ClickButton(dialog, IDC_SELECT);
+        ASSERT_TRUE(DeleteFileA(lost.c_str()));
+        SetDlgItemTextA(dialog, IDC_DEST, "");
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ(NULL, FindWindowA(kDialogClass, kProgressCaption));
+        EXPECT_FALSE(Exists(picked + "\\d.mp3"));
+        EXPECT_FALSE(Exists(picked + "\\e.mp3"));
+        EXPECT_EQ("Stopped with 2 of 3 files left, 1 not saved: 0 files copied to " + picked + "\\",
+                  ItemText(dialog, IDC_STATUS));
+        ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
+        ClickButton(dialog, IDC_SELECT);
+        ASSERT_TRUE(DeleteFileA(lostLast.c_str()));
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_TRUE(Exists(picked + "\\f.mp3"));
+        EXPECT_EQ("1 of 2 files not saved: 1 file copied to " + picked + "\\",
+                  ItemText(dialog, IDC_STATUS));
+        // The save took the Escape; left queued it would close the main window.
+        EXPECT_FALSE(KeyLeftInQueue());
         ClickButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(std::vector<bool>(3, true), waiting);
     const std::string question = "Copy to:\r" + out + "\\";
     // A shortcut to a missing file can still be written.
     EXPECT_EQ((std::vector<std::string>{question, "Save failed: " + gone, "Save failed: " + longName,
-                                        question, "Save failed: " + longName}),
-              MessageTexts(harness.prompts));
+                                        question, "Save failed: " + longName,
+                                        "Save failed: " + lost, "Save failed: " + lostLast}),
+              harness.prompts.Messages());
     EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
     EXPECT_EQ(BytesOfKB(1400), FileSize(out + "\\c.mp3"));
     EXPECT_FALSE(Exists(out + "\\gone.mp3"));
     for (const char* link : {"\\a.lnk", "\\gone.lnk", "\\c.lnk"})
         EXPECT_TRUE(Exists(out + link)) << link;
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((out + "\\*").c_str(), &found);
-    ASSERT_NE(INVALID_HANDLE_VALUE, find);
-    do {
-        if (found.cFileName[0] != '.')
-            names.push_back(found.cFileName);
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
-    EXPECT_EQ(5u, names.size());  // nothing under a shortened name
-}
-
-TEST(SaveCommands, EscapeStopsTheSaveAfterTheFileInHand)
-{
-    MainDlgHarness harness;
-    const std::string gone = harness.MakeFile("Music\\gone.mp3", 1100);
-    const std::string a = harness.MakeFile("Music\\a.mp3", 1200);
-    const std::string b = harness.MakeFile("Music\\b.mp3", 1300);
-    const std::string c = harness.MakeFile("Music\\c.mp3", 1400);
-    const std::string goneLast = harness.MakeFile("Music\\gone last.mp3", 1500);
-    const std::string out = harness.folder.Join("Out");
-    ASSERT_TRUE(fixtures::MakeFolder(out));
-    harness.WriteIni(kQuiet);
-    harness.prompts.fileAnswers = {std::vector<std::string>{gone, a, b},
-                                   std::vector<std::string>{c, goneLast}};
-    harness.prompts.folderAnswers = {out, out};
-    harness.prompts.messageAnswers = {IDOK, IDOK};
-    // Escape pressed while a file is saved: first in the progress window, then,
-    // during the last file, in the main window.
-    harness.prompts.onMessage = [&](const std::string& text) {
-        const bool last = text == "Save failed: " + goneLast;
-        HWND window = last ? FindWindowA(kDialogClass, kMainCaption)
-                           : FindWindowA(kDialogClass, kProgressCaption);
-        ASSERT_TRUE(window != NULL);
-        if (!last) {
-            EXPECT_EQ("1 of 3 files", ItemText(window, IDC_COPY_COUNT));
-        }
-        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
-    };
-    ExpectProgressWindows(harness, 2);
-    harness.Run([&](HWND dialog) {
-        ClickButton(dialog, IDC_SELECT);
-        ASSERT_TRUE(DeleteFileA(gone.c_str()));
-        ClickButton(dialog, IDC_COPY_TO_DEST);
-        EXPECT_EQ(NULL, FindWindowA(kDialogClass, kProgressCaption));
-        EXPECT_FALSE(Exists(out + "\\a.mp3"));
-        EXPECT_FALSE(Exists(out + "\\b.mp3"));
-        EXPECT_EQ("Stopped with 2 of 3 files left, 1 not saved: 0 files copied to " + out + "\\",
-                  ItemText(dialog, IDC_STATUS));
-
-        ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
-        ClickButton(dialog, IDC_SELECT);
-        ASSERT_TRUE(DeleteFileA(goneLast.c_str()));
-        ClickButton(dialog, IDC_COPY_TO_DEST);
-        EXPECT_TRUE(Exists(out + "\\c.mp3"));
-        EXPECT_EQ("1 of 2 files not saved: 1 file copied to " + out + "\\",
-                  ItemText(dialog, IDC_STATUS));
-        // The save took the Escape; left queued it would close the main window.
-        MSG key;
-        EXPECT_FALSE(PeekMessageA(&key, NULL, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));
-        ClickButton(dialog, IDCANCEL);
-    });
-    EXPECT_EQ((std::vector<std::string>{"Save failed: " + gone, "Save failed: " + goneLast}),
-              MessageTexts(harness.prompts));
+    EXPECT_EQ(5u, FilesIn(out, "").size());  // nothing under a shortened name
 }
 
 TEST(SaveCommands, SavedFilesAreRecordedAndAFreshSampleLeavesThemOut)
@@ -418,8 +308,7 @@ TEST(SaveCommands, SavedFilesAreRecordedAndAFreshSampleLeavesThemOut)
         harness.MakeFile("Music\\s" + std::to_string(i) + ".mp3", 1100);
     const std::string out = harness.folder.Join("Out");
     ASSERT_TRUE(fixtures::MakeFolder(out));
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=" + music, "MaxView1=3300",
-                      "FreshDays=30"});
+    harness.WriteQuietIni({"Start=" + music, "MaxView1=3300", "FreshDays=30"});
     harness.prompts.folderAnswers = {out, out};
     ExpectProgressWindows(harness, 2);
     std::vector<std::string> first, second;
@@ -461,30 +350,6 @@ TEST(SaveCommands, SavedFilesAreRecordedAndAFreshSampleLeavesThemOut)
     EXPECT_EQ((std::vector<std::string>{"s0", "s1", "s2", "s3", "s4", "s5"}), saved);
 }
 
-TEST(SaveCommands, AHistoryThatCannotBeWrittenIsToldOnceAndTheSaveGoesOn)
-{
-    MainDlgHarness harness;
-    const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
-    const std::string out = harness.folder.Join("Out");
-    ASSERT_TRUE(fixtures::MakeFolder(out));
-    ASSERT_TRUE(fixtures::MakeFolder(harness.history));  // no file can be written there
-    harness.WriteIni(kQuiet);
-    harness.prompts.fileAnswers = {std::vector<std::string>{a}};
-    harness.prompts.folderAnswers = {out, out};
-    harness.prompts.messageAnswers = {IDOK};
-    ExpectProgressWindows(harness, 2);
-    harness.Run([&](HWND dialog) {
-        ClickButton(dialog, IDC_SELECT);
-        ClickButton(dialog, IDC_COPY_TO_DEST);
-        ClickButton(dialog, IDC_LINKS_TO_DEST);
-        ClickButton(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(std::vector<std::string>{"Cannot write the history of saves:\r" + harness.history},
-              MessageTexts(harness.prompts));
-    EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
-    EXPECT_TRUE(Exists(out + "\\a.lnk"));
-}
-
 // With converting on, the files go to Dest and to the drop as MP3s converted
 // into the cache first; the history records the originals. Escape while a file
 // is converted ends its encoder at once (its copy never comes), and nothing half
@@ -511,8 +376,7 @@ TEST(SaveCommands, ConvertedCopiesAreMp3sAtTheTargetAndEscapeLeavesNothingHalfWr
                                           "2", music + "\\" + tone + ".flac"}).succeeded);
     harness.MakeFile("Music\\unreadable.flac", 1100);
     const std::string caption = "Memory " + std::to_string(GetCurrentProcessId());
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "Start=" + music, "MaxView1=100000",
-                      "Convert=mp3:128", "Caption=" + caption, "Child=0"});
+    harness.WriteQuietIni({"Start=" + music, "MaxView1=100000", "Convert=mp3:128", "Caption=" + caption, "Child=0"});
     harness.prompts.folderAnswers = {out, out};
     harness.prompts.messageAnswers = {IDOK, IDOK};
     harness.driver.Expect("Reading ...", [](HWND) {});  // the lengths, at Sample
@@ -550,7 +414,7 @@ TEST(SaveCommands, ConvertedCopiesAreMp3sAtTheTargetAndEscapeLeavesNothingHalfWr
         ClickButton(dialog, IDCANCEL);
     });
     SetEnvironmentVariableA("LOCALAPPDATA", nullptr);
-    for (const std::string& message : MessageTexts(harness.prompts))
+    for (const std::string& message : harness.prompts.Messages())
         EXPECT_NE(std::string::npos, message.find("unreadable.flac: cannot be converted (ffmpeg: "));
     EXPECT_EQ((std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3", "long.mp3"}), FilesIn(out, ""));
     for (const std::string& name : FilesIn(out, "")) {

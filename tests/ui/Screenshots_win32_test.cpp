@@ -123,8 +123,7 @@ TEST(DISABLED_Screenshots, EveryDialog)
         lines += "Juniper.mp3\r\n";
     ASSERT_TRUE(fixtures::WriteBytes(playlist, lines));
     harness.prompts.fileAnswers = {picked, std::vector<std::string>{playlist}};
-    harness.WriteIni({"LicenseMessage=0", "QuickStart=0", "MaxView1=65400",
-                      "Start=" + music + "+, " + talk, "Dest1=E:\\Player"});
+    harness.WriteQuietIni({"MaxView1=65400", "Start=" + music + "+, " + talk, "Dest1=E:\\Player"});
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_SELECT);
         HWND list = GetDlgItem(dialog, IDC_SAMPLE_LIST);

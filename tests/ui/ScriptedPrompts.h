@@ -80,6 +80,16 @@ public:
         return answer.has_value();
     }
 
+    // The texts of the messages shown, in order.
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> texts;
+        for (const PromptCall& call : calls)
+            if (call.strKind == "message")
+                texts.push_back(call.strText);
+        return texts;
+    }
+
     bool AllAnswered() const
     {
         return messageAnswers.empty() && folderAnswers.empty() && fileAnswers.empty();
