@@ -194,7 +194,7 @@ TEST(LeaveOut, TakesTheSmallestFileThatIsEnoughElseTheLargest)
         uint32_t unit;
         std::vector<uint32_t> kept;
     } rows[] = {
-        {{3000, 2000, 1500, 1200}, 10000, 0, {3000, 2000, 1500, 1200}},
+        {{3000, 2000, 1500, 1200}, 7700, 0, {3000, 2000, 1500, 1200}},  // just fits
         {{3000, 2000, 1500, 1200}, 7500, 0, {3000, 2000, 1500}},  // 200 over: 1200 is enough
         {{1200, 1500, 2000, 3000}, 7500, 0, {1500, 2000, 3000}},  // whatever the order
         {{3000, 2000, 1500, 1200}, 4000, 0, {2000, 1500}},        // 3000 first, then 1200
