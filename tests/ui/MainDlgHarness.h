@@ -58,6 +58,14 @@ std::string Lower(std::string text);
 void ServeQueue(HWND dialog);
 bool KeyLeftInQueue();
 
+struct ShortcutFile {
+    bool loaded = false;
+    std::string description;
+    std::string target;  // as the link object resolves it
+};
+// Reads a written shortcut back through the shell's own link object.
+ShortcutFile LoadShortcut(const std::string& path);
+
 // The list view's texts of one column, row by row from the top.
 std::vector<std::string> ColumnTexts(HWND dialog, int column);
 // Row `row` of the list view becomes the selected and focused row.

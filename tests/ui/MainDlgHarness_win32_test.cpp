@@ -5,6 +5,9 @@
 #include "ui/MainDlg.h"
 #include "ui/RowOrder.h"
 
+#include <objbase.h>
+#include <shlobj.h>
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -109,6 +112,50 @@ void ServeQueue(HWND dialog)
             DispatchMessageA(&message);
         }
     }
+}
+
+namespace {
+
+std::wstring Wide(const std::string& utf8)
+{
+    wchar_t wide[MAX_PATH] = {};
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide, MAX_PATH);
+    return wide;
+}
+
+std::string Utf8(const wchar_t* wide)
+{
+    char text[4 * MAX_PATH] = {};
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+ShortcutFile LoadShortcut(const std::string& path)
+{
+    ShortcutFile shortcut;
+    const HRESULT com = CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        wchar_t text[MAX_PATH] = {};
+        shortcut.loaded = SUCCEEDED(file->Load(Wide(path).c_str(), STGM_READ));
+        if (shortcut.loaded && SUCCEEDED(link->GetDescription(text, MAX_PATH)))
+            shortcut.description = Utf8(text);
+        text[0] = L'\0';
+        if (shortcut.loaded && SUCCEEDED(link->Resolve(nullptr, SLR_NO_UI)) &&
+            SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0)))
+            shortcut.target = Utf8(text);
+        file->Release();
+    }
+    if (link != nullptr)
+        link->Release();
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return shortcut;
 }
 
 bool KeyLeftInQueue()

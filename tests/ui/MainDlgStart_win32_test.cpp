@@ -79,24 +79,9 @@ TEST(MainDlgStart, FirstRunOpensAboutAndQuickStartAndSavesTheDefaults)
         harness.ReadIni());
 }
 
-TEST(MainDlgStart, QuickStartUncheckedAndEscapedStaysAwayNextTime)
-{
-    MainDlgHarness harness;
-    harness.WriteIni({"LicenseMessage=0"});
-    harness.driver.Expect("Quick start info", [](HWND quickStart) {
-        CheckDlgButton(quickStart, IDC_SHOW_AT_START, BST_UNCHECKED);
-        PostMessageA(quickStart, WM_COMMAND, IDCANCEL, 0);  // Escape
-    });
-    harness.Run([](HWND dialog) { ClickButton(dialog, IDCANCEL); });
-    EXPECT_NE(std::string::npos, harness.ReadIni().find("QuickStart=0\n"));
-
-    // Neither box opens now; the driver fails on any dialog it did not expect.
-    harness.Run([](HWND dialog) { ClickButton(dialog, IDCANCEL); });
-    EXPECT_EQ((std::vector<std::string>{kMainCaption, "Quick start info", kMainCaption}),
-              harness.driver.Opened());
-}
-
-TEST(MainDlgStart, StartFoldersReadWithPlusBlanksAndEmptyItems)
+// Start folders are read with "+", blanks and empty items; the Quick start box
+// unchecked and escaped stays away next time.
+TEST(MainDlgStart, StartFoldersAreReadAndQuickStartUncheckedStaysAwayNextTime)
 {
     MainDlgHarness harness;
     harness.MakeFile("Music\\a.mp3", 1500);
@@ -105,7 +90,11 @@ TEST(MainDlgStart, StartFoldersReadWithPlusBlanksAndEmptyItems)
     harness.MakeFile("Talk\\Deep\\d.mp3", 1300);
     const std::string music = harness.folder.Join("Music");
     const std::string talk = harness.folder.Join("Talk");
-    harness.WriteQuietIni({"Start=" + music + "+, " + talk + " ,,"});
+    harness.WriteIni({"LicenseMessage=0", "Start=" + music + "+, " + talk + " ,,"});
+    harness.driver.Expect("Quick start info", [](HWND quickStart) {
+        CheckDlgButton(quickStart, IDC_SHOW_AT_START, BST_UNCHECKED);
+        PostMessageA(quickStart, WM_COMMAND, IDCANCEL, 0);  // Escape
+    });
     harness.Run([&](HWND dialog) {
         EXPECT_EQ("Source has 3 files", ItemText(dialog, IDC_SOURCE_COUNT));
         std::vector<std::string> expected{Lower(music) + "+", Lower(talk)};
@@ -116,6 +105,12 @@ TEST(MainDlgStart, StartFoldersReadWithPlusBlanksAndEmptyItems)
     });
     // The setting itself keeps its spelling.
     EXPECT_NE(std::string::npos, harness.ReadIni().find("Start=" + music + "+, " + talk + " ,,\n"));
+    EXPECT_NE(std::string::npos, harness.ReadIni().find("QuickStart=0\n"));
+
+    // Neither box opens now; the driver fails on any dialog it did not expect.
+    harness.Run([](HWND dialog) { ClickButton(dialog, IDCANCEL); });
+    EXPECT_EQ((std::vector<std::string>{kMainCaption, "Quick start info", kMainCaption}),
+              harness.driver.Opened());
 }
 
 // Enter where it has no job (the Dest field, a check box, the source folders)

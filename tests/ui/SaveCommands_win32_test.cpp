@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <objbase.h>
-#include <shlobj.h>
-
 #include <algorithm>
 #include <filesystem>
 
@@ -47,39 +44,6 @@ std::string ProgressText()
 {
     HWND progress = FindWindowA(kDialogClass, kProgressCaption);
     return progress != NULL ? ItemText(progress, IDC_COPY_PATH) : std::string();
-}
-
-struct ShortcutFile {
-    bool loaded = false;
-    std::string description;
-    std::string target;
-};
-
-// Reads a written shortcut back through the shell's own link object.
-ShortcutFile LoadShortcut(const std::string& path)
-{
-    ShortcutFile shortcut;
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return shortcut;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH] = {};
-        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-        if (SUCCEEDED(file->Load(wide, STGM_READ))) {
-            char text[MAX_PATH] = {};
-            shortcut.loaded = true;
-            if (SUCCEEDED(link->GetDescription(text, MAX_PATH)))
-                shortcut.description = text;
-            text[0] = '\0';
-            if (SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH)))
-                shortcut.target = text;
-        }
-        file->Release();
-    }
-    link->Release();
-    return shortcut;
 }
 
 // The names of the files in `folder` and its subfolders with `extension` (any
@@ -233,7 +197,6 @@ TEST(SaveCommands, ShortcutsAreNamedAfterTheFileAndAnUnwritableHistoryStopsNoSav
     EXPECT_EQ(std::vector<std::string>{"Cannot write the history of saves:\r" + harness.history},
               harness.prompts.Messages());
     EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\song.mp3"));
-    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     const std::vector<std::pair<std::string, std::string>> links = {
         {"song.lnk", "song.mp3"}, {"a.b.lnk", "a.b.mp3"}, {"nodot.lnk", "nodot"}};
     for (size_t i = 0; i < links.size(); ++i) {
@@ -243,10 +206,11 @@ TEST(SaveCommands, ShortcutsAreNamedAfterTheFileAndAnUnwritableHistoryStopsNoSav
         EXPECT_EQ(links[i].second, shortcut.description);
         EXPECT_EQ(sources[i], shortcut.target);
     }
-    CoUninitialize();
 }
 
-TEST(SaveCommands, FailuresAreReportedFileByFileAndTheRestIsSaved)
+// Failures are reported file by file and the rest is saved; Escape stops a save
+// after the file in hand, pressed in the progress window or in the main window.
+TEST(SaveCommands, FailuresAreReportedFileByFileAndEscapeStopsAfterTheFileInHand)
 {
     MainDlgHarness harness;
     // The destination folder plus "a.mp3" is 255 characters, plus the longer
@@ -254,21 +218,43 @@ TEST(SaveCommands, FailuresAreReportedFileByFileAndTheRestIsSaved)
     const std::string out =
         harness.folder.Join(std::string(249 - harness.folder.Path().size() - 1, 'o'));
     ASSERT_EQ(249u, out.size());
-    ASSERT_TRUE(fixtures::MakeFolder(out));
+    const std::string picked = harness.folder.Join("Out");
+    ASSERT_TRUE(fixtures::MakeFolder(out) && fixtures::MakeFolder(picked));
     const std::string a = harness.MakeFile("Music\\a.mp3", 1100);
     const std::string gone = harness.MakeFile("Music\\gone.mp3", 1200);
     const std::string longName = harness.MakeFile("Music\\a_much_longer_name.mp3", 1300);
     const std::string c = harness.MakeFile("Music\\c.mp3", 1400);
+    const std::string lost = harness.MakeFile("Music\\lost.mp3", 1100);
+    const std::string d = harness.MakeFile("Music\\d.mp3", 1200);
+    const std::string e = harness.MakeFile("Music\\e.mp3", 1300);
+    const std::string f = harness.MakeFile("Music\\f.mp3", 1400);
+    const std::string lostLast = harness.MakeFile("Music\\lost last.mp3", 1500);
     harness.WriteQuietIni();
-    harness.prompts.fileAnswers = {std::vector<std::string>{a, gone, longName, c}};
-    harness.prompts.messageAnswers = {IDYES, IDOK, IDOK, IDYES, IDOK};
+    harness.prompts.fileAnswers = {std::vector<std::string>{a, gone, longName, c},
+                                   std::vector<std::string>{lost, d, e},
+                                   std::vector<std::string>{f, lostLast}};
+    harness.prompts.folderAnswers = {picked, picked};
+    harness.prompts.messageAnswers = {IDYES, IDOK, IDOK, IDYES, IDOK, IDOK, IDOK};
     // The wait cursor shows while the files are saved, as it does while reading.
+    // Later Escape is pressed while a file is saved: first in the progress
+    // window, then, during the last file, in the main window.
     std::vector<bool> waiting;
+    bool escape = false;
     harness.prompts.onMessage = [&](const std::string& text) {
-        if (text.rfind("Save failed", 0) == 0)
-            waiting.push_back(GetCursor() == LoadCursor(nullptr, IDC_WAIT));
+        if (!escape) {
+            if (text.rfind("Save failed", 0) == 0)
+                waiting.push_back(GetCursor() == LoadCursor(nullptr, IDC_WAIT));
+            return;
+        }
+        const bool last = text == "Save failed: " + lostLast;
+        HWND window = FindWindowA(kDialogClass, last ? kMainCaption : kProgressCaption);
+        ASSERT_TRUE(window != NULL);
+        if (!last) {
+            EXPECT_EQ("1 of 3 files", ItemText(window, IDC_COPY_COUNT));
+        }
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     };
-    ExpectProgressWindows(harness, 2);
+    ExpectProgressWindows(harness, 4);
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_SELECT);
         ASSERT_TRUE(DeleteFileA(gone.c_str()));  // deleted after sampling
@@ -276,13 +262,35 @@ TEST(SaveCommands, FailuresAreReportedFileByFileAndTheRestIsSaved)
         ClickButton(dialog, IDC_COPY_TO_DEST);
         EXPECT_EQ(LoadCursor(nullptr, IDC_ARROW), GetCursor());
         ClickButton(dialog, IDC_LINKS_TO_DEST);
+
+        escape = true;
+        ClickButton(dialog, IDC_CLEAR_SAMPLE);
+        ClickButton(dialog, IDC_SELECT);
+        ASSERT_TRUE(DeleteFileA(lost.c_str()));
+        SetDlgItemTextA(dialog, IDC_DEST, "");
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_EQ(NULL, FindWindowA(kDialogClass, kProgressCaption));
+        EXPECT_FALSE(Exists(picked + "\\d.mp3"));
+        EXPECT_FALSE(Exists(picked + "\\e.mp3"));
+        EXPECT_EQ("Stopped with 2 of 3 files left, 1 not saved: 0 files copied to " + picked + "\\",
+                  ItemText(dialog, IDC_STATUS));
+        ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
+        ClickButton(dialog, IDC_SELECT);
+        ASSERT_TRUE(DeleteFileA(lostLast.c_str()));
+        ClickButton(dialog, IDC_COPY_TO_DEST);
+        EXPECT_TRUE(Exists(picked + "\\f.mp3"));
+        EXPECT_EQ("1 of 2 files not saved: 1 file copied to " + picked + "\\",
+                  ItemText(dialog, IDC_STATUS));
+        // The save took the Escape; left queued it would close the main window.
+        EXPECT_FALSE(KeyLeftInQueue());
         ClickButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(std::vector<bool>(3, true), waiting);
     const std::string question = "Copy to:\r" + out + "\\";
     // A shortcut to a missing file can still be written.
     EXPECT_EQ((std::vector<std::string>{question, "Save failed: " + gone, "Save failed: " + longName,
-                                        question, "Save failed: " + longName}),
+                                        question, "Save failed: " + longName,
+                                        "Save failed: " + lost, "Save failed: " + lostLast}),
               harness.prompts.Messages());
     EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
     EXPECT_EQ(BytesOfKB(1400), FileSize(out + "\\c.mp3"));
@@ -290,59 +298,6 @@ TEST(SaveCommands, FailuresAreReportedFileByFileAndTheRestIsSaved)
     for (const char* link : {"\\a.lnk", "\\gone.lnk", "\\c.lnk"})
         EXPECT_TRUE(Exists(out + link)) << link;
     EXPECT_EQ(5u, FilesIn(out, "").size());  // nothing under a shortened name
-}
-
-TEST(SaveCommands, EscapeStopsTheSaveAfterTheFileInHand)
-{
-    MainDlgHarness harness;
-    const std::string gone = harness.MakeFile("Music\\gone.mp3", 1100);
-    const std::string a = harness.MakeFile("Music\\a.mp3", 1200);
-    const std::string b = harness.MakeFile("Music\\b.mp3", 1300);
-    const std::string c = harness.MakeFile("Music\\c.mp3", 1400);
-    const std::string goneLast = harness.MakeFile("Music\\gone last.mp3", 1500);
-    const std::string out = harness.folder.Join("Out");
-    ASSERT_TRUE(fixtures::MakeFolder(out));
-    harness.WriteQuietIni();
-    harness.prompts.fileAnswers = {std::vector<std::string>{gone, a, b},
-                                   std::vector<std::string>{c, goneLast}};
-    harness.prompts.folderAnswers = {out, out};
-    harness.prompts.messageAnswers = {IDOK, IDOK};
-    // Escape pressed while a file is saved: first in the progress window, then,
-    // during the last file, in the main window.
-    harness.prompts.onMessage = [&](const std::string& text) {
-        const bool last = text == "Save failed: " + goneLast;
-        HWND window = last ? FindWindowA(kDialogClass, kMainCaption)
-                           : FindWindowA(kDialogClass, kProgressCaption);
-        ASSERT_TRUE(window != NULL);
-        if (!last) {
-            EXPECT_EQ("1 of 3 files", ItemText(window, IDC_COPY_COUNT));
-        }
-        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
-    };
-    ExpectProgressWindows(harness, 2);
-    harness.Run([&](HWND dialog) {
-        ClickButton(dialog, IDC_SELECT);
-        ASSERT_TRUE(DeleteFileA(gone.c_str()));
-        ClickButton(dialog, IDC_COPY_TO_DEST);
-        EXPECT_EQ(NULL, FindWindowA(kDialogClass, kProgressCaption));
-        EXPECT_FALSE(Exists(out + "\\a.mp3"));
-        EXPECT_FALSE(Exists(out + "\\b.mp3"));
-        EXPECT_EQ("Stopped with 2 of 3 files left, 1 not saved: 0 files copied to " + out + "\\",
-                  ItemText(dialog, IDC_STATUS));
-
-        ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
-        ClickButton(dialog, IDC_SELECT);
-        ASSERT_TRUE(DeleteFileA(goneLast.c_str()));
-        ClickButton(dialog, IDC_COPY_TO_DEST);
-        EXPECT_TRUE(Exists(out + "\\c.mp3"));
-        EXPECT_EQ("1 of 2 files not saved: 1 file copied to " + out + "\\",
-                  ItemText(dialog, IDC_STATUS));
-        // The save took the Escape; left queued it would close the main window.
-        EXPECT_FALSE(KeyLeftInQueue());
-        ClickButton(dialog, IDCANCEL);
-    });
-    EXPECT_EQ((std::vector<std::string>{"Save failed: " + gone, "Save failed: " + goneLast}),
-              harness.prompts.Messages());
 }
 
 TEST(SaveCommands, SavedFilesAreRecordedAndAFreshSampleLeavesThemOut)

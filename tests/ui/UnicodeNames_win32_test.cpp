@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <objbase.h>
-#include <shlobj.h>
-
 #include <algorithm>
 
 namespace {
@@ -31,35 +28,6 @@ const NamedFile kFiles[] = {
     {"", "emoji 🎵.mp3", 1500, false},
     {"\\Папка", "Песня.mp3", 1600, false},
 };
-
-std::wstring Wide(const std::string& utf8)
-{
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(
-        CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], static_cast<int>(wide.size()))));
-    return wide;
-}
-
-// The target of a written shortcut, as the shell's link object resolves it.
-std::wstring ShortcutTarget(const std::string& path)
-{
-    std::wstring target;
-    IShellLinkW* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link))))
-        return target;
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t text[MAX_PATH] = {};
-        if (SUCCEEDED(file->Load(Wide(path).c_str(), STGM_READ)) &&
-            SUCCEEDED(link->Resolve(nullptr, SLR_NO_UI)) &&
-            SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, 0)))
-            target = text;
-        file->Release();
-    }
-    link->Release();
-    return target;
-}
 
 std::string Stem(const std::string& name)
 {
@@ -122,7 +90,7 @@ TEST(UnicodeNames, ReadSampledShownCopiedLinkedAndDropped)
         SCOPED_TRACE(file.name);
         const std::string source = listed + file.folder + "\\" + file.name;
         EXPECT_EQ((static_cast<int64_t>(file.sizeKB) - 1) * 1000, FileSize(copies + "\\" + file.name));
-        EXPECT_EQ(Wide(source), ShortcutTarget(links + "\\" + Stem(file.name) + ".lnk"));
+        EXPECT_EQ(source, LoadShortcut(links + "\\" + Stem(file.name) + ".lnk").target);
     }
     const std::vector<fixtures::ReceivedDrop> drops = fixtures::DropsReceivedBy(manager.Window());
     ASSERT_EQ(2u, drops.size());
