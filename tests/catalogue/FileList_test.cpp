@@ -33,13 +33,9 @@ TEST(FileList, ExtensionIsLookedForAsAnyPartOfTheList)
     list.SetExtensions("\xC4mp3");
     EXPECT_EQ(-1, list.AddEntry("f", "a.\xE4mp3", 1000));
     EXPECT_GE(list.AddEntry("f", "a.\xC4MP3", 1000), 0);
-}
 
-TEST(FileList, LongExtensionListIsKeptWhole)
-{
-    CFileList list(50, 50);
-    const std::string longList = std::string(400, 'x') + ",FLAC";
-    list.SetExtensions(longList);
+    // A long list is kept whole.
+    list.SetExtensions(std::string(400, 'x') + ",FLAC");
     EXPECT_GE(list.AddEntry("f", "a.flac", 1000), 0);
     EXPECT_GE(list.AddEntry("f", "b." + std::string(300, 'x'), 1000), 0);
     EXPECT_EQ(-1, list.AddEntry("f", "c." + std::string(401, 'x'), 1000));
@@ -84,6 +80,7 @@ TEST(FileList, RemovingKeepsTheOrderAndTheTotal)
     EXPECT_EQ(99, list.GetCount());
     EXPECT_EQ(total, list.GetTotalKB());
     EXPECT_EQ("", list.GetName(99));
+    EXPECT_EQ("", list.GetFolder(99));
     EXPECT_EQ("", list.GetFolder(static_cast<uint32_t>(-1)));
     EXPECT_EQ(0u, list.GetSizeKB(99));
 
@@ -111,15 +108,11 @@ TEST(FileList, NamesMatchIgnoringCaseAndFolder)
 
     list.RemoveByName("missing");
     EXPECT_EQ(2, list.GetCount());
-}
 
-TEST(FileList, OnlyAsciiLettersFoldInNames)
-{
-    CFileList list(50, 50);
+    // Only A to Z fold, and nothing just outside them.
     list.AddEntry("", "\xC4" "BC.mp3", 1000);
     EXPECT_EQ(1, list.Contains("\xC4" "bc.MP3"));
     EXPECT_EQ(0, list.Contains("\xE4" "bc.mp3"));
-    // A to Z fold, and nothing just outside them.
     list.AddEntry("", "Za@[.mp3", 1000);
     EXPECT_EQ(1, list.Contains("zA@[.mp3"));
     EXPECT_EQ(0, list.Contains("za`[.mp3"));
@@ -154,29 +147,19 @@ TEST(FileList, CopyFromRefiltersWithCopiedLimitsAndOwnExtensions)
     source.CopyFrom(sample);
     EXPECT_EQ(0, source.GetCount());
     EXPECT_EQ(-1, source.AddEntry("", "small.mp3", 999));
-}
 
-TEST(FileList, CopyFromKeepsAMaximumAboveTheDefault)
-{
-    CFileList source(50, 50);
+    // A maximum above the default is copied too.
     source.SetMaxKB(3000000);
     ASSERT_EQ(0, source.AddEntry("a", "long.mp3", 2000000));
-    CFileList target(50, 50);
     target.CopyFrom(source);
     EXPECT_EQ(1, target.GetCount());
-}
 
-TEST(FileList, CopyFromItselfChangesNothing)
-{
-    CFileList list(50, 50);
-    list.SetExtensions("wav");
-    list.SetMinKB(5);
-    list.AddEntry("f", "a.wav", 5);
-    list.SetExtensions("mp3");  // would drop the entry if it were copied again
-    EXPECT_EQ(&list, &list.CopyFrom(list));
-    ASSERT_EQ(1, list.GetCount());
-    EXPECT_EQ("a.wav", list.GetName(0));
-    EXPECT_EQ(5u, list.GetTotalKB());
+    // Onto itself nothing changes, though its extensions would now drop the entry.
+    target.SetExtensions("wav");
+    EXPECT_EQ(&target, &target.CopyFrom(target));
+    ASSERT_EQ(1, target.GetCount());
+    EXPECT_EQ("long.mp3", target.GetName(0));
+    EXPECT_EQ(2000000u, target.GetTotalKB());
 }
 
 }  // namespace

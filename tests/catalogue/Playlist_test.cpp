@@ -56,46 +56,7 @@ TEST(ReadPlaylistPaths, RelativeLinesJoinTheBaseAndAbsoluteOnesStand)
     EXPECT_EQ((Paths{"a.mp3"}), Offered("a.mp3\n", ""));
 }
 
-TEST(ReadPlaylistPaths, OnlySpacesAndLineFeedsAreTrimmed)
-{
-    EXPECT_EQ((Paths{"B\\lead.mp3", "B\\\ttab.mp3\t", "B\\c\rr.mp3\r", "B\\in side.mp3"}),
-              Offered("   lead.mp3   \n\ttab.mp3\t\nc\rr.mp3\r\r\nin side.mp3", "B\\"));
-}
-
-TEST(ReadPlaylistPaths, BlankLinesAreSkippedAndCrLfIsOneLineFeed)
-{
-    EXPECT_EQ((Paths{"B\\one.mp3", "B\\two.mp3", "B\\three.mp3"}),
-              Offered("one.mp3\r\n\r\n    \r\n\ntwo.mp3\r\n   three.mp3   \r\n", "B\\"));
-}
-
-TEST(ReadPlaylistPaths, SpacesWithoutALineBreakStopTheReading)
-{
-    EXPECT_EQ((Paths{"B\\one.mp3"}), Offered("one.mp3\n     ", "B\\"));
-    // The first 259 characters are all spaces: nothing is left of that read.
-    EXPECT_EQ((Paths{}), Offered(std::string(300, ' ') + "\nlater.mp3\n", "B\\"));
-    // A NUL byte ends the line's text like the end of a string.
-    EXPECT_EQ((Paths{"B\\one.mp3"}), Offered(std::string("one.mp3\n\0two.mp3\nthree.mp3\n", 27), "B\\"));
-}
-
-TEST(ReadPlaylistPaths, LongLinesAreReadIn259CharacterPieces)
-{
-    const std::string line = std::string(259, 'a') + std::string(41, 'b');
-    EXPECT_EQ((Paths{std::string(259, 'a'), std::string(41, 'b'), "next.mp3"}),
-              Offered(line + "\nnext.mp3\n", ""));
-    // A CR LF right after a full piece is a line of its own, and blank.
-    EXPECT_EQ((Paths{std::string(259, 'c'), "next.mp3"}),
-              Offered(std::string(259, 'c') + "\r\nnext.mp3\r\n", ""));
-}
-
-TEST(ReadPlaylistPaths, PathsLongerThanTheLimitArePassedOver)
-{
-    const std::string base = std::string(245, 'd') + platform::kPathSeparator;
-    const std::string absolute = platform::kPathSeparator + std::string("absolute.mp3");
-    EXPECT_EQ((Paths{base + "short.mp3", absolute}),
-              Offered("short.mp3\nmuch-too-long.mp3\n" + absolute + "\n", base));
-}
-
-TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
+TEST(ReadPlaylistPaths, LinesTextKindsAndUrls)
 {
     const PlaylistText kUtf8 = PlaylistText::kUtf8, kMixed = PlaylistText::kMixed;
     const std::string a258(258, 'a'), nichi = "\xE6\x97\xA5", hon = "\xE6\x9C\xAC";
@@ -106,12 +67,34 @@ TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
     std::string nichi100;
     for (int i = 0; i < 100; ++i)
         nichi100 += nichi;
+    const std::string longBase = std::string(245, 'd') + platform::kPathSeparator;
+    const std::string absolute = platform::kPathSeparator + std::string("absolute.mp3");
     struct Case {
         const char* what;
         PlaylistText kind;
         std::string bytes;
         Paths offered;
+        std::string base = "B\\";
     } const cases[] = {
+        {"only spaces and line feeds trimmed", kMixed,
+         "   lead.mp3   \n\ttab.mp3\t\nc\rr.mp3\r\r\nin side.mp3",
+         {"B\\lead.mp3", "B\\\ttab.mp3\t", "B\\c\rr.mp3\r", "B\\in side.mp3"}},
+        {"blank lines skipped, CR LF one line feed", kMixed,
+         "one.mp3\r\n\r\n    \r\n\ntwo.mp3\r\n   three.mp3   \r\n",
+         {"B\\one.mp3", "B\\two.mp3", "B\\three.mp3"}},
+        {"spaces without a line break stop the reading", kMixed, "one.mp3\n     ", {"B\\one.mp3"}},
+        // The first 259 characters are all spaces: nothing is left of that read.
+        {"259 spaces", kMixed, std::string(300, ' ') + "\nlater.mp3\n", {}},
+        // A NUL byte ends the line's text like the end of a string.
+        {"a NUL", kMixed, std::string("one.mp3\n\0two.mp3\nthree.mp3\n", 27), {"B\\one.mp3"}},
+        // Long lines are read in pieces of 259 characters; a CR LF right after a
+        // full piece is a line of its own, and blank.
+        {"long line", kMixed, std::string(259, 'a') + std::string(41, 'b') + "\nnext.mp3\n",
+         {std::string(259, 'a'), std::string(41, 'b'), "next.mp3"}, ""},
+        {"CR LF after a full piece", kMixed, std::string(259, 'c') + "\r\nnext.mp3\r\n",
+         {std::string(259, 'c'), "next.mp3"}, ""},
+        {"path longer than the limit", kMixed, "short.mp3\nmuch-too-long.mp3\n" + absolute + "\n",
+         {longBase + "short.mp3", absolute}, longBase},
         {"byte order mark", kUtf8, "\xEF\xBB\xBFone.mp3\ntwo.mp3\n", {"B\\one.mp3", "B\\two.mp3"}},
         {"byte order mark in .m3u", kMixed, "\xEF\xBB\xBF" + hoer + "\n", {"B\\" + hoer}},
         {"UTF-8 and legacy lines", kMixed, hoer + "\nh\xF6r.mp3\n" + nichi + ".mp3\n",
@@ -151,7 +134,7 @@ TEST(ReadPlaylistPaths, TextKindsByteOrderMarkAndUrls)
          {"B\\" + hon, "B\\" + note + "x"}},  // the first pieces, with the base, are too long
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.offered, Offered(c.bytes, "B\\", c.kind)) << c.what;
+        EXPECT_EQ(c.offered, Offered(c.bytes, c.base, c.kind)) << c.what;
     EXPECT_EQ(kUtf8, PlaylistTextOf("D:\\lists\\mix.M3U8"));
     EXPECT_EQ(kMixed, PlaylistTextOf("D:\\lists.m3u8\\mix.m3u"));
 }

@@ -58,20 +58,6 @@ TEST(AddFile, CountsKilobytesOfOneThousandBytesPlusOne)
     }
 }
 
-TEST(AddFile, PassesThroughTheListsExtensionAndSizeFilters)
-{
-    TempFolder temp;
-    CFileList list(50, 50);
-    list.SetExtensions("mp3");
-    ASSERT_TRUE(CreateSizedFile(temp.Join("song.wav"), 2000000));
-    ASSERT_TRUE(CreateSizedFile(temp.Join("small.mp3"), 998999));
-    ASSERT_TRUE(CreateSizedFile(temp.Join("fits.MP3"), 999000));
-    EXPECT_EQ(-1, list.AddFile(temp.Join("song.wav")));
-    EXPECT_EQ(-1, list.AddFile(temp.Join("small.mp3")));
-    EXPECT_EQ(0, list.AddFile(temp.Join("fits.MP3")));
-    EXPECT_EQ(1000u, list.GetTotalKB());
-}
-
 TEST(AddFile, SplitsAtTheLastSeparator)
 {
     TempFolder temp;
@@ -174,68 +160,58 @@ TEST(AddFile, DayFiltersCountTheBoundaryDayDifferently)
         // A scan takes the times from the folder's listing.
         list.AddFolder(folder, 0);
         EXPECT_EQ(c.admitted, list.GetCount() == 1) << "case " << number << ", scanned";
-        EXPECT_EQ(c.admitted, list.AddFile(path) >= 0) << "case " << number;
+        EXPECT_EQ(c.admitted ? 1 : -1, list.AddFile(path)) << "case " << number;
         // Reading a file's facts left its last access as it was.
-        EXPECT_EQ(c.admitted, list.AddFile(path) >= 0) << "case " << number << ", read again";
+        EXPECT_EQ(c.admitted ? 2 : -1, list.AddFile(path)) << "case " << number << ", read again";
     }
 }
 
-// music/a.mp3, music/.hidden.mp3, music/notes.txt, music/sub/b.mp3,
-// music/sub/deeper/d.mp3 and music/.cache/c.mp3.
-class AddFolderTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        music = temp.Join("music");
-        ASSERT_TRUE(MakeFolder(music));
-        ASSERT_TRUE(MakeFolder(JoinPath(music, "sub")));
-        ASSERT_TRUE(MakeFolder(JoinPath(music, Local("sub/deeper"))));
-        ASSERT_TRUE(MakeFolder(JoinPath(music, ".cache")));
-        for (const char* file : {"a.mp3", ".hidden.mp3", "notes.txt", "sub/b.mp3",
-                                 "sub/deeper/d.mp3", ".cache/c.mp3"})
-            ASSERT_TRUE(CreateSizedFile(JoinPath(music, Local(file)), 2000000));
-        list.SetExtensions("mp3");
+// Each file found, as its folder below `top` and its name.
+std::vector<std::string> RelativePathsOf(const CFileList& list, const std::string& top)
+{
+    std::vector<std::string> paths;
+    for (uint32_t i = 0; i < static_cast<uint32_t>(list.GetCount()); ++i) {
+        const std::string folder = list.GetFolder(i);
+        EXPECT_EQ(top, folder.substr(0, top.size()));
+        paths.push_back(JoinPath(folder.substr(top.size()), list.GetName(i)));
     }
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
 
+TEST(AddFolder, ReadsTheFolderOrTheTreeButNoFolderWhoseNameBeginsWithADot)
+{
     TempFolder temp;
-    std::string music;
-    CFileList list{500, 500};
-};
-
-TEST_F(AddFolderTest, WithoutSubfoldersTakesOnlyTheFolderItself)
-{
-    list.AddFolder(music + platform::kPathSeparator, 0);
-    EXPECT_EQ((std::vector<std::string>{".hidden.mp3", "a.mp3"}), SortedNamesOf(list));
-    for (int i = 0; i < list.GetCount(); ++i)
-        EXPECT_EQ(music, list.GetFolder(static_cast<uint32_t>(i)));
-    EXPECT_EQ(2 * 2001u, list.GetTotalKB());
-}
-
-TEST_F(AddFolderTest, WithSubfoldersSkipsFoldersWhoseNamesBeginWithADot)
-{
-    list.AddFolder(music, 1);
-    EXPECT_EQ((std::vector<std::string>{".hidden.mp3", "a.mp3", "b.mp3", "d.mp3"}), SortedNamesOf(list));
-    for (int i = 0; i < list.GetCount(); ++i) {
-        if (list.GetName(static_cast<uint32_t>(i)) == "d.mp3") {
-            EXPECT_EQ(JoinPath(music, Local("sub/deeper")), list.GetFolder(static_cast<uint32_t>(i)));
-        }
-    }
-}
-
-TEST_F(AddFolderTest, MissingFolderAddsNothing)
-{
-    list.AddFolder(JoinPath(music, "missing"), 1);
-    list.AddFolder(JoinPath(music, "a.mp3"), 1);
-    EXPECT_EQ(0, list.GetCount());
-}
-
-TEST_F(AddFolderTest, DamagedShortcutAddsNothing)
-{
+    const std::string music = temp.Join("music");
+    for (const char* folder : {"", "sub", "sub/deeper", ".cache"})
+        ASSERT_TRUE(MakeFolder(JoinPath(music, Local(folder))));
+    for (const char* file : {"a.mp3", ".hidden.mp3", "notes.txt", "sub/b.mp3", "sub/deeper/d.mp3",
+                             ".cache/c.mp3"})
+        ASSERT_TRUE(CreateSizedFile(JoinPath(music, Local(file)), 2000000));
     ASSERT_TRUE(fixtures::WriteBytes(JoinPath(music, "broken.lnk"), "not a shortcut"));
-    list.SetExtensions("");
-    list.SetMinKB(0);
-    list.AddFolder(music, 0);
-    EXPECT_EQ((std::vector<std::string>{".hidden.mp3", "a.mp3", "notes.txt"}), SortedNamesOf(list));
+    const std::string sep(1, platform::kPathSeparator);
+    const struct {
+        std::string folder;
+        int subfolders;
+        const char* extensions;
+        std::vector<std::string> found;
+    } rows[] = {
+        {music + sep, 0, "mp3", {sep + ".hidden.mp3", sep + "a.mp3"}},
+        {music, 1, "mp3",
+         {sep + ".hidden.mp3", sep + "a.mp3", Local("/sub/b.mp3"), Local("/sub/deeper/d.mp3")}},
+        // A damaged shortcut adds nothing.
+        {music, 0, "", {sep + ".hidden.mp3", sep + "a.mp3", sep + "notes.txt"}},
+        {JoinPath(music, "missing"), 1, "", {}},
+        {JoinPath(music, "a.mp3"), 1, "", {}},
+    };
+    for (const auto& row : rows) {
+        CFileList list(500, 500);
+        list.SetExtensions(row.extensions);
+        list.SetMinKB(0);
+        list.AddFolder(row.folder, row.subfolders);
+        EXPECT_EQ(row.found, RelativePathsOf(list, music)) << row.folder;
+        EXPECT_EQ(2001u * row.found.size(), list.GetTotalKB()) << row.folder;
+    }
 }
 
 TEST(AddFolder, LeavesOutEntriesWhosePathWouldBeTooLong)

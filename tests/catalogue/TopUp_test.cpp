@@ -116,6 +116,12 @@ TEST(TopUp, SwapsOneDrawnFileWhenTheFillLeavesMoreThanAThousandthOfTheBudget)
     // Exactly a thousandth (5 KB of 5000) is not worth it either.
     Attempt edge({{"drawn.mp3", 4995}, {"tight.mp3", 5000}}, {}, {"drawn.mp3"});
     EXPECT_EQ(5 * KB, edge.TopUp(5000 * KB));
+    // The smallest file of the source may be the one swapped in.
+    Attempt smallest({{"big.mp3", 6000}}, {}, {});
+    smallest.trial.AddEntry("x", "drawn.mp3", 5000);
+    smallest.names.Fill(smallest.trial);
+    EXPECT_EQ(500 * KB, smallest.TopUp(6500 * KB));
+    EXPECT_EQ((Names{"big.mp3"}), NamesOf(smallest.trial));
 }
 
 TEST(TopUp, FillsAgainAfterASwapWithTheFileOfTheNameItFreed)

@@ -23,17 +23,14 @@ std::string Written(const std::string& name, bool links)
 
 }  // namespace
 
-TEST(DestFolder, SeparatorAddedOnlyWhereMissingAndLongerThanOneCharacter)
+TEST(DestFolder, SeparatorAddedWhereMissingAndOverlongTextRefused)
 {
     EXPECT_EQ(P("D:/Rio/"), MakeDestFolder(P("D:/Rio")));
     EXPECT_EQ(P("D:/Rio/"), MakeDestFolder(P("D:/Rio/")));
     EXPECT_EQ(P("C:/"), MakeDestFolder("C:"));
     EXPECT_EQ(P("/"), MakeDestFolder(P("/")));
     EXPECT_EQ("x", MakeDestFolder("x"));
-}
-
-TEST(DestFolder, OverlongTextIsRefusedNotCut)
-{
+    // Overlong text is refused, not cut.
     const std::string longest = P("C:/") + std::string(platform::kMaxPathLength - 3, 'a');
     EXPECT_EQ(longest + P("/"), MakeDestFolder(longest));
     EXPECT_FALSE(MakeDestFolder(longest + "b").has_value());

@@ -69,36 +69,23 @@ TEST(DropOnWindow, ChildSettingAndMemoryViewChooseTheReceiver)
     }
 }
 
-TEST(DropOnWindow, BlockCarriesThePathsInTheOrderGiven)
+TEST(DropOnWindow, BlockCarriesThePathsInTheOrderGivenOrNone)
 {
     const std::string caption = UniqueCaption();
     DropReceiver manager(caption, 2);
     const std::vector<std::string> paths = {"D:\\b\\3.mp3", "C:\\a\\1.mp3", "C:\\a\\2.mp3"};
     ASSERT_EQ(DropOutcome::kPosted, DropOnWindow(caption, 2, false, paths));
+    ASSERT_EQ(DropOutcome::kPosted, DropOnWindow(caption, 2, false, {}));
     DeliverPostedMessages();
     const std::vector<ReceivedDrop> drops = DropsReceivedBy(manager.Child(1));
-    ASSERT_EQ(1u, drops.size());
-    const ReceivedDrop& received = drops[0];
-    EXPECT_EQ(paths, received.paths);
-    // 20-byte header, each path and its zero byte, the closing zero byte.
-    EXPECT_EQ(54u, received.bytes.size());
-    EXPECT_EQ(MakeDropBlock(paths), received.bytes);
-    EXPECT_TRUE(received.inClientArea);
-    EXPECT_EQ(kDropPointX, received.point.x);
-    EXPECT_EQ(kDropPointY, received.point.y);
-}
-
-TEST(DropOnWindow, EmptyListIsStillDropped)
-{
-    const std::string caption = UniqueCaption();
-    DropReceiver manager(caption, 0);
-    ASSERT_EQ(DropOutcome::kPosted, DropOnWindow(caption, 0, true, {}));
-    DeliverPostedMessages();
-    const std::vector<ReceivedDrop> drops = DropsReceivedBy(manager.Window());
-    ASSERT_EQ(1u, drops.size());
-    // Only the bytes: Wine's DragQueryFileA counts one file in an empty list.
-    EXPECT_EQ(21u, drops[0].bytes.size());
-    EXPECT_EQ(MakeDropBlock({}), drops[0].bytes);
+    ASSERT_EQ(2u, drops.size());
+    EXPECT_EQ(paths, drops[0].paths);
+    EXPECT_EQ(MakeDropBlock(paths), drops[0].bytes);
+    EXPECT_TRUE(drops[0].inClientArea);
+    EXPECT_EQ(kDropPointX, drops[0].point.x);
+    EXPECT_EQ(kDropPointY, drops[0].point.y);
+    // Only the bytes of an empty list: Wine's DragQueryFileA counts one file in it.
+    EXPECT_EQ(MakeDropBlock({}), drops[1].bytes);
 }
 
 TEST(DropOnWindow, NoTargetWhenTheWindowOrTheChildIsMissing)

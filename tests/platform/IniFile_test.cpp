@@ -33,88 +33,77 @@ std::string Find(const std::string& text, const std::string& section, const std:
 
 }  // namespace
 
-TEST(IniText, NamesInAnyCaseAndBlanksAroundNamesAndValues)
+TEST(IniText, ValuesAreFoundAsTheWindowsProfileReadFindsThem)
 {
-    const std::string text = "  [ general ]  \r\n\t START \t=  C:\\My Music , D:\\x  \r\nEXT=mp3\r\n";
-    EXPECT_EQ("C:\\My Music , D:\\x", Find(text, "General", "Start"));
-    EXPECT_EQ("mp3", Find(text, "GENERAL", "ext"));
-    EXPECT_EQ("<missing>", Find(text, "Other", "Ext"));
-    EXPECT_EQ("<missing>", Find(text, "General", "Caption"));
-}
-
-TEST(IniText, OuterMatchingQuotesAreDropped)
-{
-    const std::string text =
+    const std::string blanks = "  [ general ]  \r\n\t START \t=  C:\\My Music , D:\\x  \r\nEXT=mp3\r\n";
+    const std::string quotes =
         "[General]\nA=\"two words\"\nB='single'\nC=\"mixed'\nD=\"\nE=\"\"\nF= \" padded \" \n";
-    EXPECT_EQ("two words", Find(text, "General", "A"));
-    EXPECT_EQ("single", Find(text, "General", "B"));
-    EXPECT_EQ("\"mixed'", Find(text, "General", "C"));
-    EXPECT_EQ("\"", Find(text, "General", "D"));
-    EXPECT_EQ("", Find(text, "General", "E"));
-    EXPECT_EQ(" padded ", Find(text, "General", "F"));
-}
-
-TEST(IniText, FirstDuplicateWinsAndOnlyTheFirstSectionOfANameCounts)
-{
-    const std::string text =
+    const std::string twice =
         "Start=outside\r\n[Other]\r\nStart=other\r\n[General]\r\nStart=first\r\nstart=second\r\n"
         "[general]\r\nStart=third\r\nExt=wav\r\n";
-    EXPECT_EQ("first", Find(text, "General", "Start"));
-    EXPECT_EQ("other", Find(text, "Other", "Start"));
-    EXPECT_EQ("<missing>", Find(text, "General", "Ext"));
+    const struct {
+        std::string text, section, key, value;
+    } rows[] = {
+        // Names in any case, blanks around names and values.
+        {blanks, "General", "Start", "C:\\My Music , D:\\x"},
+        {blanks, "GENERAL", "ext", "mp3"},
+        {blanks, "Other", "Ext", "<missing>"},
+        {blanks, "General", "Caption", "<missing>"},
+        // Outer matching quotes are dropped.
+        {quotes, "General", "A", "two words"},
+        {quotes, "General", "B", "single"},
+        {quotes, "General", "C", "\"mixed'"},
+        {quotes, "General", "D", "\""},
+        {quotes, "General", "E", ""},
+        {quotes, "General", "F", " padded "},
+        // The first duplicate wins, and only the first section of a name counts.
+        {twice, "General", "Start", "first"},
+        {twice, "Other", "Start", "other"},
+        {twice, "General", "Ext", "<missing>"},
+        // Every kind of line end.
+        {"[General]\rA=1\rB=2\rC=3", "General", "B", "2"},
+        {"[General]\nA=1\nB=2\nC=3", "General", "B", "2"},
+        {"[General]\r\nA=1\n\rB=2\r\rC=3", "General", "C", "3"},
+        {"\xEF\xBB\xBF[General]\r\nA=1\r\n", "General", "A", "1"},
+        // Comments and odd lines are not keys.
+        {"[General]\r\n;Start=commented\r\nno equals sign\r\n[broken\r\nStart=real\r\n", "General",
+         "Start", "real"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.value, Find(row.text, row.section, row.key)) << row.text << "|" << row.key;
 }
 
-TEST(IniText, EveryKindOfLineEndIsRead)
+TEST(IniText, AKeyIsRewrittenInPlaceOrAddedToItsSectionAndOtherLinesKeptByteForByte)
 {
-    EXPECT_EQ("2", Find("[General]\rA=1\rB=2\rC=3", "General", "B"));
-    EXPECT_EQ("2", Find("[General]\nA=1\nB=2\nC=3", "General", "B"));
-    EXPECT_EQ("3", Find("[General]\r\nA=1\n\rB=2\r\rC=3", "General", "C"));
-    EXPECT_EQ("1", Find("\xEF\xBB\xBF[General]\r\nA=1\r\n", "General", "A"));
-}
-
-TEST(IniText, CommentsAndOddLinesAreNotKeys)
-{
-    const std::string text = "[General]\r\n;Start=commented\r\nno equals sign\r\n[broken\r\nStart=real\r\n";
-    EXPECT_EQ("real", Find(text, "General", "Start"));
-}
-
-TEST(IniText, ExistingKeyIsRewrittenInPlaceAndOtherLinesKeptByteForByte)
-{
-    const std::string text =
-        "; kept\n[General]\n  start = old value \nCaption = My Player\rChild=0\n\n[Next]\nX=1";
-    EXPECT_EQ("; kept\n[General]\nstart=new\r\nCaption = My Player\rChild=0\n\n[Next]\nX=1",
-              WithIniValue(text, "general", "Start", "new"));
-    // Only the first of duplicates is the key.
-    EXPECT_EQ("[General]\r\nA=9\r\nA=2\r\n", WithIniValue("[General]\r\nA=1\r\nA=2\r\n", "General", "A", "9"));
-}
-
-TEST(IniText, TheCallersNamesAreTrimmedAsTheFilesAre)
-{
-    const std::string text = "[General]\r\nStart=old\r\n";
-    EXPECT_EQ("old", Find(text, " General\t", "Start "));
-    EXPECT_EQ("[General]\r\nStart=new\r\n", WithIniValue(text, "General ", " Start", "new"));
-    EXPECT_EQ("[General]\r\nStart=old\r\nExt=mp3\r\n", WithIniValue(text, "General", "Ext ", "mp3"));
-    EXPECT_EQ("[Other]\r\nX=1\r\n", WithIniValue("", " Other ", "\tX", "1"));
-}
-
-TEST(IniText, NewKeyGoesAfterTheLastLineOfItsSection)
-{
-    EXPECT_EQ("[General]\r\nA=1\r\nB=2\r\n\r\n[Next]\r\nX=1\r\n",
-              WithIniValue("[General]\r\nA=1\r\n\r\n[Next]\r\nX=1\r\n", "General", "B", "2"));
-    EXPECT_EQ("[General]\r\nB=2\r\n", WithIniValue("[General]", "General", "B", "2"));
-    EXPECT_EQ("[General]\nA=1\r\nB=\r\n", WithIniValue("[General]\nA=1", "General", "B", ""));
-    // A later section of the same name does not count.
-    EXPECT_EQ("[General]\r\nA=2\r\n[Next]\r\n[General]\r\nA=1\r\n",
-              WithIniValue("[General]\r\n[Next]\r\n[General]\r\nA=1\r\n", "General", "A", "2"));
-}
-
-TEST(IniText, NewSectionGoesAtTheEnd)
-{
-    EXPECT_EQ("[General]\r\nStart=\r\n", WithIniValue("", "General", "Start", ""));
-    EXPECT_EQ("[Other]\nX=1\r\n[General]\r\nA=1\r\n",
-              WithIniValue("[Other]\nX=1", "General", "A", "1"));
-    EXPECT_EQ("[Other]\rX=1\r[General]\r\nA=1\r\n",
-              WithIniValue("[Other]\rX=1\r", "General", "A", "1"));
+    const struct {
+        std::string text, section, key, value, written;
+    } rows[] = {
+        {"; kept\n[General]\n  start = old value \nCaption = My Player\rChild=0\n\n[Next]\nX=1",
+         "general", "Start", "new",
+         "; kept\n[General]\nstart=new\r\nCaption = My Player\rChild=0\n\n[Next]\nX=1"},
+        // Only the first of duplicates is the key.
+        {"[General]\r\nA=1\r\nA=2\r\n", "General", "A", "9", "[General]\r\nA=9\r\nA=2\r\n"},
+        // The caller's names are trimmed as the file's are.
+        {"[General]\r\nStart=old\r\n", "General ", " Start", "new", "[General]\r\nStart=new\r\n"},
+        {"[General]\r\nStart=old\r\n", "General", "Ext ", "mp3",
+         "[General]\r\nStart=old\r\nExt=mp3\r\n"},
+        {"", " Other ", "\tX", "1", "[Other]\r\nX=1\r\n"},
+        // A new key goes after the last line of its section, not of a later
+        // section of the same name.
+        {"[General]\r\nA=1\r\n\r\n[Next]\r\nX=1\r\n", "General", "B", "2",
+         "[General]\r\nA=1\r\nB=2\r\n\r\n[Next]\r\nX=1\r\n"},
+        {"[General]", "General", "B", "2", "[General]\r\nB=2\r\n"},
+        {"[General]\nA=1", "General", "B", "", "[General]\nA=1\r\nB=\r\n"},
+        {"[General]\r\n[Next]\r\n[General]\r\nA=1\r\n", "General", "A", "2",
+         "[General]\r\nA=2\r\n[Next]\r\n[General]\r\nA=1\r\n"},
+        // A new section goes at the end.
+        {"", "General", "Start", "", "[General]\r\nStart=\r\n"},
+        {"[Other]\nX=1", "General", "A", "1", "[Other]\nX=1\r\n[General]\r\nA=1\r\n"},
+        {"[Other]\rX=1\r", "General", "A", "1", "[Other]\rX=1\r[General]\r\nA=1\r\n"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.written, WithIniValue(row.text, row.section, row.key, row.value)) << row.text;
+    EXPECT_EQ("old", Find("[General]\r\nStart=old\r\n", " General\t", "Start "));
 }
 
 TEST(IniText, EntriesThatWouldChangeTheFileStructureAreRefused)
@@ -132,21 +121,12 @@ TEST(IniText, EntriesThatWouldChangeTheFileStructureAreRefused)
 
 TEST(IniInt, ReadsLikeTheWindowsIntegerRead)
 {
-    EXPECT_EQ(7, IniIntFromText("", 7));
-    EXPECT_EQ(42, IniIntFromText("42", 7));
-    EXPECT_EQ(-5, IniIntFromText("-5", 7));
-    EXPECT_EQ(5, IniIntFromText("+5", 7));
-    EXPECT_EQ(12, IniIntFromText("12abc", 7));
-    EXPECT_EQ(0, IniIntFromText("abc", 7));
-    EXPECT_EQ(0, IniIntFromText("-", 7));
-    EXPECT_EQ(3, IniIntFromText(" \t3", 7));
-    EXPECT_EQ(26, IniIntFromText("0x1A", 7));
-    EXPECT_EQ(-26, IniIntFromText("-0x1a", 7));
-    EXPECT_EQ(15, IniIntFromText("0o17", 7));
-    EXPECT_EQ(5, IniIntFromText("0b101", 7));
-    EXPECT_EQ(0, IniIntFromText("0X1A", 7));
-    EXPECT_EQ(-1, IniIntFromText("4294967295", 7));
-    EXPECT_EQ(0, IniIntFromText("4294967296", 7));
+    const std::pair<const char*, int> rows[] = {
+        {"", 7},      {"42", 42},      {"-5", -5},    {"+5", 5},         {"12abc", 12},
+        {"abc", 0},   {"-", 0},        {" \t3", 3},   {"0x1A", 26},      {"-0x1a", -26},
+        {"0o17", 15}, {"0b101", 5},    {"0X1A", 0},   {"4294967295", -1}, {"4294967296", 0}};
+    for (const auto& row : rows)
+        EXPECT_EQ(row.second, IniIntFromText(row.first, 7)) << row.first;
 }
 
 class IniFileTest : public ::testing::Test {

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -64,34 +65,19 @@ protected:
 
 }  // namespace
 
-TEST_F(SettingsTest, WithoutAFileEveryFieldHasItsDefault)
+TEST_F(SettingsTest, WithoutAFileEveryFieldHasItsDefaultAndASaveWritesThirteenKeys)
 {
     const std::string ini = UseFile("Tarrowby.ini");
     CSettings settings = Loaded();
-    EXPECT_EQ("", settings.Start);
-    EXPECT_EQ("", settings.Dest1);
-    EXPECT_EQ("", settings.Dest2);
-    EXPECT_EQ("mp3", settings.Ext);
+    EXPECT_FALSE(std::filesystem::exists(ini));
+    // The defaults of the keys a fresh save leaves out or writes as shown.
     EXPECT_EQ("Media Memory", settings.Caption);
-    EXPECT_EQ(32600, settings.MaxView1);
-    EXPECT_EQ(32600, settings.MaxView2);
-    EXPECT_EQ(1000, settings.MinFileSize);
-    EXPECT_EQ(100000, settings.MaxFileSize);
-    EXPECT_EQ(1, settings.QuickStart);
-    EXPECT_EQ(1, settings.BestFit);
-    EXPECT_EQ(1, settings.LicenseMessage);
     EXPECT_EQ(2, settings.Child);
-    EXPECT_EQ(0, settings.Modified);
-    EXPECT_EQ(0, settings.Accessed);
+    EXPECT_EQ(1, settings.LicenseMessage);
     EXPECT_EQ(0, settings.TopUp);
     EXPECT_EQ(0, settings.FreshDays);
-    EXPECT_FALSE(std::filesystem::exists(ini));
-}
-
-TEST_F(SettingsTest, AFreshSaveWritesThirteenKeysInOrder)
-{
-    const std::string ini = UseFile("Tarrowby.ini");
-    Loaded().Save();
+    EXPECT_EQ("", settings.Convert);
+    settings.Save();
     EXPECT_EQ(kFreshFile, ReadBytes(ini));
 }
 
@@ -99,7 +85,6 @@ TEST_F(SettingsTest, TopUpFreshDaysAndConvertAreWrittenOnceTheyWereEverSet)
 {
     const std::string ini = UseFile("Tarrowby.ini");
     CSettings settings = Loaded();
-    EXPECT_EQ("", settings.Convert);
     settings.Convert = "mp3:192";
     settings.Save();
     EXPECT_EQ(std::string(kFreshFile) + "Convert=mp3:192\r\n", ReadBytes(ini));
@@ -141,52 +126,32 @@ TEST_F(SettingsTest, HandWrittenCaptionAndChildAreReadButNeverWritten)
               ReadBytes(ini));
 }
 
-TEST_F(SettingsTest, SizeKeysAreReadAsTextAndConvertedLikeAtoi)
+TEST_F(SettingsTest, SizeKeysReadTheDecimalPrefixAndTheOthersTheIntegerRead)
 {
-    UseFileWith("sizes.ini",
-                "[General]\r\nMaxView1=abc\r\nMaxView2=123abc\r\nMinFileSize=-5\r\nMaxFileSize=\r\n");
-    CSettings settings = Loaded();
-    EXPECT_EQ(0, settings.MaxView1);
-    EXPECT_EQ(123, settings.MaxView2);
-    EXPECT_EQ(-5, settings.MinFileSize);
-    EXPECT_EQ(0, settings.MaxFileSize);
+    // "0x1E" tells the reads apart: its decimal prefix is 0, the integer read 30.
+    std::string text = "[general]\r\n";
+    for (const char* key : {"maxview1", "MaxView2", "MinFileSize", "MaxFileSize", "QuickStart",
+                            "BestFit", "LicenseMessage", "Accessed", "Modified", "TopUp",
+                            "FreshDays", "CHILD"})
+        text += std::string(key) + "=0x1E\r\n";
+    UseFileWith("reads.ini", text);
+    CSettings s = Loaded();
+    EXPECT_EQ((std::vector<int>{0, 0, 0, 0}),
+              (std::vector<int>{s.MaxView1, s.MaxView2, s.MinFileSize, s.MaxFileSize}));
+    EXPECT_EQ(std::vector<int>(8, 30),
+              (std::vector<int>{s.QuickStart, s.BestFit, s.LicenseMessage, s.Accessed, s.Modified,
+                                s.TopUp, s.FreshDays, s.Child}));
 
-    UseFileWith("limits.ini", "[General]\r\nMaxView1=+42\r\nMaxView2=0x10\r\n"
-                              "MinFileSize=99999999999\r\nMaxFileSize=-99999999999\r\n");
-    settings.Load();
-    EXPECT_EQ(42, settings.MaxView1);
-    EXPECT_EQ(0, settings.MaxView2);
-    EXPECT_EQ(INT_MAX, settings.MinFileSize);
-    EXPECT_EQ(INT_MIN, settings.MaxFileSize);
-}
-
-TEST_F(SettingsTest, FlagAndDayKeysUseTheIntegerRead)
-{
-    UseFileWith("flags.ini", "[general]\r\nquickstart=0\r\nBestFit=\r\nAccessed=30\r\n"
-                             "Modified=-2\r\nCHILD=1\r\nLicenseMessage=7days\r\nfreshdays=45\r\n"
-                             "TopUp=1\r\n");
-    CSettings settings = Loaded();
-    EXPECT_EQ(45, settings.FreshDays);
-    EXPECT_EQ(0, settings.QuickStart);
-    EXPECT_EQ(1, settings.BestFit);
-    EXPECT_EQ(30, settings.Accessed);
-    EXPECT_EQ(-2, settings.Modified);
-    EXPECT_EQ(1, settings.Child);
-    EXPECT_EQ(7, settings.LicenseMessage);
-    EXPECT_EQ(1, settings.TopUp);
-
-    // Where the integer read and the size keys' read disagree.
-    UseFileWith("days.ini", "[General]\r\nAccessed=0x1E\r\nModified=4294967295\r\n");
-    settings.Load();
-    EXPECT_EQ(30, settings.Accessed);
-    EXPECT_EQ(-1, settings.Modified);
+    // An empty value: the decimal prefix is 0, the integer read keeps the default.
+    UseFileWith("empty.ini", "[General]\r\nMaxFileSize=\r\nBestFit=\r\nModified=4294967295\r\n");
+    s.Load();
+    EXPECT_EQ(0, s.MaxFileSize);
+    EXPECT_EQ(1, s.BestFit);
+    EXPECT_EQ(-1, s.Modified);
 }
 
 TEST_F(SettingsTest, AStartLongerThan4095CharactersIsCut)
 {
-    const std::string folders = "C:\\Music+," + std::string(5000, 'x');
-    UseFileWith("long.ini", "[General]\r\nStart=" + folders + "\r\n");
-    EXPECT_EQ(folders.substr(0, 4095), Loaded().Start);
     // Characters, not bytes: "a" and 4094 of the 5000 three-byte "日".
     std::string nichi;
     for (int i = 0; i < 5000; ++i)
@@ -197,7 +162,7 @@ TEST_F(SettingsTest, AStartLongerThan4095CharactersIsCut)
 
 TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
 {
-    UseFile("roundtrip.ini");
+    const std::string ini = UseFile("roundtrip.ini");
     CSettings saved;
     saved.Start = "C:\\Music+,D:\\Rock and Roll";
     saved.Dest1 = "";
@@ -216,26 +181,18 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     saved.FreshDays = 30;
     saved.Convert = "aac:160";
     saved.Save();
+    const std::string written =
+        "[General]\r\nStart=C:\\Music+,D:\\Rock and Roll\r\nExt=\r\nDest1=\r\nDest2=E:\\Rio\r\n"
+        "MaxView1=-1\r\nMaxView2=64000\r\nQuickStart=0\r\nBestFit=0\r\nLicenseMessage=0\r\n"
+        "Accessed=365\r\nModified=-7\r\nMinFileSize=0\r\nMaxFileSize=2147483647\r\n"
+        "TopUp=1\r\nFreshDays=30\r\nConvert=aac:160\r\n";
+    EXPECT_EQ(written, ReadBytes(ini));
 
+    // Every key read back: a second file saved from what was read is the same.
     CSettings loaded = Loaded();
-    EXPECT_EQ(saved.Start, loaded.Start);
-    EXPECT_EQ("", loaded.Dest1);
-    EXPECT_EQ("E:\\Rio", loaded.Dest2);
-    EXPECT_EQ("", loaded.Ext);
-    EXPECT_EQ(-1, loaded.MaxView1);
-    EXPECT_EQ(64000, loaded.MaxView2);
-    EXPECT_EQ(0, loaded.MinFileSize);
-    EXPECT_EQ(INT_MAX, loaded.MaxFileSize);
-    EXPECT_EQ(0, loaded.QuickStart);
-    EXPECT_EQ(0, loaded.BestFit);
-    EXPECT_EQ(0, loaded.LicenseMessage);
-    EXPECT_EQ(365, loaded.Accessed);
-    EXPECT_EQ(-7, loaded.Modified);
-    EXPECT_EQ(1, loaded.TopUp);
-    EXPECT_EQ(30, loaded.FreshDays);
-    EXPECT_EQ("aac:160", loaded.Convert);
-    EXPECT_EQ("Media Memory", loaded.Caption);
-    EXPECT_EQ(2, loaded.Child);
+    UseFile("again.ini");
+    loaded.Save();
+    EXPECT_EQ(written, ReadBytes(folder.Join("again.ini")));
 }
 
 // Earlier versions wrote the file in the legacy code page (Windows-1252 here).

@@ -16,22 +16,16 @@ TEST(StartFolders, PlusReadsSubfoldersBlanksAndEmptyItemsGo)
     EXPECT_EQ(platform::kPathsIgnoreCase ? "e:\\talk" : "E:\\Talk", folders[1].strFolder);
     EXPECT_FALSE(folders[1].bSubfolders);
     EXPECT_EQ("e:\\talk", folders[1].strListed);
-}
-
-TEST(StartFolders, OnlyTheLastPlusIsTakenOffAndALonePlusIsSkipped)
-{
-    const std::vector<StartFolder> folders = ParseStartFolders("c:\\a +,+, + ,c:\\b++");
-    ASSERT_EQ(2u, folders.size());
-    EXPECT_EQ("c:\\a ", folders[0].strFolder);  // the blank before "+" stays
-    EXPECT_TRUE(folders[0].bSubfolders);
-    EXPECT_EQ("c:\\b+", folders[1].strFolder);
-    EXPECT_TRUE(folders[1].bSubfolders);
-}
-
-TEST(StartFolders, EmptySettingGivesNothing)
-{
     EXPECT_TRUE(ParseStartFolders("").empty());
     EXPECT_TRUE(ParseStartFolders(" , ,").empty());
+
+    // Only the last plus is taken off, and a lone plus is skipped.
+    const std::vector<StartFolder> plus = ParseStartFolders("c:\\a +,+, + ,c:\\b++");
+    ASSERT_EQ(2u, plus.size());
+    EXPECT_EQ("c:\\a ", plus[0].strFolder);  // the blank before "+" stays
+    EXPECT_TRUE(plus[0].bSubfolders);
+    EXPECT_EQ("c:\\b+", plus[1].strFolder);
+    EXPECT_TRUE(plus[1].bSubfolders);
 }
 
 // A picker opens at the folder the caret stands in, or the nearest one before it.

@@ -105,38 +105,29 @@ protected:
 
 }  // namespace
 
-TEST_F(ShortcutsTest, AShortcutToAFolderGivesTheFolder)
+TEST_F(ShortcutsTest, AShortcutGivesItsTargetAndWhetherItCountsAsAFolder)
 {
     const std::string album = Path("Album");
     ASSERT_TRUE(fixtures::MakeFolder(album));
+    const std::string song = MakeFile("song.mp3"), gone = MakeFile("gone.mp3");
     ASSERT_TRUE(CreateShortcut(Path("Album.LNK"), "Album", album));
-
-    std::string out;
-    EXPECT_TRUE(IsFolderShortcut(Path("Album.LNK"), out));
-    EXPECT_EQ(album, out);
-}
-
-TEST_F(ShortcutsTest, AShortcutToAFileGivesTheFile)
-{
-    const std::string song = MakeFile("song.mp3");
     ASSERT_TRUE(CreateShortcut(Path("song.lnk"), "song.mp3", song));
-
-    std::string out;
-    EXPECT_FALSE(IsFolderShortcut(Path("song.lnk"), out));
-    EXPECT_EQ(song, out);
-    EXPECT_FALSE(IsFolderShortcut(song, out));
-    EXPECT_EQ(song, out);
-}
-
-TEST_F(ShortcutsTest, AShortcutWhoseTargetIsGoneCountsAsAFolder)
-{
-    const std::string song = MakeFile("gone.mp3");
-    ASSERT_TRUE(CreateShortcut(Path("gone.lnk"), "gone.mp3", song));
-    ASSERT_TRUE(DeleteFileA(song.c_str()));
-
-    std::string out;
-    EXPECT_TRUE(IsFolderShortcut(Path("gone.lnk"), out));
-    EXPECT_EQ(song, out);
+    ASSERT_TRUE(CreateShortcut(Path("gone.lnk"), "gone.mp3", gone));
+    ASSERT_TRUE(DeleteFileA(gone.c_str()));
+    // A shortcut whose target is gone counts as a folder; a file that is no
+    // shortcut is its own target.
+    const struct {
+        std::string path, target;
+        bool folder;
+    } rows[] = {{Path("Album.LNK"), album, true},
+                {Path("song.lnk"), song, false},
+                {Path("gone.lnk"), gone, true},
+                {song, song, false}};
+    for (const auto& row : rows) {
+        std::string out;
+        EXPECT_EQ(row.folder, IsFolderShortcut(row.path, out)) << row.path;
+        EXPECT_EQ(row.target, out) << row.path;
+    }
 }
 
 TEST_F(ShortcutsTest, ShortcutsThatCannotBeLoadedGiveNothingAndAskNothing)
@@ -184,6 +175,8 @@ TEST_F(ShortcutsTest, AWrittenShortcutLoadsBackWithTargetAndDescriptionOnly)
     std::string out;
     ASSERT_FALSE(IsFolderShortcut(Path("player.lnk"), out));
 
+    // Over an older file of the same name, which it replaces.
+    WriteBytes(Path("Song.lnk"), "an older file of the same name");
     ASSERT_TRUE(CreateShortcut(Path("Song.lnk"), "song.mp3", song));
     LinkFile link;
     ASSERT_TRUE(ReadLinkFile(Path("Song.lnk"), link));
@@ -191,16 +184,6 @@ TEST_F(ShortcutsTest, AWrittenShortcutLoadsBackWithTargetAndDescriptionOnly)
     EXPECT_EQ("song.mp3", link.description);
     EXPECT_EQ("", link.arguments);
     EXPECT_EQ("", link.workingDirectory);
-}
-
-TEST_F(ShortcutsTest, CreatingOverAnExistingFileReplacesIt)
-{
-    const std::string song = MakeFile("song.mp3");
-    WriteBytes(Path("Song.lnk"), "an older file of the same name");
-    ASSERT_TRUE(CreateShortcut(Path("Song.lnk"), "song.mp3", song));
-    LinkFile link;
-    ASSERT_TRUE(ReadLinkFile(Path("Song.lnk"), link));
-    EXPECT_EQ(song, link.target);
 }
 
 TEST(ShortcutsNotStarted, NothingIsFollowedAndNothingIsWritten)
