@@ -1,12 +1,11 @@
-// Runs the built tarrowby-cli with --convert on generated sounds, with the
-// ffmpeg on PATH, and with a stand-in that never ends.
+// Runs tarrowby-cli with --convert on generated sounds with the ffmpeg on PATH,
+// without one, and with a stand-in that is stopped while it converts.
 #include "RunInProcess.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,13 +14,10 @@
 #include <fstream>
 #include <iterator>
 
-extern char** environ;
-
 namespace {
 
 namespace fs = std::filesystem;
 using fixtures::JoinPath;
-using fixtures::TempFolder;
 using fixtures::WriteBytes;
 
 std::string ReadAll(const std::string& path)
@@ -30,37 +26,43 @@ std::string ReadAll(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The wait status of a shell command line.
+int Shell(const std::string& command)
+{
+    return std::system(command.c_str());
+}
+
 // Noise of `seconds`, encoded with `codec` (FLAC when empty), tagged with its name.
 bool MakeSound(const std::string& path, int seconds, const std::string& codec)
 {
-    const std::string command = "ffmpeg -nostdin -v error -y -f lavfi -i anoisesrc=c=white:d=" +
-                                std::to_string(seconds) + " -ac 2 -metadata title=" +
-                                fs::path(path).stem().string() + " " + codec + " '" + path + "'";
-    return std::system(command.c_str()) == 0;
+    return Shell("ffmpeg -nostdin -v error -y -f lavfi -i anoisesrc=c=white:d=" +
+                 std::to_string(seconds) + " -ac 2 -metadata title=" +
+                 fs::path(path).stem().string() + " " + codec + " '" + path + "'") == 0;
 }
 
 class CliConvert : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (std::system("command -v ffmpeg >/dev/null && command -v ffprobe >/dev/null") != 0)
+        if (Shell("command -v ffmpeg >/dev/null && command -v ffprobe >/dev/null") != 0)
             GTEST_SKIP() << "no ffmpeg on PATH";
-        m_strLib = m_tempFolder.Join("lib");
-        m_strCard = m_tempFolder.Join("card");
-        m_strCache = m_tempFolder.Join("cache");
         ASSERT_TRUE(fixtures::MakeFolder(m_strLib) && fixtures::MakeFolder(m_strCard));
     }
     std::vector<std::string> Fill(std::vector<std::string> more)
     {
-        std::vector<std::string> args {
-            "--convert", "mp3:128k", "--cache",   m_strCache,
-            "--seed",    "7",        "--history", m_tempFolder.Join("history"),
-            "--copy-to", m_strCard,  m_strLib};
-        args.insert(args.begin(), more.begin(), more.end());
-        return args;
+        more.insert(more.end(), {"--convert", "mp3:128k", "--cache", m_strCache, "--seed", "7",
+                                 "--history", m_tempFolder.Join("history"), "--copy-to", m_strCard,
+                                 m_strLib});
+        return more;
     }
-    TempFolder m_tempFolder;
-    std::string m_strLib, m_strCard, m_strCache;
+    void EmptyCard()
+    {
+        fs::remove_all(m_strCard);
+        fs::create_directory(m_strCard);
+    }
+    fixtures::TempFolder m_tempFolder;
+    const std::string m_strLib = m_tempFolder.Join("lib"), m_strCard = m_tempFolder.Join("card"),
+                      m_strCache = m_tempFolder.Join("cache");
 };
 
 TEST_F(CliConvert, FillsACardWithMp3sCopyingThoseAtTheBitrateAndConvertingTheRest)
@@ -97,11 +99,21 @@ TEST_F(CliConvert, FillsACardWithMp3sCopyingThoseAtTheBitrateAndConvertingTheRes
     EXPECT_NE(std::string::npos, history.find(m_strLib));
     EXPECT_EQ(std::string::npos, history.find(m_strCache));
 
-    fs::remove_all(m_strCard);
-    fs::create_directory(m_strCard);
+    EmptyCard();
     const ProgramRun again = RunInProcess(Fill({"--top-up", "--capacity", "3M", "--no-resample"}));
     EXPECT_EQ(first.out, again.out);
     EXPECT_NE(std::string::npos, again.err.find("(0 converted, ")) << again.err;
+
+    // A file ffmpeg cannot read is named; the rest are saved.
+    EmptyCard();
+    const std::string bad = JoinPath(m_strLib, "bad.flac");
+    ASSERT_TRUE(WriteBytes(bad, std::string(1100000, 'x')));
+    const ProgramRun failing = RunInProcess(Fill({"--max-kb", "99999"}));
+    EXPECT_EQ(1, failing.status);
+    EXPECT_NE(std::string::npos,
+              failing.err.find("Save failed: " + bad + ": cannot be converted (ffmpeg: "))
+        << failing.err;
+    EXPECT_EQ(8, std::distance(fs::directory_iterator(m_strCard), fs::directory_iterator()));
 
     // Planned sizes and what is converted, without converting anything.
     const ProgramRun json = RunInProcess(
@@ -113,20 +125,6 @@ TEST_F(CliConvert, FillsACardWithMp3sCopyingThoseAtTheBitrateAndConvertingTheRes
         << json.out;
     const std::string::size_type m320 = json.out.find("m320a.mp3\", \"kb\": ");
     EXPECT_EQ(json.out.find(", \"converted\": true}", m320), json.out.find('}', m320) - 19);
-}
-
-TEST_F(CliConvert, AFileThatCannotBeConvertedIsNamedAndTheRestAreSaved)
-{
-    ASSERT_TRUE(MakeSound(JoinPath(m_strLib, "good.flac"), 9, ""));
-    const std::string bad = JoinPath(m_strLib, "bad.flac");
-    ASSERT_TRUE(WriteBytes(bad, std::string(1100000, 'x')));
-    const ProgramRun run = RunInProcess(Fill({"--max-kb", "99999"}));
-    EXPECT_EQ(1, run.status);
-    EXPECT_NE(std::string::npos,
-              run.err.find("Save failed: " + bad + ": cannot be converted (ffmpeg: "))
-        << run.err;
-    EXPECT_TRUE(fs::exists(JoinPath(m_strCard, "good.mp3")));
-    EXPECT_EQ(1, std::distance(fs::directory_iterator(m_strCard), fs::directory_iterator()));
 }
 
 TEST_F(CliConvert, WithoutFfmpegItStopsBeforeReadingOrWriting)
@@ -147,44 +145,29 @@ TEST_F(CliConvert, WithoutFfmpegItStopsBeforeReadingOrWriting)
 
 TEST_F(CliConvert, StoppedWhileConvertingItStopsTheConverterAndLeavesNothing)
 {
-    // A converter that writes half a file and waits for ever.
-    const std::string bin = m_tempFolder.Join("bin");
+    // A converter that writes half a file, has the program stopped, and waits.
+    const std::string bin = m_tempFolder.Join("bin"), pidFile = m_tempFolder.Join("converter.pid");
     ASSERT_TRUE(fixtures::MakeFolder(bin));
-    const std::string pidFile = m_tempFolder.Join("converter.pid");
-    ASSERT_TRUE(WriteBytes(JoinPath(bin, "ffmpeg"),
-                           "#!/bin/sh\nfor last; do :; done\necho half > \"$last\"\n"
-                           "echo $$ > " + pidFile + "\nexec sleep 60\n"));
     ASSERT_TRUE(WriteBytes(JoinPath(bin, "ffprobe"),
                            "#!/bin/sh\necho 'stream|index=0|codec_name=flac|codec_type=audio'\n"
                            "echo 'format|format_name=flac|duration=200.0'\n"));
-    fs::permissions(JoinPath(bin, "ffmpeg"), fs::perms::owner_all);
-    fs::permissions(JoinPath(bin, "ffprobe"), fs::perms::owner_all);
     ASSERT_TRUE(fixtures::CreateSizedFile(JoinPath(m_strLib, "long.flac"), 30000000));
-    const std::string path = std::getenv("PATH");
-    const std::string shortPath = bin + ":/usr/bin:/bin";
-    std::vector<std::string> words{TARROWBY_CLI};
+    std::string command = "PATH=" + bin + ":$PATH " + TARROWBY_CLI;
     for (const std::string& arg : Fill({"--max-kb", "99999", "--quiet"}))
-        words.push_back(arg);
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(&word[0]);
-    argv.push_back(nullptr);
+        command += " '" + arg + "'";
     for (const int signal : {SIGINT, SIGTERM}) {
         fs::remove(pidFile);
-        setenv("PATH", shortPath.c_str(), 1);
-        pid_t pid;
-        const int spawned = posix_spawn(&pid, TARROWBY_CLI, nullptr, nullptr, argv.data(), environ);
-        setenv("PATH", path.c_str(), 1);
-        ASSERT_EQ(0, spawned);
-        for (int waited = 0; waited < 10000 && ReadAll(pidFile).empty(); ++waited)
-            usleep(1000);
-        const pid_t converter = std::atoi(ReadAll(pidFile).c_str());
-        ASSERT_GT(converter, 0);
-        kill(pid, signal);
-        int status = 0;
-        ASSERT_EQ(pid, waitpid(pid, &status, 0));
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        ASSERT_TRUE(WriteBytes(JoinPath(bin, "ffmpeg"),
+                               "#!/bin/sh\nfor last; do :; done\necho half > \"$last\"\necho $$ > " +
+                                   pidFile + "\nkill -" + std::to_string(signal) +
+                                   " $PPID\nexec sleep 60\n"));
+        for (const char* program : {"ffmpeg", "ffprobe"})
+            fs::permissions(JoinPath(bin, program), fs::perms::owner_all);
+        // Ended by the signal itself, as a shell tells it (130 or 143).
+        EXPECT_EQ(128 + signal, WEXITSTATUS(Shell(command + "; exit $?")));
         // The converter is gone (or a zombie waiting for its new parent).
+        const int converter = std::atoi(ReadAll(pidFile).c_str());
+        ASSERT_GT(converter, 0);
         usleep(100000);
         const std::string state = ReadAll("/proc/" + std::to_string(converter) + "/stat");
         EXPECT_TRUE(state.empty() || state.find(") Z") != std::string::npos) << state;

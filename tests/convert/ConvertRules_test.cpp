@@ -21,14 +21,15 @@ TEST(ConvertTarget, ReadsFormatAndBitrateAsTypedAndRefusesTheRest)
         const char* text;
         const char* read;  // as ConvertTargetText gives it back; null: refused
     } rows[] = {
-        {"mp3", "mp3:192"},      {"mp3:128k", "mp3:128"}, {"MP3:128K", "mp3:128"},
-        {"mp3:320", "mp3:320"},  {"mp3:112", "mp3:112"}, {"aac", "aac:160"},      {"aac:96k", "aac:96"},
-        {"opus", "opus:128"},    {"Opus:6", "opus:6"},    {"opus:510k", "opus:510"},
-        {"flac", nullptr},       {"", nullptr},           {":128", nullptr},
-        {"mp3:", nullptr},       {"mp3:k", nullptr},      {"mp3:12x", nullptr},
-        {"mp3:100", nullptr},    {"mp3:352", nullptr},    {"mp3:-128", nullptr},
-        {"aac:31", nullptr},     {"aac:321", nullptr},    {"opus:5", nullptr},
-        {"opus:511", nullptr},   {"mp3:128:1", nullptr},  {"mp3:99999", nullptr},
+        {"mp3", "mp3:192"},     {"mp3:128k", "mp3:128"}, {"MP3:128K", "mp3:128"},
+        {"mp3:32", "mp3:32"},   {"mp3:320", "mp3:320"},  {"mp3:112", "mp3:112"},
+        {"aac", "aac:160"},     {"aac:96k", "aac:96"},   {"aac:32", "aac:32"},
+        {"opus", "opus:128"},   {"Opus:6", "opus:6"},    {"opus:510k", "opus:510"},
+        {"flac", nullptr},      {"", nullptr},           {":128", nullptr},
+        {"mp3:", nullptr},      {"mp3:k", nullptr},      {"mp3:12x", nullptr},
+        {"mp3:100", nullptr},   {"mp3:352", nullptr},    {"mp3:-128", nullptr},
+        {"aac:31", nullptr},    {"aac:321", nullptr},    {"opus:5", nullptr},
+        {"opus:511", nullptr},  {"mp3:128:1", nullptr},  {"mp3:99999", nullptr},
         {"mp3:4294967424", nullptr},  // wraps round to 128 in 32 bits
     };
     for (const auto& row : rows) {
@@ -111,7 +112,7 @@ TEST(FilePlan, CopiesOnlyFilesInTheTargetFormatAtNoMoreThanItsBitrate)
         ConvertTarget target;
         bool copied;
     } rows[] = {
-        {Facts("mp3", "mp3", 128000), "a.mp3", mp3, true},
+        {Facts("mp3", "mp3", 128000), ".mp3", mp3, true},  // a name that is all extension
         {Facts("mp3", "mp3", 134400), "a.MP3", mp3, true},  // 5 % slack
         {Facts("mp3", "mp3", 134401), "a.mp3", mp3, false},
         {Facts("mp3", "mp3", 320000), "a.mp3", mp3, false},
@@ -159,27 +160,26 @@ TEST(FilePlan, EstimatesTheLengthAtTheBitratePlusWhatTheFileCarries)
 
 TEST(ConvertArguments, CarryTagsAndCoverArtWhereTheFormatHoldsIt)
 {
-    AudioFacts facts;
-    facts.pictureStream = 2;
-    const auto has = [](const std::vector<std::string>& arguments, const std::string& word) {
-        return std::find(arguments.begin(), arguments.end(), word) != arguments.end();
+    const struct {
+        ConvertTarget target;
+        int pictureStream;
+        std::vector<std::string> with, without;
+    } rows[] = {
+        {{AudioFormat::kMp3, 128}, 2, {"0:2", "128k", "libmp3lame", "0:s:a:0"}, {}},
+        {{AudioFormat::kOpus, 96}, 2, {"96k", "libopus"}, {"0:2"}},
+        {{AudioFormat::kAac, 160}, -1, {"160k", "aac"}, {"attached_pic"}},
     };
-    const std::vector<std::string> mp3 =
-        ConvertArguments("in.flac", facts, ConvertTarget{AudioFormat::kMp3, 128}, "out.part");
-    EXPECT_TRUE(has(mp3, "0:2"));
-    EXPECT_TRUE(has(mp3, "128k"));
-    EXPECT_TRUE(has(mp3, "libmp3lame"));
-    EXPECT_TRUE(has(mp3, "0:s:a:0"));
-    EXPECT_EQ("out.part", mp3.back());
-    const std::vector<std::string> opus =
-        ConvertArguments("in.flac", facts, ConvertTarget{AudioFormat::kOpus, 96}, "out.part");
-    EXPECT_FALSE(has(opus, "0:2"));
-    EXPECT_TRUE(has(opus, "96k"));
-    facts.pictureStream = -1;
-    EXPECT_FALSE(has(ConvertArguments("in.flac", facts, ConvertTarget{AudioFormat::kAac, 160},
-                                      "out.part"),
-                     "attached_pic"));
-
+    for (const auto& row : rows) {
+        AudioFacts facts;
+        facts.pictureStream = row.pictureStream;
+        const std::vector<std::string> arguments =
+            ConvertArguments("in.flac", facts, row.target, "out.part");
+        EXPECT_EQ("out.part", arguments.back());
+        for (const std::string& word : row.with)
+            EXPECT_NE(arguments.end(), std::find(arguments.begin(), arguments.end(), word)) << word;
+        for (const std::string& word : row.without)
+            EXPECT_EQ(arguments.end(), std::find(arguments.begin(), arguments.end(), word)) << word;
+    }
     EXPECT_EQ("Error marking filters as finished",
               LastLine("in.flac: first\nError marking filters as finished\r\n\n"));
     EXPECT_EQ("only", LastLine("only"));
