@@ -173,6 +173,7 @@ TEST(FitLine, ALongPathLosesItsStartBetweenCharacters)
         {"", kWide, "", 4, "..."},
         {"", "a\nb\x1B" "c\xFF", "", 10, "a?b?c?"},
         {"", "a\xC2\x85" "b", "", 10, "a?b"},
+        {"", "a\xC2\xA0" "b", "", 10, "a\xC2\xA0" "b"},  // a no-break space is printable
         {"Reading ", "/x/y", "", 5, "Readi"},
         // 3 columns of "..." and eight rockets make 19; a ninth would make 21.
         {"", Repeated(kRocket, 30), "", 20, "..." + Repeated(kRocket, 8)},
