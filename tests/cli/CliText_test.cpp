@@ -48,7 +48,7 @@ TEST(ParseCapacity, AnythingElseIsRefusedWithTheReason)
 {
     const std::string noSize = "\" is no size: give a number with K, M, G, T, KiB, MiB, GiB or "
                                "TiB (for example 4G or 3.7GiB), or free";
-    const std::string tooLarge = "\" is outside the 1 to 4294967295 KB a sample can count";
+    const std::string outside = "\" is outside the 1 to 4294967295 KB a sample can count";
     const struct {
         const char* text;
         std::string problem;
@@ -60,12 +60,15 @@ TEST(ParseCapacity, AnythingElseIsRefusedWithTheReason)
         {"4 G", "\"4 G" + noSize},
         {"4Gb2", "\"4Gb2" + noSize},
         {"", "\"" + noSize},
+        {"99999999999999999999", "\"99999999999999999999" + noSize},
         {"3.1234567G", "\"3.1234567G\": at most six decimals"},
-        {"4295G", "\"4295G" + tooLarge},
-        {"4294967296k", "\"4294967296k" + tooLarge},
-        {"4294967.296M", "\"4294967.296M" + tooLarge},
-        {"99999999999999999999999k", "\"99999999999999999999999k" + tooLarge},
-        {"0.999k", "\"0.999k" + tooLarge},
+        {"4294967295.999999999K", "\"4294967295.999999999K\": at most six decimals"},
+        {"4295G", "\"4295G" + outside},
+        {"4294967296k", "\"4294967296k" + outside},
+        {"4294967.296M", "\"4294967.296M" + outside},
+        {"99999999999999999999999k", "\"99999999999999999999999k" + outside},
+        {"0.999k", "\"0.999k" + outside},
+        {"0K", "\"0K" + outside},
     };
     for (const auto& c : cases) {
         Capacity capacity;
@@ -170,6 +173,7 @@ TEST(FitLine, ALongPathLosesItsStartBetweenCharacters)
         {"", kWide, "", 4, "..."},
         {"", "a\nb\x1B" "c\xFF", "", 10, "a?b?c?"},
         {"", "a\xC2\x85" "b", "", 10, "a?b"},
+        {"", "a\xC2\xA0" "b", "", 10, "a\xC2\xA0" "b"},  // a no-break space is printable
         {"Reading ", "/x/y", "", 5, "Readi"},
         // 3 columns of "..." and eight rockets make 19; a ninth would make 21.
         {"", Repeated(kRocket, 30), "", 20, "..." + Repeated(kRocket, 8)},

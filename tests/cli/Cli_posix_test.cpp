@@ -224,9 +224,12 @@ TEST_F(CliTree, EveryNameIsCarriedByNulEndedLinesAndTheWrittenPlaylist)
 
     // The playlist is UTF-8 and reads back to the very same files.
     EXPECT_TRUE(platform::IsValidUtf8(ReadAll(m3u)));
-    const ProgramRun back =
-        RunInProcess({m3u, "--ext", "", "--resample", "--max-kb", "999999", "--null"});
+    // Read as a source, it is written again the same.
+    const std::string again = m_tempFolder.Join("again.m3u");
+    const ProgramRun back = RunInProcess(
+        {m3u, "--ext", "", "--resample", "--max-kb", "999999", "--null", "--m3u", again});
     EXPECT_EQ(run.out, back.out);
+    EXPECT_EQ(ReadAll(m3u), ReadAll(again));
     EXPECT_EQ(0u, back.err.find("11 files, ")) << back.err;
 }
 

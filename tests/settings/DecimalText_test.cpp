@@ -14,3 +14,14 @@ TEST(DecimalText, TypedNumbersAreReadLikeAtoiWithoutOverflow)
     // Only the first 98 characters are read.
     EXPECT_EQ(0, NumberFromText(std::string(98, ' ') + "7"));
 }
+
+TEST(DecimalText, DigitsMakingMoreThanTheMostAreRefused)
+{
+    std::size_t at = 0;
+    uint64_t value = 0;
+    int digits = 0;
+    EXPECT_TRUE(ReadDigits("9999", at, 9999, value, digits));
+    at = 0;
+    EXPECT_FALSE(ReadDigits("10000", at, 9999, value, digits));
+    EXPECT_LT(9999u, value);
+}

@@ -1,4 +1,5 @@
 #include "settings/Settings.h"
+#include "settings/SettingKeys.h"
 
 #include "platform/Profile.h"
 
@@ -77,6 +78,8 @@ TEST_F(SettingsTest, WithoutAFileEveryFieldHasItsDefaultAndASaveWritesThirteenKe
     EXPECT_EQ(0, settings.TopUp);
     EXPECT_EQ(0, settings.FreshDays);
     EXPECT_EQ("", settings.Convert);
+    EXPECT_EQ("mp3", SettingDefault("Ext"));
+    EXPECT_EQ("", SettingDefault("NoSuchKey"));
     settings.Save();
     EXPECT_EQ(kFreshFile, ReadBytes(ini));
 }
@@ -189,7 +192,9 @@ TEST_F(SettingsTest, WhatSaveWritesReadsBackTheSame)
     EXPECT_EQ(written, ReadBytes(ini));
 
     // Every key read back: a second file saved from what was read is the same.
-    CSettings loaded = Loaded();
+    CSettings loaded = Loaded(), readOnly;
+    readOnly.LoadReadOnly();
+    EXPECT_EQ("E:\\Rio", readOnly.Dest2);
     UseFile("again.ini");
     loaded.Save();
     EXPECT_EQ(written, ReadBytes(folder.Join("again.ini")));

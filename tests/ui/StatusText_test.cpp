@@ -16,6 +16,8 @@ TEST(StatusText, ASaveTellsWhatItSavedWhereAndWhatIsLeft)
         {{191, 83, 0, true}, false, "Stopped with 108 of 191 files left: 83 files copied to D:\\Card"},
         {{191, 83, 2, true}, false,
          "Stopped with 106 of 191 files left, 2 not saved: 83 files copied to D:\\Card"},
+        {{191, 83, 1, true}, false,
+         "Stopped with 107 of 191 files left, 1 not saved: 83 files copied to D:\\Card"},
         {{191, 0, 0, true}, true, "Stopped with 191 of 191 files left: 0 shortcuts written to D:\\Card"},
         {{191, 189, 2, false}, false, "2 of 191 files not saved: 189 files copied to D:\\Card"},
         {{1, 0, 1, false}, false, "1 of 1 file not saved: 0 files copied to D:\\Card"},
