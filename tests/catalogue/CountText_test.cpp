@@ -14,7 +14,7 @@ TEST(CountText, CountsAreShownInGroupsOfThousands)
         EXPECT_EQ(c.text, FileCountText(c.count)) << c.count;
 }
 
-TEST(CountText, TheSourceLineCountsFilesSavedRecentlyOnlyForAFreshDraw)
+TEST(CountText, TheSourceAndSampleLines)
 {
     EXPECT_EQ("Source has 3000 files", SourceCountText(3000, std::nullopt));
     EXPECT_EQ("Source has 1 files", SourceCountText(1, std::nullopt));
@@ -26,12 +26,9 @@ TEST(CountText, TheSourceLineCountsFilesSavedRecentlyOnlyForAFreshDraw)
     EXPECT_EQ("Source has 0 files (0 saved recently)", SourceCountText(0, 0));
     // The command line writes its numbers plain, as in the rest of its lines.
     EXPECT_EQ("(1234 saved recently)", SavedRecentlyText(12345, 1234, Digits::kPlain));
-}
 
-// The window groups the sample line's numbers as the list groups a file's size;
-// the command line does not.
-TEST(CountText, TheSampleLineGroupsItsNumbersOnlyInTheWindow)
-{
+    // The window groups the sample line's numbers as the list groups a file's
+    // size; the command line does not.
     EXPECT_EQ("0 files, 0 KB for internal mem", SampleLineText(0, 0, false, Digits::kGrouped));
     EXPECT_EQ("7 files, 32,218 KB for internal mem",
               SampleLineText(7, 32218, false, Digits::kGrouped));

@@ -9,7 +9,6 @@
 
 #include <chrono>
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 namespace {
@@ -19,11 +18,7 @@ using fixtures::TempFolder;
 const int64_t kDay = 86400;
 const int64_t kNow = 1709251200;  // 2024-03-01T00:00:00Z
 
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using fixtures::ReadBytes;
 
 TEST(HistoryLine, TimesAreUtcInIsoFormAndReadBackExactly)
 {
@@ -109,7 +104,7 @@ TEST(SaveHistory, RecordsAreAppendedAndTheRecentOnesReadBack)
     EXPECT_EQ("2024-01-30T23:59:59Z\t/m/old.mp3\n"
               "2024-01-31T00:00:00Z\t/m/edge.mp3\n"
               "2024-01-31T00:00:00Z\t/m/new.mp3\n",
-              ReadText(history.Path()));
+              ReadBytes(history.Path()));
 
     ASSERT_TRUE(history.ReadRecent(30, kNow, recent));
     EXPECT_TRUE(recent.Holds("/m/edge.mp3"));
@@ -158,13 +153,13 @@ TEST(SaveHistory, ExpiredLinesGoOnceTheOldestIsAMonthPastThem)
         CRecentSaves recent;
         ASSERT_TRUE(reading ? early.ReadRecent(500, kNow, recent)
                             : static_cast<bool>(early.Record({}, kNow)));
-        EXPECT_EQ(untidy, ReadText(path));
+        EXPECT_EQ(untidy, ReadBytes(path));
 
         ASSERT_TRUE(fixtures::WriteBytes(path, HistoryLine(kNow - 430 * kDay - 1, "/m/ancient.mp3") + untidy));
         CSaveHistory late(path);
         ASSERT_TRUE(reading ? late.ReadRecent(500, kNow, recent)
                             : static_cast<bool>(late.Record({"/m/new.mp3"}, kNow)));
-        EXPECT_EQ(reading ? kept : kept + HistoryLine(kNow, "/m/new.mp3"), ReadText(path));
+        EXPECT_EQ(reading ? kept : kept + HistoryLine(kNow, "/m/new.mp3"), ReadBytes(path));
         EXPECT_EQ(reading, recent.Holds("/m/ancient.mp3"));  // read before it went
     }
 }
@@ -187,13 +182,13 @@ TEST(SaveHistory, TidyingWaitsForTheAppendInHandAndKeepsItsLine)
             EXPECT_TRUE(history.ReadRecent(30, kNow, recent));
         });
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        meanwhile = ReadText(path);
+        meanwhile = ReadBytes(path);
         std::ofstream(path, std::ios::binary | std::ios::app) << added;
         return platform::WriteResult::Done();
     }));
     reader.join();
     EXPECT_EQ(untidy, meanwhile);
-    EXPECT_EQ(kept + added, ReadText(path));
+    EXPECT_EQ(kept + added, ReadBytes(path));
 }
 
 TEST(SaveHistory, AHistoryThatIsNoFileFailsWithoutHarm)

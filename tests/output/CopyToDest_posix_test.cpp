@@ -16,16 +16,10 @@
 
 #include <csignal>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using fixtures::ReadBytes;
 
 // The file descriptors this process holds (the listing's own among them).
 int OpenFileCount()

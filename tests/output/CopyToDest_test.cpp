@@ -14,8 +14,6 @@
 #include <cerrno>
 #endif
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
@@ -25,11 +23,7 @@ using fixtures::JoinPath;
 using fixtures::TempFolder;
 using Names = std::set<std::string>;
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using fixtures::ReadBytes;
 
 Names Contents(const std::string& folder)
 {

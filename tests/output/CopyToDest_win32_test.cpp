@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -17,11 +15,7 @@ bool Exists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using fixtures::ReadBytes;
 
 // Copies that fail the way a full or removed medium makes them fail: after
 // writing part of the destination.

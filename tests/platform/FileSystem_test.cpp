@@ -77,15 +77,12 @@ TEST(FileSystem, FolderIdentityDoesNotDependOnTheSpelling)
     EXPECT_NE(plain, sub);
     EXPECT_FALSE(platform::FolderIdentity(temp.Join("a.mp3"), unused));
     EXPECT_FALSE(platform::FolderIdentity(temp.Join("missing"), unused));
-}
-
-TEST(FileSystem, AFileNumberOfZeroIdentifiesNoFolder)
-{
-    std::string high, low, none;
+    // A file number of zero identifies no folder.
+    std::string high, low;
     ASSERT_TRUE(platform::IdentityFromFileNumber(7, uint64_t(1) << 32, high));
     ASSERT_TRUE(platform::IdentityFromFileNumber(7, 1, low));
     EXPECT_NE(high, low);
-    EXPECT_FALSE(platform::IdentityFromFileNumber(7, 0, none));
+    EXPECT_FALSE(platform::IdentityFromFileNumber(7, 0, unused));
 }
 
 TEST(FileSystem, DiskSpaceAndTheSpaceAFileGivesBack)

@@ -8,19 +8,13 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 
 using fixtures::WriteBytes;
 
 namespace {
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using fixtures::ReadBytes;
 
 // Permissions do not bind root: then the call is made in a child process that
 // has become the user "nobody". Its answer as 1 or 0; -1 when that switch failed.

@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 using platform::FindIniValue;
@@ -19,11 +18,7 @@ using fixtures::WriteBytes;
 
 namespace {
 
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using fixtures::ReadBytes;
 
 std::string Find(const std::string& text, const std::string& section, const std::string& key)
 {

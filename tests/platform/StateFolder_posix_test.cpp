@@ -62,17 +62,9 @@ TEST(StateFolderPosix, TheBaseDirectoryRulesPickTheFolder)
     EXPECT_EQ("/var/cache/tarrowby", platform::ProgramCacheFolder());
 }
 
-TEST(AppendFilePosix, APipeInTheFilesPlaceIsRefusedAtOnce)
-{
-    fixtures::TempFolder temp;
-    const std::string pipe = temp.Join("h");
-    ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
-    EXPECT_FALSE(platform::AppendLines(pipe, {"x\n"}));
-}
-
 // Every program that shares the history takes turns through its lock file,
 // whoever made it: one it could not open would leave it writing unguarded.
-TEST(AppendFilePosix, TheLockFileOpensForEveryUser)
+TEST(AppendFilePosix, TheLockFileOpensForEveryUserAndAPipeIsRefusedAtOnce)
 {
     fixtures::TempFolder temp;
     const mode_t before = umask(0);
@@ -82,6 +74,10 @@ TEST(AppendFilePosix, TheLockFileOpensForEveryUser)
     struct stat status;
     ASSERT_EQ(0, stat(temp.Join("h.lock").c_str(), &status));
     EXPECT_EQ(0666u, status.st_mode & 07777);
+
+    // A pipe in the file's place is refused at once.
+    ASSERT_EQ(0, mkfifo(temp.Join("pipe").c_str(), 0600));
+    EXPECT_FALSE(platform::AppendLines(temp.Join("pipe"), {"x\n"}));
 }
 
 }  // namespace

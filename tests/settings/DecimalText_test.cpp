@@ -17,11 +17,10 @@ TEST(DecimalText, TypedNumbersAreReadLikeAtoiWithoutOverflow)
 
 TEST(DecimalText, DigitsMakingMoreThanTheMostAreRefused)
 {
-    std::size_t at = 0;
+    std::size_t at = 0, from = 0;
     uint64_t value = 0;
     int digits = 0;
     EXPECT_TRUE(ReadDigits("9999", at, 9999, value, digits));
-    at = 0;
-    EXPECT_FALSE(ReadDigits("10000", at, 9999, value, digits));
+    EXPECT_FALSE(ReadDigits("10000", from, 9999, value, digits));
     EXPECT_LT(9999u, value);
 }

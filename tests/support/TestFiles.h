@@ -28,6 +28,8 @@ private:
 // 259-character limit.
 bool MakeFolder(const std::string& path);
 bool WriteBytes(const std::string& path, const std::string& bytes);
+// The whole of a file; empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
 // A file of exactly `bytes` bytes that takes (almost) no disk space.
 bool CreateSizedFile(const std::string& path, uint64_t bytes);
 // Sets the last-access and last-write times to the current time minus the given
