@@ -1,7 +1,12 @@
 #include "platform/RunProgram.h"
 #include "platform/RunningPrograms.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -30,6 +35,19 @@ TEST(RunProgram, TellsHowTheProgramEndedAndWhatItWrote)
     // Each run gives its slot back: more runs than slots all run.
     for (std::size_t count = 0; count <= platform::kRunningProgramSlots; ++count)
         ASSERT_TRUE(platform::RunProgram("/bin/sh", {"-c", ":"}).succeeded) << count;
+}
+
+// A folder in the middle of PATH counts as much as the first and the last.
+TEST(RunProgram, FindsAProgramInAnyFolderOfThePath)
+{
+    fixtures::TempFolder temp;
+    const std::string program = temp.Join("tarrowby-stand-in");
+    ASSERT_TRUE(fixtures::WriteBytes(program, "#!/bin/sh\n") && chmod(program.c_str(), 0700) == 0);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", ("/nowhere:" + temp.Path() + ":/nowhere/else").c_str(), 1);
+    const std::string found = platform::FindProgram("tarrowby-stand-in");
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(program, found);
 }
 
 }  // namespace
