@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 
 namespace {
 
@@ -35,6 +37,14 @@ TEST(RunProgram, TellsHowTheProgramEndedAndWhatItWrote)
     // Each run gives its slot back: more runs than slots all run.
     for (std::size_t count = 0; count <= platform::kRunningProgramSlots; ++count)
         ASSERT_TRUE(platform::RunProgram("/bin/sh", {"-c", ":"}).succeeded) << count;
+    // A start that fails closes both ends of its pipe.
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                             std::filesystem::directory_iterator());
+    };
+    const auto before = openFiles();
+    EXPECT_FALSE(platform::RunProgram("/nowhere/ffmpeg", {}).started);
+    EXPECT_EQ(before, openFiles());
 }
 
 // A folder in the middle of PATH counts as much as the first and the last.
