@@ -79,7 +79,10 @@ CopySources CConvertFill::ForCopy(const CFileList& sample, const std::vector<uin
     for (uint32_t index = 0; index < files.size(); ++index) {
         const std::string original = FullPath(ordered.GetFolder(index), ordered.GetName(index));
         const ConvertedFile& file = files[index];
-        if (file.outcome == ConvertedFile::kFailed || file.outcome == ConvertedFile::kStopped) {
+        // A file the stop kept from converting failed at nothing: the stop is told.
+        if (file.outcome == ConvertedFile::kStopped)
+            continue;
+        if (file.outcome == ConvertedFile::kFailed) {
             report.NotSaved(SaveFailure{SaveFailure::kNotConverted, original,
                                         "cannot be converted (ffmpeg: " + file.reason + ")"});
             ++notConverted;

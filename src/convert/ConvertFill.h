@@ -54,8 +54,8 @@ public:
     std::vector<bool> ConvertedEntries(const CFileList& sample) const;
 
     // The entries of `sample` in `order` as the files to copy. A file that
-    // could not be converted (or was not, `stop` set) is told to `report` and
-    // left out.
+    // could not be converted is told to `report` and left out; so is one that
+    // `stop` kept from converting, untold.
     CopySources ForCopy(const CFileList& sample, const std::vector<uint32_t>& order,
                         CSaveReport& report, int& notConverted,
                         const std::atomic<bool>* stop = nullptr);

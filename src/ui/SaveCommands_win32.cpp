@@ -65,6 +65,9 @@ CopySources CMainDlg::ConvertShownList(CSaveProgressWindow& progress, bool inRow
         order = RowOrder();
     CopySources sources = m_pConvertFill->ForCopy(*g_pCurrent, order, progress,
                                                   tally.nNotConverted, progress.StopFlag());
+    tally.bStopped = *progress.StopFlag();
+    if (tally.bStopped)
+        return CopySources();
     // Copies converted earlier in this run come from the cache as well.
     int copies = 0;
     for (uint32_t index = 0; index < sources.originals.size(); ++index)
