@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <thread>
 
@@ -24,11 +23,7 @@ using fixtures::CreateSizedFile;
 using fixtures::JoinPath;
 using fixtures::MakeFolder;
 
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using fixtures::ReadBytes;
 
 // The history of saves of the runs goes to the test's folder, not the prefix's.
 class CliOnWindows : public ::testing::Test {
@@ -73,7 +68,7 @@ TEST_F(CliOnWindows, CopiesAndShortcutsWithAShortcutFollowedWhileReading)
     ASSERT_TRUE(ResolveShortcut(JoinPath(dest, "a.lnk"), target));
     InitShortcuts(false);
     // Both files were saved twice, and recorded once each in the user's history.
-    const std::string lines = ReadText(m_tempFolder.Join("Tarrowby\\history"));
+    const std::string lines = ReadBytes(m_tempFolder.Join("Tarrowby\\history"));
     EXPECT_EQ(2, LineCount(lines)) << lines;
 }
 
@@ -117,11 +112,11 @@ TEST_F(CliOnWindows, AManagedCardFilledToItsFreeSpace)
         const ProgramRun run = RunCli({music, "--capacity", "free", "--top-up", "--replace",
                                        "--copy-to", card, "--quiet", "--seed", seed});
         EXPECT_EQ(0, run.status) << run.err;
-        EXPECT_EQ("#EXTM3U\r\na.mp3\r\nb.mp3\r\n", ReadText(JoinPath(card, "Tarrowby.m3u8")));
+        EXPECT_EQ("#EXTM3U\r\na.mp3\r\nb.mp3\r\n", ReadBytes(JoinPath(card, "Tarrowby.m3u8")));
         ASSERT_TRUE(fixtures::WriteBytes(JoinPath(card, "b.mp3"), "left by the first fill"));
     }
     EXPECT_EQ(2000000u, std::filesystem::file_size(JoinPath(card, "a.mp3")));
-    EXPECT_EQ("mine", ReadText(JoinPath(card, "mine.txt")));
+    EXPECT_EQ("mine", ReadBytes(JoinPath(card, "mine.txt")));
 }
 
 TEST_F(CliOnWindows, StandardInputAndSingleFilesGiveAUtf8PlaylistWithTheSystemsLineEnds)
@@ -138,7 +133,7 @@ TEST_F(CliOnWindows, StandardInputAndSingleFilesGiveAUtf8PlaylistWithTheSystemsL
     EXPECT_EQ(0, run.status) << run.err;
     EXPECT_EQ("standard input: 1 line names no file\r\n2 files, 5002 KB for internal mem, seed 1\r\n",
               run.err);
-    EXPECT_EQ(JoinPath(music, "a.mp3") + "\r\n" + cafe + "\r\n", ReadText(m3u));
+    EXPECT_EQ(JoinPath(music, "a.mp3") + "\r\n" + cafe + "\r\n", ReadBytes(m3u));
     // A device is no file to write a playlist to.
     const ProgramRun device = RunCli({music, "--m3u", "NUL"});
     EXPECT_EQ(2, device.status);
@@ -180,7 +175,7 @@ TEST_F(CliOnWindows, ConvertsWithTheWindowsFfmpegWhatIsNoMp3AtTheBitrateIntoItsC
     EXPECT_NE(std::string::npos, run.err.find(", seed 3 (2 converted, 0 from the cache)\r\n"))
         << run.err;
     EXPECT_EQ(3, LineCount(run.out)) << run.out;
-    EXPECT_EQ(ReadText(JoinPath(music, "b.mp3")), ReadText(JoinPath(card, "b.mp3")));
+    EXPECT_EQ(ReadBytes(JoinPath(music, "b.mp3")), ReadBytes(JoinPath(card, "b.mp3")));
     for (const auto& [name, seconds] : {std::pair<const char*, int>{"a.mp3", 9}, {"c.mp3", 30}}) {
         const AudioFacts facts = ProbedFacts(JoinPath(card, name));
         EXPECT_EQ("mp3", facts.codec) << name;

@@ -57,15 +57,15 @@ TEST(FileCommands, FullPathShowsTheSelectedFileAndDeleteDestFilesAsksEveryTime)
         SetDlgItemTextA(dialog, IDC_DEST, "");
         ClickButton(dialog, IDC_DELETE_DEST_FILES);
         ClickButton(dialog, IDC_DELETE_DEST_FILES);
-        EXPECT_TRUE(Exists(out + "\\x.mp3"));
-        EXPECT_TRUE(Exists(out + "\\y.txt"));
+        EXPECT_TRUE(PathExists(out + "\\x.mp3"));
+        EXPECT_TRUE(PathExists(out + "\\y.txt"));
         SetDlgItemTextA(dialog, IDC_DEST, out.c_str());
         ClickButton(dialog, IDC_DELETE_DEST_FILES);
         ClickButton(dialog, IDCANCEL);
     });
-    EXPECT_FALSE(Exists(out + "\\x.mp3"));
-    EXPECT_FALSE(Exists(out + "\\y.txt"));
-    EXPECT_TRUE(Exists(out + "\\Sub"));
+    EXPECT_FALSE(PathExists(out + "\\x.mp3"));
+    EXPECT_FALSE(PathExists(out + "\\y.txt"));
+    EXPECT_TRUE(PathExists(out + "\\Sub"));
 
     const std::vector<PromptCall>& calls = harness.prompts.calls;
     ASSERT_EQ(8u, calls.size());

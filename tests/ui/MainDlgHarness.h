@@ -3,6 +3,7 @@
 // with every question answered by script.
 #include "DialogDriver.h"
 #include "ScriptedPrompts.h"
+#include "platform/FileSystem.h"
 #include "support/TestFiles.h"
 #include "ui/App.h"
 
@@ -51,7 +52,7 @@ public:
 
 extern const char kOptionsCaption[];
 
-bool Exists(const std::string& path);
+using platform::PathExists;
 int64_t FileSize(const std::string& path);  // -1 for none
 std::string Lower(std::string text);
 // Serves the queue as the dialog's own loop does, keys included.

@@ -83,11 +83,6 @@ INT_PTR MainDlgHarness::Run(const std::function<void(HWND)>& script)
     return result;
 }
 
-bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 int64_t FileSize(const std::string& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;

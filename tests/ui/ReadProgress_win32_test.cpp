@@ -122,8 +122,8 @@ TEST(ReadProgress, AStoppedReadKeepsWhatItAdmittedAndIsListedAndEnterStopsASaveA
         ASSERT_TRUE(DeleteFileA(gone.c_str()));
         ClickButton(dialog, IDC_COPY_TO_DEST);
         EXPECT_EQ(NULL, FindWindowA(kDialogClass, kCopyingCaption));
-        EXPECT_TRUE(Exists(out + "\\first.mp3"));
-        EXPECT_FALSE(Exists(out + "\\last.mp3"));
+        EXPECT_TRUE(PathExists(out + "\\first.mp3"));
+        EXPECT_FALSE(PathExists(out + "\\last.mp3"));
         EXPECT_FALSE(KeyLeftInQueue());
         ClickButton(dialog, IDCANCEL);
     });

@@ -84,7 +84,7 @@ TEST(SaveCommands, TypedDestIsConfirmedEmptyDestIsPickedAndCopiesReplaceWhatIsTh
         ClickButton(dialog, IDC_SELECT);
         SetDlgItemTextA(dialog, IDC_DEST, out.c_str());
         ClickButton(dialog, IDC_COPY_TO_DEST);  // No
-        EXPECT_FALSE(Exists(out + "\\a.mp3"));
+        EXPECT_FALSE(PathExists(out + "\\a.mp3"));
         EXPECT_EQ(3, FileSize(out + "\\b.mp3"));
         ClickButton(dialog, IDC_COPY_TO_DEST);  // Yes
         EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
@@ -98,9 +98,9 @@ TEST(SaveCommands, TypedDestIsConfirmedEmptyDestIsPickedAndCopiesReplaceWhatIsTh
 
         SetDlgItemTextA(dialog, IDC_DEST, "");
         ClickButton(dialog, IDC_COPY_TO_DEST);  // picker cancelled
-        EXPECT_FALSE(Exists(picked + "\\a.mp3"));
+        EXPECT_FALSE(PathExists(picked + "\\a.mp3"));
         ClickButton(dialog, IDC_COPY_TO_DEST);
-        EXPECT_TRUE(Exists(picked + "\\a.mp3"));
+        EXPECT_TRUE(PathExists(picked + "\\a.mp3"));
         EXPECT_EQ("", ItemText(dialog, IDC_DEST));
         SetDlgItemTextA(dialog, IDC_DEST, "C:\\Kept");
         ClickButton(dialog, IDC_BROWSE_DEST);  // cancelled
@@ -152,7 +152,7 @@ TEST(SaveCommands, AMissingOverlongOrTheFilesOwnDestFolderIsRefusedAndNothingIsC
         ClickButton(dialog, IDC_LINKS_TO_DEST);
         ClickButton(dialog, IDCANCEL);
     });
-    EXPECT_FALSE(Exists(missing));
+    EXPECT_FALSE(PathExists(missing));
     const std::string cannot = "Cannot access folder:\r" + missing + "\\";
     const std::string question = "Copy to:\r" + dest + "\\";
     const std::string sameA = "Destination and source same:\r" + dest + "\\a.mp3";
@@ -167,8 +167,8 @@ TEST(SaveCommands, AMissingOverlongOrTheFilesOwnDestFolderIsRefusedAndNothingIsC
     EXPECT_EQ((std::vector<std::string>{paths[0], paths[1], paths[0], paths[1]}), shown);
     EXPECT_EQ(BytesOfKB(1100), FileSize(a));
     EXPECT_EQ(BytesOfKB(1200), FileSize(b));
-    EXPECT_FALSE(Exists(harness.folder.Join("Music\\a.lnk")));
-    EXPECT_FALSE(Exists(harness.folder.Join("Music\\b.lnk")));
+    EXPECT_FALSE(PathExists(harness.folder.Join("Music\\a.lnk")));
+    EXPECT_FALSE(PathExists(harness.folder.Join("Music\\b.lnk")));
 }
 
 // A history of saves that cannot be written is told once, and the saves go on.
@@ -190,7 +190,7 @@ TEST(SaveCommands, ShortcutsAreNamedAfterTheFileAndAnUnwritableHistoryStopsNoSav
     harness.Run([&](HWND dialog) {
         ClickButton(dialog, IDC_SELECT);
         ClickButton(dialog, IDC_LINKS_TO_DEST);
-        EXPECT_FALSE(Exists(out + "\\song.mp3"));
+        EXPECT_FALSE(PathExists(out + "\\song.mp3"));
         ClickButton(dialog, IDC_COPY_TO_DEST);
         ClickButton(dialog, IDCANCEL);
     });
@@ -270,15 +270,15 @@ TEST(SaveCommands, FailuresAreReportedFileByFileAndEscapeStopsAfterTheFileInHand
         SetDlgItemTextA(dialog, IDC_DEST, "");
         ClickButton(dialog, IDC_COPY_TO_DEST);
         EXPECT_EQ(NULL, FindWindowA(kDialogClass, kProgressCaption));
-        EXPECT_FALSE(Exists(picked + "\\d.mp3"));
-        EXPECT_FALSE(Exists(picked + "\\e.mp3"));
+        EXPECT_FALSE(PathExists(picked + "\\d.mp3"));
+        EXPECT_FALSE(PathExists(picked + "\\e.mp3"));
         EXPECT_EQ("Stopped with 2 of 3 files left, 1 not saved: 0 files copied to " + picked + "\\",
                   ItemText(dialog, IDC_STATUS));
         ToggleCheckBox(dialog, IDC_EXTERNAL_MEM);
         ClickButton(dialog, IDC_SELECT);
         ASSERT_TRUE(DeleteFileA(lostLast.c_str()));
         ClickButton(dialog, IDC_COPY_TO_DEST);
-        EXPECT_TRUE(Exists(picked + "\\f.mp3"));
+        EXPECT_TRUE(PathExists(picked + "\\f.mp3"));
         EXPECT_EQ("1 of 2 files not saved: 1 file copied to " + picked + "\\",
                   ItemText(dialog, IDC_STATUS));
         // The save took the Escape; left queued it would close the main window.
@@ -294,9 +294,9 @@ TEST(SaveCommands, FailuresAreReportedFileByFileAndEscapeStopsAfterTheFileInHand
               harness.prompts.Messages());
     EXPECT_EQ(BytesOfKB(1100), FileSize(out + "\\a.mp3"));
     EXPECT_EQ(BytesOfKB(1400), FileSize(out + "\\c.mp3"));
-    EXPECT_FALSE(Exists(out + "\\gone.mp3"));
+    EXPECT_FALSE(PathExists(out + "\\gone.mp3"));
     for (const char* link : {"\\a.lnk", "\\gone.lnk", "\\c.lnk"})
-        EXPECT_TRUE(Exists(out + link)) << link;
+        EXPECT_TRUE(PathExists(out + link)) << link;
     EXPECT_EQ(5u, FilesIn(out, "").size());  // nothing under a shortened name
 }
 
